@@ -1,0 +1,39 @@
+# Two commands do everything on a fresh Debian machine:
+#   make run    build and start the calendar
+#   make test   build both configurations and run every test
+BUILD   := build
+NATIVE  := $(BUILD)/native
+WINDOWS := $(BUILD)/windows
+JOBS    ?= $(shell nproc)
+
+.PHONY: all setup native windows test run bench clean
+
+all: native windows
+
+setup:
+	@bash tools/setup
+
+native: setup
+	@cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(NATIVE) -j $(JOBS)
+
+windows: setup
+	@cmake -S . -B $(WINDOWS) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64.cmake \
+	    -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(WINDOWS) -j $(JOBS)
+
+# One ctest run over both build folders, so one summary closes the output.
+test: native windows
+	@printf 'subdirs("native" "windows")\n' > $(BUILD)/CTestTestfile.cmake
+	@tools/with-display tools/wine-prefix
+	@tools/with-display ctest --test-dir $(BUILD) --output-on-failure
+
+run: native windows
+	@tools/run-calendar $(NATIVE) $(WINDOWS)
+
+bench: native windows
+	@$(NATIVE)/bench_core
+	@if [ -x $(WINDOWS)/bench_window.exe ]; then tools/wine-run $(WINDOWS)/bench_window.exe; fi
+
+clean:
+	rm -rf $(BUILD)
