@@ -1,0 +1,44 @@
+// Readers and writers of whole groups of keys: the working sections BGBRUSH,
+// FORMAT, TEXTCOLOR and FONT that describe the design in force of a file, the
+// same values inside a DESIGNnnn section, and the memo display sizes. Keys are
+// read and written in a fixed order, which decides where new keys land in
+// the file.
+#pragma once
+#include <windows.h>
+#include <stdint.h>
+
+#include "settings/design_record.h"
+
+struct BrushTriple {
+    int32_t style;      // BS_SOLID, BS_HATCHED or BS_PATTERN
+    COLORREF color;     // background colour, or the colour of hatch lines
+    int32_t hatch;      // HS_* style, meaningful for BS_HATCHED only
+};
+
+BrushTriple ReadBrushSection(const char* file);
+bool WriteBrushSection(const char* file, int32_t style, COLORREF color, int32_t hatch);
+// Style, colour and hatch of a brush object; false when it is not a brush.
+bool BrushTripleFromBrush(HBRUSH brush, BrushTriple* out);
+bool WriteBrushSectionFromBrush(const char* file, HBRUSH brush);
+
+// FORMAT and TEXTCOLOR.
+void ReadFormatSection(const char* file, DesignRecord* design);
+bool WriteFormatSection(const char* file, DesignRecord design);
+
+// FONT. Reading clears the whole font description first, so the members that
+// are not stored (height, width, ...) are zero afterwards.
+void ReadFontSection(const char* file, DesignRecord* design);
+bool WriteFontSection(DesignRecord design, const char* file);
+
+// The sixteen record keys of a design section. Reading leaves the members of
+// the font description that are not stored as they were.
+void ReadDesignSection(const char* file, DesignRecord* design, const char* section);
+bool WriteDesignSection(DesignRecord design, const char* section, const char* file);
+
+// BGBRUSH_STYLE, BGBRUSH_COLOR, BGBRUSH_HATCH of a design section.
+BrushTriple ReadDesignBrush(const char* file, const char* section);
+bool WriteDesignBrush(const char* section, const char* file, int32_t style, COLORREF color, int32_t hatch);
+
+// EDITOR and TOOLTIP of pelmo.ini.
+void ReadMemoSettings(MemoDisplaySettings* memo);
+bool WriteMemoSettings(int32_t tooltipFontHeight, int32_t editorFontHeight, int32_t tooltipWidth);

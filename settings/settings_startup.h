@@ -1,0 +1,21 @@
+// Loading the settings when the calendar window is created and saving them
+// when it closes. The calendar window owns the records; these fill and store
+// them.
+#pragma once
+#include <windows.h>
+
+#include "settings/design_record.h"
+
+// Fills the design, places and shows the window, fills the memo sizes and the
+// design count and current number. A count or number of 1000 or more (a
+// negative one included) is reported in a message box owned by the window,
+// with the key's name as caption, and false is returned: the caller then ends
+// the program without saving anything. The unregistered-change flag is left
+// to the caller, which decides it before this runs.
+bool LoadSettings(HWND window, DesignRecord* design, MemoDisplaySettings* memo, RegistryValues* registry);
+
+// Stores everything the calendar window holds into pelmo.ini: the brush's
+// values (call before deleting it), the design, the memo sizes, the registry
+// values and the window's rectangle.
+bool SaveSettings(HWND window, HBRUSH brush, DesignRecord design, MemoDisplaySettings memo,
+                  RegistryValues registry);

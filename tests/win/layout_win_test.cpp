@@ -1,0 +1,182 @@
+// Memo marks from real files and partition lines read back as pixels.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <stdio.h>
+
+#include <string>
+
+#include "memo/memo_store.h"
+#include "settings/app_folder.h"
+#include "view/layout_win.h"
+
+static_assert(kHitCaption == HTCAPTION, "caption");
+static_assert(kHitLeft == HTLEFT, "left");
+static_assert(kHitRight == HTRIGHT, "right");
+static_assert(kHitTop == HTTOP, "top");
+static_assert(kHitTopLeft == HTTOPLEFT, "top-left");
+static_assert(kHitTopRight == HTTOPRIGHT, "top-right");
+static_assert(kHitBottom == HTBOTTOM, "bottom");
+static_assert(kHitBottomLeft == HTBOTTOMLEFT, "bottom-left");
+static_assert(kHitBottomRight == HTBOTTOMRIGHT, "bottom-right");
+static_assert(sizeof(Rect) == sizeof(RECT), "Rect must match RECT");
+
+namespace {
+
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kBlack = RGB(0, 0, 0);
+
+class LayoutWin : public ::testing::Test {
+protected:
+    std::string folder_;
+
+    void SetUp() override
+    {
+        char temp[MAX_PATH];
+        GetTempPathA(sizeof temp, temp);
+        static int serial = 0;
+        char name[MAX_PATH];
+        snprintf(name, sizeof name, "%spelmo_layout_%lu_%d\\", temp, GetCurrentProcessId(), ++serial);
+        folder_ = name;
+        RemoveFolder();     // left behind by a run that was killed
+        ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
+        OverrideAppFolder(folder_.c_str());
+        ASSERT_TRUE(EnsureFolder(kMemoFolder));
+    }
+
+    void TearDown() override
+    {
+        OverrideAppFolder(nullptr);
+        RemoveFolder();
+    }
+
+    void RemoveFolder()
+    {
+        for (const char* name : { "DATA\\2012年06月04日(月).dat", "DATA\\2012年07月01日(日).dat",
+                                  "DATA\\2012年05月27日(日).dat", "DATA\\2012年06月05日(水).dat" }) {
+            DeleteFileA((folder_ + name).c_str());
+        }
+        RemoveDirectoryA((folder_ + "DATA").c_str());
+        DeleteFileA((folder_ + "pelmo.ini").c_str());
+        RemoveDirectoryA(folder_.c_str());
+    }
+
+    void Touch(const char* name)
+    {
+        FILE* f = fopen((folder_ + name).c_str(), "wb");
+        ASSERT_NE(nullptr, f);
+        fclose(f);
+    }
+
+    void SetTransparent(const char* value)
+    {
+        ASSERT_TRUE(WritePrivateProfileStringA("BGBRUSH", "TRANSPARENT", value, (folder_ + "pelmo.ini").c_str()));
+    }
+
+    // Draws the partition lines of a 200 x 203 calendar on white and returns
+    // the number of black pixels, leaving the surface for inspection.
+    int DrawAndCount(int32_t partition, COLORREF* pixels)
+    {
+        CalendarLayout layout = {};
+        layout.clientRect = { 0, 0, kWidth, kHeight };
+        ComputeLayoutGeometry(&layout, 2012, 6);
+        DesignRecord design = {};
+        design.partition = partition;
+
+        HDC screen = GetDC(nullptr);
+        HDC surface = CreateCompatibleDC(screen);
+        HBITMAP bitmap = CreateCompatibleBitmap(screen, kWidth, kHeight);
+        ReleaseDC(nullptr, screen);
+        HGDIOBJ old = SelectObject(surface, bitmap);
+        RECT all = { 0, 0, kWidth, kHeight };
+        FillRect(surface, &all, (HBRUSH)GetStockObject(WHITE_BRUSH));
+        DrawPartitionLines(surface, layout, design, "pelmo.ini");
+        int black = 0;
+        for (int y = 0; y < kHeight; ++y) {
+            for (int x = 0; x < kWidth; ++x) {
+                COLORREF c = GetPixel(surface, x, y);
+                pixels[y * kWidth + x] = c;
+                black += c == kBlack;
+            }
+        }
+        SelectObject(surface, old);
+        DeleteObject(bitmap);
+        DeleteDC(surface);
+        return black;
+    }
+
+    static const int kWidth = 200;
+    static const int kHeight = 203;
+    COLORREF pixels_[kWidth * kHeight];
+    COLORREF At(int x, int y) { return pixels_[y * kWidth + x]; }
+};
+
+}  // namespace
+
+TEST_F(LayoutWin, MarksFollowMemoFilesIncludingNeighbouringMonths)
+{
+    Touch("DATA\\2012年06月04日(月).dat");
+    Touch("DATA\\2012年07月01日(日).dat");   // next month, shown in the last rows
+    Touch("DATA\\2012年05月27日(日).dat");   // previous month, cell 0
+    Touch("DATA\\2012年06月05日(水).dat");   // wrong weekday: never found
+
+    CalendarLayout layout = {};
+    layout.clientRect = { 0, 0, 196, 200 };
+    ASSERT_TRUE(ComputeLayout(&layout, 2012, 6));
+    int marked = 0;
+    for (int d = 0; d < kGridCells; ++d) {
+        marked += layout.marked[d];
+    }
+    EXPECT_EQ(3, marked);
+    EXPECT_EQ(1, layout.marked[0]);
+    EXPECT_EQ(1, layout.marked[8]);    // 4 June: second row, Monday
+    EXPECT_EQ(1, layout.marked[35]);   // 1 July: sixth row, Sunday
+    EXPECT_EQ(0, layout.marked[9]);
+
+    // Deleted elsewhere: the next computation forgets it.
+    DeleteFileA((folder_ + "DATA\\2012年06月04日(月).dat").c_str());
+    ASSERT_TRUE(ComputeLayout(&layout, 2012, 6));
+    EXPECT_EQ(0, layout.marked[8]);
+
+    EXPECT_FALSE(ComputeLayout(&layout, 2012, 0));
+    EXPECT_EQ(0, layout.marked[0]);
+}
+
+TEST_F(LayoutWin, PartitionLinesAsPixels)
+{
+    EXPECT_EQ(0, DrawAndCount(0, pixels_));
+
+    // Two lines under the title and the weekday row, the full width.
+    EXPECT_EQ(2 * kWidth, DrawAndCount(2, pixels_));
+    EXPECT_EQ(kBlack, At(0, 25));
+    EXPECT_EQ(kBlack, At(kWidth - 1, 50));
+    EXPECT_EQ(kWhite, At(28, 60));
+
+    // Any other value: seven rows and six columns; the columns start under
+    // the title and no line runs along the outer border.
+    int all = DrawAndCount(5, pixels_);
+    const int verticalLength = kHeight - 25;
+    EXPECT_EQ(7 * kWidth + 6 * verticalLength - 6 * 7, all);  // crossings counted once
+    EXPECT_EQ(kBlack, At(28, 25));
+    EXPECT_EQ(kWhite, At(28, 24));
+    EXPECT_EQ(kBlack, At(168, kHeight - 1));
+    EXPECT_EQ(kBlack, At(kWidth - 1, 175));
+    EXPECT_EQ(kWhite, At(0, 0));
+    EXPECT_EQ(kWhite, At(kWidth - 1, kHeight - 1));
+    EXPECT_EQ(kWhite, At(196, 60));    // margin column: no vertical line at 7 * 28
+    EXPECT_EQ(all, DrawAndCount(1, pixels_));
+
+    SetTransparent("1");
+    EXPECT_EQ(0, DrawAndCount(5, pixels_));
+    SetTransparent("0");
+    EXPECT_EQ(all, DrawAndCount(5, pixels_));
+}
+
+TEST(LayoutCursor, BorderCursorsAreTheSystemSizeCursors)
+{
+    EXPECT_EQ(LoadCursorA(nullptr, IDC_SIZENWSE), LoadBorderCursor(HitTestBorder({ 0, 0 }, 100, 100).cursor));
+    EXPECT_EQ(LoadCursorA(nullptr, IDC_SIZENESW), LoadBorderCursor(HitTestBorder({ 99, 0 }, 100, 100).cursor));
+    EXPECT_EQ(LoadCursorA(nullptr, IDC_SIZEWE), LoadBorderCursor(HitTestBorder({ 0, 50 }, 100, 100).cursor));
+    EXPECT_EQ(LoadCursorA(nullptr, IDC_SIZENS), LoadBorderCursor(HitTestBorder({ 50, 99 }, 100, 100).cursor));
+    EXPECT_EQ(nullptr, LoadBorderCursor(HitTestBorder({ 50, 50 }, 100, 100).cursor));
+    EXPECT_NE(nullptr, LoadCursorA(nullptr, IDC_SIZENS));
+}

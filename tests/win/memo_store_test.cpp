@@ -1,0 +1,430 @@
+// The memo store against real files under Wine: paths, the tooltip read and
+// the edit transaction with a scripted stand-in for the editor dialog.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <stdio.h>
+#include <string.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "memo/memo_store.h"
+#include "memo/memo_text.h"
+#include "settings/app_folder.h"
+
+namespace {
+
+struct ShownMessage {
+    HWND owner;
+    std::string text;
+    bool hasCaption;
+    UINT flags;
+};
+
+std::vector<ShownMessage> g_messages;
+
+int WINAPI RecordMessage(HWND owner, LPCSTR text, LPCSTR caption, UINT flags)
+{
+    g_messages.push_back({ owner, text ? text : "", caption != nullptr, flags });
+    return IDOK;
+}
+
+// What the stand-in "user" does in the editor.
+struct EditorScript {
+    bool confirm;
+    std::string reply;              // the text left in the editor
+    void (*during)(const std::string& memoPath);
+    std::string memoPath;
+    // Observed:
+    int runs;
+    std::string shown;
+    size_t size;
+};
+
+bool ScriptedEditor(HWND, char* text, size_t size, void* context)
+{
+    EditorScript* script = (EditorScript*)context;
+    ++script->runs;
+    script->shown = text;
+    script->size = size;
+    if (script->during) {
+        script->during(script->memoPath);
+    }
+    snprintf(text, size, "%s", script->reply.c_str());
+    return script->confirm;
+}
+
+// Monday, 4 June 2012.
+const char* const kDateLine = "2012年06月04日(月)";
+
+void RemoveTree(const std::string& folder)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = found.cFileName;
+            if (name == "." || name == "..") {
+                continue;
+            }
+            std::string path = folder + name;
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(path + "\\");
+            } else {
+                DeleteFileA(path.c_str());
+            }
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+class MemoStore : public ::testing::Test {
+protected:
+    std::string folder_;
+    HWND window_ = nullptr;
+
+    void SetUp() override
+    {
+        char temp[MAX_PATH];
+        GetTempPathA(sizeof temp, temp);
+        static int serial = 0;
+        char name[MAX_PATH];
+        snprintf(name, sizeof name, "%spelmo_memo_%lu_%d\\", temp, GetCurrentProcessId(), ++serial);
+        folder_ = name;
+        RemoveTree(folder_);    // left behind by a run that was killed
+        ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
+        OverrideAppFolder(folder_.c_str());
+        window_ = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+        g_messages.clear();
+        SetMemoMessageBox(RecordMessage);
+    }
+
+    void TearDown() override
+    {
+        SetMemoMessageBox(nullptr);
+        DestroyWindow(window_);
+        OverrideAppFolder(nullptr);
+        RemoveTree(folder_);
+    }
+
+    std::string MemoPath() { return folder_ + "DATA\\" + kDateLine + ".dat"; }
+    std::string TempPath() { return folder_ + "DATA\\" + kDateLine + ".tmp"; }
+
+    void WriteFileBytes(const std::string& path, const std::string& bytes)
+    {
+        FILE* f = fopen(path.c_str(), "wb");
+        ASSERT_NE(nullptr, f);
+        fwrite(bytes.data(), 1, bytes.size(), f);
+        fclose(f);
+    }
+
+    // The file's bytes, or "<none>" when it cannot be read.
+    std::string ReadFileBytes(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<none>";
+    }
+
+    bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+    EditorScript Script(bool confirm, const std::string& reply)
+    {
+        EditorScript script = {};
+        script.confirm = confirm;
+        script.reply = reply;
+        script.memoPath = MemoPath();
+        return script;
+    }
+
+    void ExpectOneMessage(HWND owner, const char* text, UINT icon)
+    {
+        ASSERT_EQ(1u, g_messages.size());
+        EXPECT_EQ(owner, g_messages[0].owner);
+        EXPECT_EQ(text, g_messages[0].text);
+        EXPECT_FALSE(g_messages[0].hasCaption);
+        EXPECT_EQ(icon | MB_OK, g_messages[0].flags);
+        g_messages.clear();
+    }
+};
+
+}  // namespace
+
+TEST_F(MemoStore, PathsAndFolders)
+{
+    char path[kAppPathSize];
+    ASSERT_TRUE(MemoFilePath(kDateLine, path, sizeof path));
+    EXPECT_EQ(MemoPath(), path);
+    EXPECT_EQ(18u, strlen(kDateLine));
+
+    EXPECT_TRUE(EnsureFolder(kMemoFolder));
+    EXPECT_TRUE(EnsureFolder(kImageFolder));
+    EXPECT_TRUE(EnsureFolder(kMemoFolder));     // already there
+    DWORD attributes = GetFileAttributesA((folder_ + "Image").c_str());
+    EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY));
+
+    // A path that would pass the limit is refused, not cut into another name.
+    // The folder itself still fits (an override that does not fit would
+    // silently fall back to the executable's folder).
+    std::string deep = folder_ + std::string(kAppPathSize - 10 - folder_.size(), 'a') + "\\";
+    ASSERT_LT(deep.size(), kAppPathSize);
+    OverrideAppFolder(deep.c_str());
+    char probe[kAppPathSize];
+    ASSERT_TRUE(BuildAppPath("", probe, sizeof probe));
+    ASSERT_EQ(deep, probe);
+    EXPECT_FALSE(MemoFilePath(kDateLine, path, sizeof path));
+    EXPECT_STREQ("", path);
+    EditorScript script = Script(true, "text");
+    EXPECT_FALSE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
+    EXPECT_EQ(0, script.runs);
+    ExpectOneMessage(window_, kMemoEditOpenFailedText, MB_ICONINFORMATION);
+}
+
+TEST_F(MemoStore, FileNamedDataBlocksNewMemos)
+{
+    WriteFileBytes(folder_ + "DATA", "not a folder");
+    EXPECT_FALSE(EnsureFolder(kMemoFolder));
+    EditorScript script = Script(true, "text");
+    EXPECT_FALSE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
+    EXPECT_EQ(1, script.runs);
+    ExpectOneMessage(nullptr, kMemoCreateFailedText, MB_ICONINFORMATION);
+    EXPECT_EQ("not a folder", ReadFileBytes(folder_ + "DATA"));
+}
+
+TEST_F(MemoStore, TooltipReadsWholeFilesUpToTheLimit)
+{
+    ASSERT_TRUE(EnsureFolder(kMemoFolder));
+    char buffer[kMemoBufferSize];
+
+    EXPECT_FALSE(ReadMemoForTooltip(MemoPath().c_str(), window_, buffer, sizeof buffer));
+    EXPECT_TRUE(g_messages.empty());
+
+    WriteFileBytes(MemoPath(), "");
+    EXPECT_TRUE(ReadMemoForTooltip(MemoPath().c_str(), window_, buffer, sizeof buffer));
+    EXPECT_STREQ("", buffer);
+
+    // Any bytes at all: a lone lead byte at the end, a zero inside.
+    std::string odd("\x81\x00\xFF\x5C\x82", 5);
+    WriteFileBytes(MemoPath(), odd);
+    memset(buffer, 'x', sizeof buffer);
+    EXPECT_TRUE(ReadMemoForTooltip(MemoPath().c_str(), window_, buffer, sizeof buffer));
+    EXPECT_EQ(0, memcmp(odd.data(), buffer, odd.size()));
+    EXPECT_EQ('\0', buffer[odd.size()]);
+
+    std::string full(kMemoMaxFileBytes, 'a');
+    WriteFileBytes(MemoPath(), full);
+    EXPECT_TRUE(ReadMemoForTooltip(MemoPath().c_str(), window_, buffer, sizeof buffer));
+    EXPECT_EQ(full, buffer);
+    EXPECT_TRUE(g_messages.empty());
+
+    // A smaller buffer than the limit is honoured as well.
+    char small[16];
+    EXPECT_FALSE(ReadMemoForTooltip(MemoPath().c_str(), window_, small, sizeof small));
+    ExpectOneMessage(window_, kMemoTooLargeText, MB_ICONERROR);
+
+    WriteFileBytes(MemoPath(), full + "b");
+    EXPECT_FALSE(ReadMemoForTooltip(MemoPath().c_str(), window_, buffer, sizeof buffer));
+    ExpectOneMessage(window_, kMemoTooLargeText, MB_ICONERROR);
+    // The file was closed again: it can be opened without sharing.
+    HANDLE reopened = CreateFileA(MemoPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_NE(INVALID_HANDLE_VALUE, reopened);
+    CloseHandle(reopened);
+}
+
+TEST_F(MemoStore, TooltipReportsLockedFilesAndFolders)
+{
+    ASSERT_TRUE(EnsureFolder(kMemoFolder));
+    char buffer[kMemoBufferSize];
+    WriteFileBytes(MemoPath(), "memo");
+    HANDLE other = CreateFileA(MemoPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, other);
+    EXPECT_FALSE(ReadMemoForTooltip(MemoPath().c_str(), window_, buffer, sizeof buffer));
+    CloseHandle(other);
+    ExpectOneMessage(window_, kMemoOpenFailedText, MB_ICONERROR);
+
+    DeleteFileA(MemoPath().c_str());
+    ASSERT_TRUE(CreateDirectoryA(MemoPath().c_str(), nullptr));
+    EXPECT_FALSE(ReadMemoForTooltip(MemoPath().c_str(), window_, buffer, sizeof buffer));
+    ExpectOneMessage(window_, kMemoOpenFailedText, MB_ICONERROR);
+}
+
+TEST_F(MemoStore, NewMemoStartsWithDateLineAndCancelLeavesNoFile)
+{
+    ASSERT_TRUE(EnsureFolder(kMemoFolder));
+    EditorScript script = Script(false, "typed but cancelled");
+    EXPECT_TRUE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
+    EXPECT_EQ(std::string(kDateLine) + "\r\n", script.shown);
+    EXPECT_GE(script.size, kMemoMaxFileBytes);
+    EXPECT_FALSE(Exists(MemoPath()));
+
+    script = Script(true, std::string(kDateLine) + "\r\n会議");
+    EXPECT_TRUE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
+    EXPECT_EQ(std::string(kDateLine) + "\r\n会議", ReadFileBytes(MemoPath()));
+    EXPECT_FALSE(Exists(TempPath()));
+    EXPECT_TRUE(g_messages.empty());
+}
+
+TEST_F(MemoStore, ReplacingShortensAndBlankTextDeletes)
+{
+    ASSERT_TRUE(EnsureFolder(kMemoFolder));
+    WriteFileBytes(MemoPath(), "a long old memo text");
+    EditorScript script = Script(true, "short");
+    EXPECT_TRUE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
+    EXPECT_EQ("a long old memo text", script.shown);
+    EXPECT_EQ("short", ReadFileBytes(MemoPath()));
+
+    script = Script(false, "ignored");
+    EXPECT_TRUE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
+    EXPECT_EQ("short", ReadFileBytes(MemoPath()));
+
+    // Spaces, tabs, line breaks and full-width spaces count as no memo.
+    script = Script(true, " \t\r\n\x81\x40");
+    EXPECT_TRUE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
+    EXPECT_FALSE(Exists(MemoPath()));
+
+    WriteFileBytes(MemoPath(), "");
+    script = Script(true, "");
+    EXPECT_TRUE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
+    EXPECT_EQ("", script.shown);
+    EXPECT_FALSE(Exists(MemoPath()));
+    EXPECT_TRUE(g_messages.empty());
+}
+
+// While the editor is open nobody else may open or replace the memo.
+static void ExpectLocked(const std::string& memoPath)
+{
+    HANDLE other = CreateFileA(memoPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                               nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_EQ(INVALID_HANDLE_VALUE, other);
+    EXPECT_EQ((DWORD)ERROR_SHARING_VIOLATION, GetLastError());
+    if (other != INVALID_HANDLE_VALUE) {
+        CloseHandle(other);
+    }
+    EXPECT_FALSE(DeleteFileA(memoPath.c_str()));
+
+    // Not even replaced: this is why the store lets go of its lock just
+    // before it swaps the new text in.
+    std::string stranger = memoPath + ".other";
+    FILE* f = fopen(stranger.c_str(), "wb");
+    ASSERT_NE(nullptr, f);
+    fclose(f);
+    EXPECT_FALSE(MoveFileExA(stranger.c_str(), memoPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
+    DeleteFileA(stranger.c_str());
+}
+
+TEST_F(MemoStore, FileStaysLockedWhileEditing)
+{
+    ASSERT_TRUE(EnsureFolder(kMemoFolder));
+    WriteFileBytes(MemoPath(), "old");
+    EditorScript script = Script(true, "new");
+    script.during = ExpectLocked;
+    EXPECT_TRUE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
+    EXPECT_EQ("new", ReadFileBytes(MemoPath()));
+
+    // Locked by another program: the editor does not open.
+    HANDLE other = CreateFileA(MemoPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, other);
+    script = Script(true, "never");
+    EXPECT_FALSE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
+    CloseHandle(other);
+    EXPECT_EQ(0, script.runs);
+    ExpectOneMessage(window_, kMemoEditOpenFailedText, MB_ICONINFORMATION);
+    EXPECT_EQ("new", ReadFileBytes(MemoPath()));
+}
+
+TEST_F(MemoStore, OversizedFileIsNotOpenedForEditing)
+{
+    ASSERT_TRUE(EnsureFolder(kMemoFolder));
+    std::string big(kMemoMaxFileBytes + 1, 'z');
+    WriteFileBytes(MemoPath(), big);
+    EditorScript script = Script(true, "would cut the memo short");
+    EXPECT_FALSE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
+    EXPECT_EQ(0, script.runs);
+    ExpectOneMessage(window_, kMemoTooLargeText, MB_ICONINFORMATION);
+    EXPECT_EQ(big, ReadFileBytes(MemoPath()));
+
+    // Exactly the limit still opens whole.
+    WriteFileBytes(MemoPath(), big.substr(1));
+    script = Script(false, "");
+    EXPECT_TRUE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
+    EXPECT_EQ(big.substr(1), script.shown);
+}
+
+static void BlockTemporaryFile(const std::string& memoPath)
+{
+    std::string temporary = memoPath.substr(0, memoPath.size() - strlen(".dat")) + ".tmp";
+    EXPECT_TRUE(CreateDirectoryA(temporary.c_str(), nullptr));
+}
+
+static void MakeTargetReadOnly(const std::string& memoPath)
+{
+    EXPECT_TRUE(SetFileAttributesA(memoPath.c_str(), FILE_ATTRIBUTE_READONLY));
+}
+
+static void AnotherProgramCreatesTheMemo(const std::string& memoPath)
+{
+    FILE* f = fopen(memoPath.c_str(), "wb");
+    ASSERT_NE(nullptr, f);
+    fputs("theirs", f);
+    fclose(f);
+}
+
+TEST_F(MemoStore, FailedWriteKeepsTheOldMemoWhole)
+{
+    ASSERT_TRUE(EnsureFolder(kMemoFolder));
+    WriteFileBytes(MemoPath(), "precious old memo");
+
+    EditorScript script = Script(true, "new text");
+    script.during = BlockTemporaryFile;
+    EXPECT_FALSE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
+    ExpectOneMessage(nullptr, kMemoWriteFailedText, MB_ICONINFORMATION);
+    EXPECT_EQ("precious old memo", ReadFileBytes(MemoPath()));
+    RemoveDirectoryA(TempPath().c_str());
+
+    // A read-only memo: Windows refuses to replace it, Wine replaces it.
+    // Either way the memo is one whole text and no temporary file is left.
+    script = Script(true, "new text");
+    script.during = MakeTargetReadOnly;
+    bool saved = EditMemo(window_, kDateLine, ScriptedEditor, &script);
+    SetFileAttributesA(MemoPath().c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (saved) {
+        EXPECT_TRUE(g_messages.empty());
+        EXPECT_EQ("new text", ReadFileBytes(MemoPath()));
+    } else {
+        ExpectOneMessage(nullptr, kMemoWriteFailedText, MB_ICONINFORMATION);
+        EXPECT_EQ("precious old memo", ReadFileBytes(MemoPath()));
+    }
+    EXPECT_FALSE(Exists(TempPath()));
+}
+
+TEST_F(MemoStore, NewMemoNeverOverwritesAFileMadeMeanwhile)
+{
+    ASSERT_TRUE(EnsureFolder(kMemoFolder));
+    EditorScript script = Script(true, "mine");
+    script.during = AnotherProgramCreatesTheMemo;
+    EXPECT_FALSE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
+    ExpectOneMessage(nullptr, kMemoCreateFailedText, MB_ICONINFORMATION);
+    EXPECT_EQ("theirs", ReadFileBytes(MemoPath()));
+    EXPECT_FALSE(Exists(TempPath()));
+}
+
+TEST(MemoText, BlankTextsAndLineFeeds)
+{
+    EXPECT_TRUE(IsBlankMemoText("", 0));
+    EXPECT_TRUE(IsBlankMemoText(" \t\r\n\x81\x40\x81\x40", 8));
+    EXPECT_FALSE(IsBlankMemoText(" a ", 3));
+    EXPECT_FALSE(IsBlankMemoText("\x81", 1));          // half a character
+    EXPECT_FALSE(IsBlankMemoText("\x81\x41", 2));      // another double-byte character
+    // "\x88\x81" is one character; the "@" after it is not the second half of
+    // a full-width space.
+    EXPECT_FALSE(IsBlankMemoText("\x88\x81\x40", 3));
+    EXPECT_FALSE(IsBlankMemoText("\x00 ", 2));
+
+    std::string forty(kMemoLineFeedLimit, '\n');
+    EXPECT_EQ(kMemoLineFeedLimit, CountLineFeeds(forty.data(), forty.size()));
+    EXPECT_EQ(2, CountLineFeeds("a\r\nb\r\n", 6));
+    EXPECT_EQ(0, CountLineFeeds("\x81\x40", 2));
+}

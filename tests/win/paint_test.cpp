@@ -1,0 +1,408 @@
+// The painted calendar, read back pixel by pixel from a memory surface.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <stdio.h>
+#include <string.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "settings/app_folder.h"
+#include "settings/settings_defaults.h"
+#include "tests/win/test_folder.h"
+#include "view/fonts.h"
+#include "view/paint.h"
+#include "view/paint_metrics.h"
+
+namespace {
+
+// 56 by 50 pixel cells: large glyphs always have pixels of the pure colour.
+constexpr int kWidth = 392;
+constexpr int kHeight = 400;
+
+constexpr COLORREF kBackground = RGB(240, 240, 200);
+constexpr COLORREF kLine = RGB(0, 0, 0);
+constexpr COLORREF kTitle = RGB(120, 0, 120);
+constexpr COLORREF kSunday = RGB(220, 20, 20);
+constexpr COLORREF kSaturday = RGB(20, 20, 220);
+constexpr COLORREF kHoliday = RGB(230, 0, 230);
+constexpr COLORREF kWeekday = RGB(0, 150, 0);
+constexpr COLORREF kOther = RGB(100, 100, 100);
+constexpr COLORREF kMemo = RGB(150, 220, 255);
+constexpr COLORREF kToday = RGB(255, 255, 100);
+constexpr COLORREF kTodayMemo = RGB(255, 170, 80);
+
+// May 2012 begins on a Tuesday; 3 to 5 May are holidays, 5 May a Saturday.
+constexpr DateTime kMay10 = {2012, 5, 4, 10, 9, 5, 0, 0};
+constexpr int kFirstCell = 2;
+
+DesignRecord TestDesign()
+{
+    DesignRecord design = {};
+    design.titleFormat = kTitleNumeric;
+    design.font.lfCharSet = SHIFTJIS_CHARSET;
+    strcpy(design.font.lfFaceName, kDefaultFaceName);
+    design.titleColor = kTitle;
+    design.sundayColor = kSunday;
+    design.saturdayColor = kSaturday;
+    design.holidayColor = kHoliday;
+    design.weekdayColor = kWeekday;
+    design.otherMonthColor = kOther;
+    design.partition = 1;
+    return design;
+}
+
+GridDate Day(uint16_t year, uint16_t month, uint16_t weekday, uint16_t day)
+{
+    return {year, month, weekday, day, 0, 0, 0, 0};
+}
+
+struct Box {
+    int left = kWidth, top = kHeight, right = -1, bottom = -1;
+    int count = 0;
+};
+
+class Paint : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(MakeTestFolder(folder_, sizeof folder_));
+        folder_[strlen(folder_) - 1] = '\0';   // paths below add their own backslash
+        char data[MAX_PATH];
+        snprintf(data, sizeof data, "%s\\DATA", folder_);
+        ASSERT_TRUE(CreateDirectoryA(data, nullptr));
+        OverrideAppFolder(folder_);
+
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = kWidth;
+        info.bmiHeader.biHeight = -kHeight;  // top-down rows
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        surface_ = CreateCompatibleDC(nullptr);
+        bitmap_ = CreateDIBSection(surface_, &info, DIB_RGB_COLORS, (void**)&bits_, nullptr, 0);
+        ASSERT_NE(nullptr, bitmap_);
+        oldBitmap_ = SelectObject(surface_, bitmap_);
+        brush_ = CreateSolidBrush(kBackground);
+        oldBrush_ = SelectObject(surface_, brush_);
+        layout_.clientRect = {0, 0, kWidth, kHeight};
+    }
+
+    void TearDown() override
+    {
+        SelectObject(surface_, oldBrush_);
+        SelectObject(surface_, oldBitmap_);
+        DeleteObject(brush_);
+        DeleteObject(bitmap_);
+        DeleteDC(surface_);
+        OverrideAppFolder(nullptr);
+        RemoveTestFolder((std::string(folder_) + "\\").c_str());
+    }
+
+    void SetColor(const char* section, const char* key, COLORREF color)
+    {
+        char path[MAX_PATH], value[16];
+        snprintf(path, sizeof path, "%s\\pelmo.ini", folder_);
+        snprintf(value, sizeof value, "%d", (int)color);
+        WritePrivateProfileStringA(section, key, value, path);
+    }
+
+    // Creates or removes the memo file of a date.
+    void SetMemo(GridDate date, bool present)
+    {
+        char line[kDateLineSize], name[MAX_PATH], path[MAX_PATH];
+        ASSERT_TRUE(FormatDateLine(date, line, sizeof line));
+        snprintf(name, sizeof name, "DATA\\%s.dat", line);
+        ASSERT_TRUE(BuildAppPath(name, path, sizeof path));
+        if (!present) {
+            DeleteFileA(path);
+            return;
+        }
+        HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, file);
+        CloseHandle(file);
+    }
+
+    void PaintMay(DesignRecord* design, int todayFlag)
+    {
+        PaintCalendar(surface_, nullptr, design, todayFlag, "pelmo.ini", kMay10, &layout_);
+        GdiFlush();
+    }
+
+    COLORREF Pixel(int x, int y) const
+    {
+        const DWORD bgra = bits_[y * kWidth + x];
+        return RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
+    }
+
+    // Where the pixels of exactly this colour lie inside the area.
+    Box Find(const Rect& area, COLORREF color) const
+    {
+        Box box;
+        for (int y = area.top; y < area.bottom; ++y) {
+            for (int x = area.left; x < area.right; ++x) {
+                if (Pixel(x, y) == color) {
+                    box.left = std::min(box.left, x);
+                    box.right = std::max(box.right, x);
+                    box.top = std::min(box.top, y);
+                    box.bottom = std::max(box.bottom, y);
+                    ++box.count;
+                }
+            }
+        }
+        return box;
+    }
+
+    bool Has(int cell, COLORREF color) const { return Find(layout_.cellRects[cell], color).count > 0; }
+    bool HeaderHas(int column, COLORREF color) const
+    {
+        return Find(layout_.weekdayRects[column], color).count > 0;
+    }
+    COLORREF Inside(int cell) const
+    {
+        return Pixel(layout_.cellRects[cell].left + 1, layout_.cellRects[cell].top + 1);
+    }
+    COLORREF Corner(int cell) const
+    {
+        return Pixel(layout_.cellRects[cell].right - 1, layout_.cellRects[cell].bottom - 1);
+    }
+
+    char folder_[MAX_PATH] = {};
+    HDC surface_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HBRUSH brush_ = nullptr;
+    HGDIOBJ oldBitmap_ = nullptr, oldBrush_ = nullptr;
+    DWORD* bits_ = nullptr;
+    CalendarLayout layout_ = {};
+};
+
+TEST_F(Paint, TextColoursFollowTheKindOfDay)
+{
+    DesignRecord design = TestDesign();
+    PaintMay(&design, 0);
+    EXPECT_GT(Find(layout_.titleRect, kTitle).count, 0);
+
+    EXPECT_TRUE(HeaderHas(0, kSunday));
+    EXPECT_TRUE(HeaderHas(6, kSaturday));
+    for (int column = 0; column < kWeekdays; ++column) {
+        EXPECT_EQ(column > 0 && column < 6, HeaderHas(column, kWeekday)) << column;
+        EXPECT_FALSE(HeaderHas(column, kHoliday)) << column;
+    }
+
+    // 29 April: a Sunday and a holiday, but of the month before.
+    EXPECT_TRUE(Has(0, kOther));
+    EXPECT_FALSE(Has(0, kSunday) || Has(0, kHoliday));
+    EXPECT_TRUE(Has(kFirstCell + 2, kHoliday));   // 3 May, Thursday
+    EXPECT_TRUE(Has(kFirstCell + 4, kHoliday));   // 5 May, Saturday
+    EXPECT_FALSE(Has(kFirstCell + 4, kSaturday));
+    EXPECT_TRUE(Has(kFirstCell + 5, kSunday));    // 6 May
+    EXPECT_TRUE(Has(kFirstCell + 6, kWeekday));   // 7 May
+    EXPECT_TRUE(Has(kFirstCell + 11, kSaturday)); // 12 May
+    EXPECT_TRUE(Has(35, kOther));                 // 3 June, a Sunday
+    EXPECT_FALSE(Has(35, kSunday));
+}
+
+TEST_F(Paint, TodayOutranksMemoAndBothSpareThePartitionLines)
+{
+    const int today = kFirstCell + 9;
+    const int plain = today + 1;
+    const int memoDay = kFirstCell + 19;
+    const int lastApril = 1;
+    SetMemo(Day(2012, 5, 4, 10), true);
+    SetMemo(Day(2012, 5, 0, 20), true);
+    SetMemo(Day(2012, 4, 1, 30), true);
+    DesignRecord design = TestDesign();
+
+    PaintMay(&design, 1);  // no settings file: the default colours
+    EXPECT_EQ(kDefaultMarkedTodayColor, Inside(today));
+    EXPECT_EQ(kDefaultMarkedColor, Inside(memoDay));
+
+    SetColor("MARKED", "COLOR", kMemo);
+    SetColor("TODAY", "COLOR", kToday);
+    SetColor("MARKED", "TODAYCOLOR", kTodayMemo);
+    PaintMay(&design, 1);
+    EXPECT_EQ(kTodayMemo, Inside(today));
+    EXPECT_EQ(kTodayMemo, Corner(today));
+    EXPECT_EQ(kMemo, Inside(memoDay));
+    EXPECT_EQ(kMemo, Corner(memoDay));
+    EXPECT_EQ(kBackground, Inside(plain));
+    // Highlights start past the lines on the cell's left and top edges.
+    const Rect& cell = layout_.cellRects[today];
+    EXPECT_EQ(kLine, Pixel(cell.left, cell.top + 2));
+    EXPECT_EQ(kLine, Pixel(cell.left + 2, cell.top));
+    // A memo does not change the colour of the number.
+    EXPECT_EQ(kMemo, Inside(lastApril));
+    EXPECT_TRUE(Has(lastApril, kOther));
+    EXPECT_FALSE(Has(lastApril, kHoliday));
+
+    SetMemo(Day(2012, 5, 4, 10), false);
+    PaintMay(&design, 1);
+    EXPECT_EQ(kToday, Inside(today));
+
+    // Another month shown: no today, the memos still show.
+    PaintMay(&design, 0);
+    EXPECT_EQ(kBackground, Inside(today));
+    EXPECT_EQ(kMemo, Inside(memoDay));
+}
+
+TEST_F(Paint, OnlyTheExactFlagsHighlightAndTodayStaysInItsMonth)
+{
+    DesignRecord design = TestDesign();
+    SetColor("TODAY", "COLOR", kToday);
+    PaintMay(&design, 2);
+    EXPECT_EQ(kBackground, Inside(kFirstCell + 9));
+
+    layout_.marked[5] = 2;
+    DrawDayCells(surface_, 0, layout_, kMay10, design, "pelmo.ini");
+    GdiFlush();
+    EXPECT_EQ(kBackground, Inside(5));
+
+    // A day the month does not have marks no cell (February 2013 has 28).
+    ASSERT_TRUE(ComputeLayoutGeometry(&layout_, 2013, 2));
+    for (uint16_t day : {0, 29, 31}) {
+        PatBlt(surface_, 0, 0, kWidth, kHeight, PATCOPY);
+        DrawDayCells(surface_, 1, layout_, Day(2013, 2, 0, day), design, "pelmo.ini");
+        GdiFlush();
+        EXPECT_EQ(0, Find(layout_.clientRect, kToday).count) << day;
+    }
+}
+
+TEST_F(Paint, LeftShiftMovesHeaderAndNumbersButNotTheTitle)
+{
+    DesignRecord design = TestDesign();
+    design.weekdayFormat = 1;
+    PaintMay(&design, 0);
+    const Rect headerRow = {0, layout_.weekdayRects[0].top, kWidth, layout_.weekdayRects[0].bottom};
+    const Rect sundayRow = {0, layout_.cellRects[7].top, kWidth, layout_.cellRects[7].bottom};
+    const Box title = Find(layout_.titleRect, kTitle);
+    const Box header = Find(headerRow, kSaturday);
+    const Box day = Find(sundayRow, kSunday);
+    EXPECT_NEAR(kWidth / 2, (title.left + title.right) / 2, 3);
+
+    design.leftShift = 10;
+    PaintMay(&design, 0);
+    const Box shiftedTitle = Find(layout_.titleRect, kTitle);
+    const Box shiftedHeader = Find(headerRow, kSaturday);
+    const Box shiftedDay = Find(sundayRow, kSunday);
+    EXPECT_EQ(title.left, shiftedTitle.left);
+    EXPECT_EQ(header.left - 10, shiftedHeader.left);
+    EXPECT_EQ(header.top, shiftedHeader.top);
+    EXPECT_EQ(day.left - 10, shiftedDay.left);
+    EXPECT_EQ(day.count, shiftedDay.count);
+}
+
+TEST_F(Paint, PartitionValueChoosesTheLines)
+{
+    DesignRecord design = TestDesign();
+    const int cw = kWidth / 7, ch = kHeight / 8;
+    PaintMay(&design, 0);
+    EXPECT_EQ(kLine, Pixel(cw, 4 * ch + 1));      // vertical, in the day rows
+    EXPECT_EQ(kLine, Pixel(cw / 2, 7 * ch));      // last horizontal
+    EXPECT_EQ(kBackground, Pixel(cw, ch / 2));    // none in the title row
+
+    design.partition = 0;
+    PaintMay(&design, 0);
+    EXPECT_EQ(0, Find(layout_.clientRect, kLine).count);
+}
+
+TEST_F(Paint, AnsiFontTakesTheEnglishFormatsBeforeDrawing)
+{
+    DesignRecord english = TestDesign();
+    english.font.lfCharSet = ANSI_CHARSET;
+    english.titleFormat = kTitleMonthName;
+    english.weekdayFormat = 1;
+    PaintMay(&english, 0);
+    std::vector<DWORD> expected(bits_, bits_ + kWidth * kHeight);
+
+    DesignRecord design = english;
+    design.titleFormat = kTitleJapanese;
+    design.weekdayFormat = 0;
+    design.clockFlag = kClockShown;
+    PaintMay(&design, 0);
+    EXPECT_EQ(kTitleMonthName, design.titleFormat);
+    EXPECT_EQ(1, design.weekdayFormat);
+    EXPECT_EQ(0, design.clockFlag);
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), bits_));
+
+    // Formats the font can show are kept, and so is a Japanese font's.
+    design.titleFormat = kTitleMonthAbbrev;
+    design.clockFlag = kClockShown;
+    PaintMay(&design, 0);
+    EXPECT_EQ(kTitleMonthAbbrev, design.titleFormat);
+    EXPECT_EQ(kClockShown, design.clockFlag);
+    DesignRecord japanese = TestDesign();
+    japanese.titleFormat = kTitleJapanese;
+    japanese.clockFlag = kClockShown;
+    PaintMay(&japanese, 0);
+    EXPECT_EQ(kTitleJapanese, japanese.titleFormat);
+    EXPECT_EQ(0, japanese.weekdayFormat);
+    EXPECT_EQ(kClockShown, japanese.clockFlag);
+}
+
+TEST(PaintFonts, HeightsFollowTheCellSizeAndHeaderFormat)
+{
+    struct Case {
+        int width, height, format, offset, text, header;
+    };
+    const Case cases[] = {
+        {196, 200, 3, 0, 20, 10}, {150, 400, 3, 0, 16, 2},  {196, 200, 2, 0, 20, 16},
+        {150, 400, 2, 0, 16, 10}, {196, 200, 4, 0, 20, 18}, {150, 400, 4, 0, 16, 12},
+        {196, 200, 5, 0, 20, 14}, {150, 400, 5, 0, 16, 4},  {196, 200, 1, 0, 20, 20},
+        {196, 200, 7, -30, -10, -10}, {150, 400, 0, 4, 20, 20},
+    };
+    for (const Case& c : cases) {
+        CalendarLayout layout = {};
+        layout.clientRect = {0, 0, c.width, c.height};
+        ComputeLayoutGeometry(&layout, 2012, 5);
+        DesignRecord design = TestDesign();
+        design.weekdayFormat = (uint16_t)c.format;
+        design.sizeOffset = c.offset;
+        EXPECT_EQ(c.text, CalendarTextHeight(layout, design)) << c.width << " " << c.format;
+        EXPECT_EQ(c.header, WeekdayTextHeight(layout, design)) << c.width << " " << c.format;
+    }
+}
+
+TEST(PaintFonts, CalendarAndMemoFontsCarryTheirMembers)
+{
+    DesignRecord design = TestDesign();
+    design.font.lfHeight = 33;  // not a stored member: ignored
+    design.font.lfUnderline = 1;
+    design.font.lfItalic = 1;
+    design.font.lfWeight = FW_BOLD;
+    struct Case {
+        int height;
+        BYTE charset;
+        LONG expected;
+    };
+    for (const Case& c : {Case{kStandardFontHeight, SHIFTJIS_CHARSET, 18},
+                          Case{kStandardFontHeight, ANSI_CHARSET, 20}, Case{0, ANSI_CHARSET, 0},
+                          Case{-7, SHIFTJIS_CHARSET, -7}}) {
+        design.font.lfCharSet = c.charset;
+        HFONT font = CreateCalendarFont(c.height, design);
+        ASSERT_NE(nullptr, font);
+        LOGFONTA made = {};
+        GetObjectA(font, sizeof made, &made);
+        DeleteObject(font);
+        EXPECT_EQ(c.expected, made.lfHeight);
+        EXPECT_EQ(c.charset, made.lfCharSet);
+        EXPECT_EQ(1, made.lfItalic);
+        EXPECT_EQ(0, made.lfUnderline);
+        EXPECT_EQ(FW_BOLD, made.lfWeight);
+        EXPECT_EQ(PROOF_QUALITY, made.lfQuality);
+        EXPECT_STREQ(kDefaultFaceName, made.lfFaceName);
+    }
+
+    HFONT memo = CreateMemoFont(24);
+    ASSERT_NE(nullptr, memo);
+    LOGFONTA made = {};
+    GetObjectA(memo, sizeof made, &made);
+    DeleteObject(memo);
+    EXPECT_EQ(24, made.lfHeight);
+    EXPECT_EQ(SHIFTJIS_CHARSET, made.lfCharSet);
+    EXPECT_EQ(0, made.lfItalic);
+    EXPECT_STREQ("メイリオ", made.lfFaceName);
+}
+
+}  // namespace

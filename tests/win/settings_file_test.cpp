@@ -1,0 +1,368 @@
+// pelmo.ini through the real private-profile API, in a private folder: the
+// defaults of a missing file, the reading rules, the round trip of everything
+// the calendar window saves, and the forced end on a damaged registry count.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <stdio.h>
+#include <string.h>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "settings/app_folder.h"
+#include "settings/settings_file.h"
+#include "settings/settings_sections.h"
+#include "settings/settings_startup.h"
+#include "settings/window_position.h"
+#include "tests/win/test_folder.h"
+
+namespace {
+
+class SettingsFile : public ::testing::Test {
+protected:
+    char folder_[MAX_PATH] = {};
+    HWND window_ = nullptr;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(MakeTestFolder(folder_, sizeof folder_));
+        OverrideAppFolder(folder_);
+        window_ = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+        ASSERT_NE(nullptr, window_);
+    }
+
+    void TearDown() override
+    {
+        DestroyWindow(window_);
+        OverrideAppFolder(nullptr);
+        RemoveTestFolder(folder_);
+    }
+
+    std::string Path(const char* name) { return std::string(folder_) + name; }
+
+    void WriteRaw(const char* text)
+    {
+        std::ofstream(Path(kSettingsFile), std::ios::binary) << text;
+    }
+
+    std::string ReadRaw()
+    {
+        std::ostringstream text;
+        text << std::ifstream(Path(kSettingsFile), std::ios::binary).rdbuf();
+        return text.str();
+    }
+
+    // True when the lines appear in the file in this order.
+    bool InOrder(std::initializer_list<const char*> lines)
+    {
+        std::string raw = ReadRaw();
+        size_t at = 0;
+        for (const char* line : lines) {
+            at = raw.find(line, at);
+            if (at == std::string::npos) {
+                return false;
+            }
+        }
+        return true;
+    }
+};
+
+// What a message box of the test thread showed before the watcher closed it.
+struct BoxSeen {
+    DWORD thread;
+    bool found;
+    char caption[64];
+    char text[128];
+    HWND owner;
+    bool errorIcon;
+};
+
+static BOOL CALLBACK FindErrorIcon(HWND child, LPARAM param)
+{
+    char cls[16];
+    GetClassNameA(child, cls, sizeof cls);
+    if (lstrcmpiA(cls, "Static") == 0 && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
+        (HICON)SendMessageA(child, STM_GETICON, 0, 0) == LoadIconA(nullptr, IDI_HAND)) {
+        *(bool*)param = true;
+    }
+    return TRUE;
+}
+
+static BOOL CALLBACK InspectAndClose(HWND box, LPARAM param)
+{
+    BoxSeen* seen = (BoxSeen*)param;
+    char cls[16];
+    GetClassNameA(box, cls, sizeof cls);
+    if (strcmp(cls, "#32770") != 0 || !IsWindowVisible(box)) {
+        return TRUE;
+    }
+    GetWindowTextA(box, seen->caption, sizeof seen->caption);
+    GetDlgItemTextA(box, 0xFFFF, seen->text, sizeof seen->text);
+    seen->owner = GetWindow(box, GW_OWNER);
+    EnumChildWindows(box, FindErrorIcon, (LPARAM)&seen->errorIcon);
+    seen->found = true;
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    return FALSE;
+}
+
+static DWORD WINAPI WatchForMessageBox(void* param)
+{
+    BoxSeen* seen = (BoxSeen*)param;
+    for (int tries = 0; tries < 250 && !seen->found; ++tries) {
+        Sleep(20);
+        EnumThreadWindows(seen->thread, InspectAndClose, (LPARAM)seen);
+    }
+    return 0;
+}
+
+TEST_F(SettingsFile, MissingFileGivesEveryDefaultAndCreatesNothing)
+{
+    DesignRecord design;
+    memset(&design, 0x5A, sizeof design);
+    MemoDisplaySettings memo = {};
+    RegistryValues registry = {7, 7, 7};
+    ASSERT_TRUE(LoadSettings(window_, &design, &memo, &registry));
+
+    DesignRecord expected = {0, 0, 0, {}, 0, 0, 0x0000FF, 0x0000FF, 0xFF0000, 0xFF00FF, 0x008000, 0x808080, 1};
+    expected.font.lfCharSet = SHIFTJIS_CHARSET;
+    strcpy(expected.font.lfFaceName, "ＭＳ Ｐゴシック");
+    EXPECT_EQ(0, memcmp(&expected, &design, sizeof design));
+    EXPECT_EQ(18, memo.tooltipFontHeight);
+    EXPECT_EQ(18, memo.editorFontHeight);
+    EXPECT_EQ(300, memo.tooltipWidth);
+    EXPECT_EQ(0u, registry.designCount);
+    EXPECT_EQ(0u, registry.currentDesign);
+
+    RECT rect;
+    GetWindowRect(window_, &rect);
+    EXPECT_EQ(100, rect.left);
+    EXPECT_EQ(100, rect.top);
+    EXPECT_EQ(196, rect.right - rect.left);
+    EXPECT_EQ(200, rect.bottom - rect.top);
+    EXPECT_TRUE(IsWindowVisible(window_));
+
+    BrushTriple brush = ReadBrushSection(kSettingsFile);
+    EXPECT_EQ(BS_SOLID, brush.style);
+    EXPECT_EQ(0xFFFFE1u, brush.color);
+    EXPECT_EQ(0, brush.hatch);
+    EXPECT_FALSE(SettingsFileExists());
+}
+
+TEST_F(SettingsFile, SaveThenLoadKeepsEveryValueAsDecimalText)
+{
+    LOGFONTA font = {40, 0, 0, 0, FW_BOLD, 1, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "メイリオ"};
+    DesignRecord design = {3, 5, 1, font, -10, 7, 0xFF00FF, 0x010203, 0x040506, 0x070809, 0x0A0B0C, 0x0D0E0F, 2};
+    MemoDisplaySettings memo = {20, 24, 1000};
+    RegistryValues registry = {5, 3, 1};
+    MoveWindow(window_, 150, 120, 300, 250, FALSE);
+    HBRUSH brush = CreateHatchBrush(HS_DIAGCROSS, 0x123456);
+
+    ASSERT_TRUE(SaveSettings(window_, brush, design, memo, registry));
+    DeleteObject(brush);
+    EXPECT_TRUE(SettingsFileExists());
+
+    std::string raw = ReadRaw();
+    EXPECT_NE(std::string::npos, raw.find("MONTH=16711935"));
+    EXPECT_NE(std::string::npos, raw.find("OFFSET=-10"));
+    EXPECT_NE(std::string::npos, raw.find("FACENAME=メイリオ"));  // Shift-JIS on disk
+    EXPECT_TRUE(InOrder({"STYLE=2", "COLOR=1193046", "HATCH=5"}));
+    // A new key goes to the end of its section, wherever that section is.
+    EXPECT_TRUE(InOrder({"[FORMAT]", "YMTYPE=3", "WTYPE=5", "CLOCK=1", "PARTITION=2", "[TEXTCOLOR]",
+                         "HOLIDAY=", "SATURDAY=", "SUNDAY=", "WEEKDAY=", "MONTH=", "OTHERDAY="}));
+    EXPECT_TRUE(InOrder({"CHARSET=1", "FACENAME=", "ITALIC=1", "WEIGHT=700", "OFFSET=", "LSHIFT=7"}));
+    EXPECT_TRUE(InOrder({"[TOOLTIP]", "WIDTH=1000", "FONTHEIGHT=20", "[EDITOR]", "FONTHEIGHT=24"}));
+    EXPECT_TRUE(InOrder({"SUM=5", "CURRENT=3", "CHANGE=1", "LEFT=150", "TOP=120", "RIGHT=450", "BOTTOM=370"}));
+
+    DesignRecord loaded;
+    memset(&loaded, 0x5A, sizeof loaded);
+    MemoDisplaySettings loadedMemo = {};
+    RegistryValues loadedRegistry = {};
+    MoveWindow(window_, 0, 0, 10, 10, FALSE);
+    ASSERT_TRUE(LoadSettings(window_, &loaded, &loadedMemo, &loadedRegistry));
+    design.font.lfHeight = 0;  // not stored
+    EXPECT_EQ(0, memcmp(&design, &loaded, sizeof design));
+    EXPECT_EQ(0, memcmp(&memo, &loadedMemo, sizeof memo));
+    EXPECT_EQ(5u, loadedRegistry.designCount);
+    EXPECT_EQ(3u, loadedRegistry.currentDesign);
+    RECT rect;
+    GetWindowRect(window_, &rect);
+    EXPECT_EQ(150, rect.left);
+    EXPECT_EQ(370, rect.bottom);
+}
+
+TEST_F(SettingsFile, IntegersReadAsLeadingSignedDecimalWithBytesCut)
+{
+    WriteRaw("[t]\r\nneg=-5\r\nplus=+7\r\ntrail=12abc\r\nword=abc\r\nempty=\r\n"
+             "hex=0x10\r\nwrap=4294967295\r\n"
+             "[FONT]\r\nCHARSET=384\r\nITALIC=257\r\n");
+    EXPECT_EQ(-5, ReadSettingInt(kSettingsFile, "T", "NEG", 1));
+    EXPECT_EQ(7, ReadSettingInt(kSettingsFile, "t", "plus", 1));
+    EXPECT_EQ(12, ReadSettingInt(kSettingsFile, "t", "trail", 1));
+    EXPECT_EQ(0, ReadSettingInt(kSettingsFile, "t", "word", 1));
+    EXPECT_EQ(0, ReadSettingInt(kSettingsFile, "t", "empty", 1));
+    EXPECT_EQ(0, ReadSettingInt(kSettingsFile, "t", "hex", 1));
+    EXPECT_EQ(-1, ReadSettingInt(kSettingsFile, "t", "wrap", 1));
+    EXPECT_EQ(77, ReadSettingInt(kSettingsFile, "t", "missing", 77));
+    EXPECT_EQ(-77, ReadSettingInt(kSettingsFile, "none", "neg", -77));
+    EXPECT_EQ(-77, ReadSettingInt(kWorkingFile, "t", "neg", -77));
+
+    DesignRecord design = {};
+    ReadFontSection(kSettingsFile, &design);
+    EXPECT_EQ(0x80, design.font.lfCharSet);
+    EXPECT_EQ(1, design.font.lfItalic);
+}
+
+TEST_F(SettingsFile, StringsAreShiftJisAndNeverCutInsideACharacter)
+{
+    WriteRaw("[BGBRUSH]\r\nBITMAP=C:\\表\\絵.bmp\r\n"
+             "[FONT]\r\nFACENAME=ＡＢＣＤＥＦＧＨＩＪＫＬＭＮＯＰ\r\n");
+    char text[kAppPathSize];
+    ReadSettingString(kSettingsFile, "BGBRUSH", "BITMAP", kNoKeyValue, text, sizeof text);
+    EXPECT_STREQ("C:\\表\\絵.bmp", text);
+    ReadSettingString(kSettingsFile, "BGBRUSH", "ORGFILE", kNoKeyValue, text, sizeof text);
+    EXPECT_STREQ(kNoKeyValue, text);
+    // Six bytes hold two characters and the first byte of the third.
+    char small[6];
+    ReadSettingString(kSettingsFile, "BGBRUSH", "BITMAP", kNoKeyValue, small, sizeof small);
+    EXPECT_STREQ("C:\\表", small);
+
+    // 32 bytes of face name: the 31 that fit end in half a character.
+    DesignRecord design = {};
+    ReadFontSection(kSettingsFile, &design);
+    EXPECT_STREQ("ＡＢＣＤＥＦＧＨＩＪＫＬＭＮＯ", design.font.lfFaceName);
+
+    ASSERT_TRUE(WriteSettingString(kSettingsFile, "BGBRUSH", "BITMAP", kNoKeyValue));
+    ReadSettingString(kSettingsFile, "BGBRUSH", "BITMAP", "", text, sizeof text);
+    EXPECT_STREQ(kNoKeyValue, text);
+}
+
+TEST_F(SettingsFile, DesignSectionsKeepUnstoredFontMembersAndDefaultToAPicture)
+{
+    WriteRaw("[DESIGN001]\r\nBGBRUSH_BITMAP=C:\\a.bmp\r\n[FONT]\r\nFACENAME=x\r\n");
+    DesignRecord design = {};
+    design.font.lfHeight = 33;
+    design.font.lfUnderline = 1;
+    ReadDesignSection(kSettingsFile, &design, "DESIGN001");
+    EXPECT_EQ(33, design.font.lfHeight);
+    EXPECT_EQ(1, design.font.lfUnderline);
+    EXPECT_STREQ("ＭＳ Ｐゴシック", design.font.lfFaceName);
+    EXPECT_EQ(1, design.partition);
+    EXPECT_EQ(0x808080u, design.otherMonthColor);
+    BrushTriple brush = ReadDesignBrush(kSettingsFile, "DESIGN001");
+    EXPECT_EQ(BS_PATTERN, brush.style);
+    EXPECT_EQ(0xFFFFE1u, brush.color);
+    EXPECT_EQ(0, brush.hatch);
+
+    design.titleColor = 0x00ABCDEF;
+    design.font.lfWeight = FW_LIGHT;
+    ASSERT_TRUE(WriteDesignSection(design, "DESIGN002", kSettingsFile));
+    EXPECT_TRUE(InOrder({"[DESIGN002]", "FORMAT_YMTYPE=", "FORMAT_PARTITION=1", "FONT_CHARSET=",
+                         "FONT_FACENAME=", "FONT_LSHIFT=", "TEXTCOLOR_HOLIDAY=", "TEXTCOLOR_OTHERDAY="}));
+    DesignRecord back = design;
+    back.titleColor = 0;
+    back.font.lfWeight = 0;
+    ReadDesignSection(kSettingsFile, &back, "DESIGN002");
+    EXPECT_EQ(0, memcmp(&design, &back, sizeof design));
+
+    ReadFontSection(kSettingsFile, &design);
+    EXPECT_EQ(0, design.font.lfHeight);
+    EXPECT_EQ(0, design.font.lfUnderline);
+    EXPECT_STREQ("x", design.font.lfFaceName);
+}
+
+TEST_F(SettingsFile, RegistryCountOrNumberOfAThousandEndsTheStart)
+{
+    struct Case { const char* file; bool loads; const char* caption; };
+    const Case cases[] = {
+        {"[REGIST]\r\nSUM=999\r\nCURRENT=999\r\n", true, ""},
+        {"[REGIST]\r\nSUM=1000\r\n", false, "REGIST_SUM"},
+        {"[REGIST]\r\nSUM=-1\r\n", false, "REGIST_SUM"},
+        {"[REGIST]\r\nSUM=5\r\nCURRENT=1000\r\n", false, "REGIST_CURRENT"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        WriteRaw(c.file);
+        BoxSeen seen = {GetCurrentThreadId(), false, "", "", nullptr, false};
+        HANDLE watcher = CreateThread(nullptr, 0, WatchForMessageBox, &seen, 0, nullptr);
+        DesignRecord design;
+        MemoDisplaySettings memo;
+        RegistryValues registry = {};
+        EXPECT_EQ(c.loads, LoadSettings(window_, &design, &memo, &registry));
+        seen.found = seen.found || c.loads;  // stops the watcher
+        WaitForSingleObject(watcher, INFINITE);
+        CloseHandle(watcher);
+        if (!c.loads) {
+            EXPECT_STREQ(c.caption, seen.caption);
+            EXPECT_STREQ("初期化ファイルの値が不正です\n強制終了します", seen.text);
+            EXPECT_EQ(window_, seen.owner);
+            EXPECT_TRUE(seen.errorIcon);
+        } else {
+            EXPECT_EQ(999u, registry.designCount);
+        }
+    }
+}
+
+TEST_F(SettingsFile, WindowOffTheScreenOrWithoutAreaGoesBackToTheDefaultPlace)
+{
+    const int width = 1024, height = 768;
+    const RECT fallback = {100, 100, 296, 300};
+    struct Case { RECT stored; bool kept; };
+    const Case cases[] = {
+        {{-5, 10, 200, 200}, false},
+        {{10, -1, 200, 200}, false},
+        {{width - 11, height - 11, width + 300, height + 300}, true},
+        {{width - 10, 10, width + 300, 200}, false},
+        {{10, height - 10, 200, height + 300}, false},
+        {{400, 300, 400, 500}, false},   // no width: invisible and ungrabbable
+        {{400, 300, 600, 200}, false},
+    };
+    for (const Case& c : cases) {
+        RECT placed = ChooseWindowRect(c.stored, width, height);
+        const RECT& expected = c.kept ? c.stored : fallback;
+        EXPECT_TRUE(EqualRect(&expected, &placed)) << c.stored.left << "," << c.stored.top;
+    }
+
+    WriteRaw("[POSITION]\r\nLEFT=-5\r\nTOP=20\r\nRIGHT=500\r\nBOTTOM=500\r\n");
+    LoadWindowPosition(window_);
+    RECT rect;
+    GetWindowRect(window_, &rect);
+    EXPECT_TRUE(EqualRect(&fallback, &rect));
+}
+
+TEST_F(SettingsFile, BrushValuesComeFromTheBrushObjectWithoutHandles)
+{
+    HBRUSH solid = CreateSolidBrush(0x00FF00);
+    ASSERT_TRUE(WriteBrushSectionFromBrush(kSettingsFile, solid));
+    DeleteObject(solid);
+    BrushTriple read = ReadBrushSection(kSettingsFile);
+    EXPECT_EQ(BS_SOLID, read.style);
+    EXPECT_EQ(0x00FF00u, read.color);
+
+    // A pattern brush's hatch member is its bitmap's handle: never stored.
+    HBITMAP bitmap = CreateBitmap(8, 8, 1, 1, nullptr);
+    HBRUSH pattern = CreatePatternBrush(bitmap);
+    ASSERT_TRUE(WriteBrushSectionFromBrush(kSettingsFile, pattern));
+    DeleteObject(pattern);
+    DeleteObject(bitmap);
+    read = ReadBrushSection(kSettingsFile);
+    EXPECT_EQ(BS_PATTERN, read.style);
+    EXPECT_EQ(0, read.hatch);
+
+    EXPECT_FALSE(WriteBrushSectionFromBrush(kSettingsFile, nullptr));
+    EXPECT_EQ(BS_PATTERN, ReadBrushSection(kSettingsFile).style);
+}
+
+TEST_F(SettingsFile, AFolderTooLongForItsFilesRefusesEveryAccess)
+{
+    std::string longFolder = std::string(folder_) + std::string(250 - strlen(folder_), 'a');
+    OverrideAppFolder(longFolder.c_str());
+    EXPECT_FALSE(WriteSettingInt(kSettingsFile, "REGIST", "SUM", 3));
+    EXPECT_FALSE(WriteSettingString(kSettingsFile, "FONT", "FACENAME", "x"));
+    EXPECT_EQ(42, ReadSettingInt(kSettingsFile, "REGIST", "SUM", 42));
+    char text[16];
+    ReadSettingString(kSettingsFile, "FONT", "FACENAME", kNoKeyValue, text, sizeof text);
+    EXPECT_STREQ(kNoKeyValue, text);
+    EXPECT_FALSE(SettingsFileExists());
+}
+
+}  // namespace
