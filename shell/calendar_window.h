@@ -1,0 +1,16 @@
+// The calendar window: owns all run-time state of the program.
+#pragma once
+#include <windows.h>
+
+#include "core/dates.h"
+
+// The month offset and the local time the calendar treats as now, for the
+// commands and tests that need them.
+int CalendarMonthOffset();
+DateTime CalendarNow();
+
+// How many times the calendar was laid out and painted since start.
+unsigned CalendarRefreshCount();
+
+// Sends the window the size-changed message that redraws everything.
+void RequestRefresh(HWND window);

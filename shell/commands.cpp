@@ -1,0 +1,5 @@
+#include "shell/commands.h"
+
+#include "res/resource.h"
+
+void HandleCommand(HWND, int, const char*) {}

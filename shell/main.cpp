@@ -1,0 +1,57 @@
+// Entry point: one copy per logon, GDI+ around the message loop.
+#include <windows.h>
+#include <gdiplus.h>
+
+#include "res/resource.h"
+#include "shell/app.h"
+
+static const char kOwnerTitle[] = "私のカレンダーの親ウィンドウ";
+
+// A second copy only brings the first one forward; it touches no file.
+static bool AnotherCopyIsRunning()
+{
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, PELMO_MUTEX_NAME);
+    if (GetLastError() != ERROR_ALREADY_EXISTS) {
+        return false;   // the handle lives as long as the process
+    }
+    if (mutex) {
+        CloseHandle(mutex);
+    }
+    SetForegroundWindow(FindWindowA(PELMO_OWNER_CLASS, kOwnerTitle));
+    return true;
+}
+
+static int RunMessageLoop()
+{
+    MSG msg;
+    for (;;) {
+        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got == 0 || got == -1) {
+            break;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return (int)msg.wParam;
+}
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+{
+    if (AnotherCopyIsRunning()) {
+        return 0;
+    }
+    Gdiplus::GdiplusStartupInput gdiplusInput;
+    ULONG_PTR gdiplusToken = 0;
+    Gdiplus::GdiplusStartup(&gdiplusToken, &gdiplusInput, nullptr);
+
+    SetAppInstance(instance);
+    RegisterWindowClasses(instance);
+    HWND owner = CreateOwnerWindow(instance);
+    if (owner) {
+        ShowWindow(owner, SW_HIDE);
+        UpdateWindow(owner);
+    }
+    int code = RunMessageLoop();
+    Gdiplus::GdiplusShutdown(gdiplusToken);
+    return code;
+}

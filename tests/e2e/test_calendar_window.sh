@@ -1,0 +1,114 @@
+#!/usr/bin/env bash
+# The calendar window as a user meets it on a first start: where it appears,
+# today's cell, paging months with keys and the title, moving and resizing by
+# dragging, leaving through the exit header with settings saved, and a second
+# start that ends at once.
+source "$(dirname "$0")/lib.sh"
+e2e_begin "$@"
+
+e2e_start_app || e2e_finish
+
+# No pelmo.ini: the default place and size.
+read -r x y w h < <(e2e_geometry)
+e2e_check "first start at (100, 100), 196 by 200 (got $x $y $w $h)" \
+    test "$x $y $w $h" = "100 100 196 200"
+
+# Today's cell in the today colour (yellow).
+first=$(date -d "$(date +%Y-%m-01)" +%w)
+day=$(date +%-d)
+index=$(( first + day - 1 ))
+cellx=$(( 100 + (index % 7) * 28 ))
+celly=$(( 100 + (index / 7 + 2) * 25 ))
+e2e_shot start
+yellow=$(e2e_count_colour start 28 25 "$cellx" "$celly" FFFF00)
+e2e_check "today's cell is yellow ($yellow pixels)" test "$yellow" -gt 200
+
+# Paging: Down shows another month, Up brings this one back; the title's
+# double click returns from anywhere.
+title="196x25+100+100"
+xdotool mousemove 150 112 click 1
+xdotool key Down
+sleep 0.7
+e2e_shot next
+e2e_check "Down shows another month" e2e_differ_region start next "$title"
+xdotool key Up
+sleep 0.7
+e2e_shot back
+e2e_check "Up returns to this month" e2e_same_region start back "196x200+100+100"
+xdotool key Down key Down key Down
+sleep 0.5
+xdotool mousemove 150 110 click --repeat 2 --delay 60 1
+sleep 0.7
+e2e_shot title
+e2e_check "the title's double click returns to this month" e2e_same_region start title "196x200+100+100"
+
+# Dragging the interior moves the window; dragging the corner resizes it.
+# The first motion with the button held hands the drag to the system, which
+# follows the pointer from there: a one-pixel first step, then the real way.
+drag() {
+    xdotool mousemove "$1" "$2" mousedown 1
+    sleep 0.3
+    xdotool mousemove $(( $1 + 1 )) $(( $2 + 1 ))
+    sleep 0.3
+    xdotool mousemove $(( $1 + 1 + $3 / 2 )) $(( $2 + 1 + $4 / 2 ))
+    sleep 0.2
+    xdotool mousemove $(( $1 + 1 + $3 )) $(( $2 + 1 + $4 ))
+    sleep 0.3
+    xdotool mouseup 1
+    sleep 0.7
+}
+drag 198 212 50 40
+read -r x y w h < <(e2e_geometry)
+e2e_check "dragging moves the window to (150, 140) (got $x $y $w $h)" \
+    test "$x $y $w $h" = "150 140 196 200"
+
+drag $(( 150 + 196 - 3 )) $(( 140 + 200 - 3 )) 40 30
+read -r x y w h < <(e2e_geometry)
+e2e_check "dragging the corner resizes to 236 by 230 (got $x $y $w $h)" \
+    test "$x $y $w $h" = "150 140 236 230"
+e2e_shot resized
+
+# A second start while the first runs ends at once and changes no file.
+before=$(cd "$E2E_APP" && find . -type f -exec md5sum {} + | sort)
+(cd "$E2E_APP" && timeout 20 wine ./pelmo.exe)
+second=$?
+after=$(cd "$E2E_APP" && find . -type f -exec md5sum {} + | sort)
+e2e_check "a second start exits with 0 (got $second)" test "$second" -eq 0
+e2e_check "a second start changes no file" test "$before" = "$after"
+
+# The exit header asks; Yes ends the program and saves.
+cw=$(( 236 / 7 ))
+ch=$(( 230 / 8 ))
+xdotool mousemove $(( 150 + 6 * cw + cw / 2 )) $(( 140 + ch + ch / 2 )) click --repeat 2 --delay 60 1
+box=""
+for _ in $(seq 1 50); do
+    box=$(xdotool search --onlyvisible --name '『ポルカミナ』' 2>/dev/null | head -n 1)
+    [ -n "$box" ] && break
+    sleep 0.1
+done
+e2e_check "the exit header asks before leaving" test -n "$box"
+e2e_shot question
+xdotool key Return
+e2e_wait_exit 15
+status=$?
+e2e_check "Yes ends the program (status $status)" test "$status" -eq 0
+
+ini="$E2E_APP/pelmo.ini"
+e2e_check "pelmo.ini was written" test -f "$ini"
+ini_value() { tr -d '\r' <"$ini" | awk -F= -v s="[$1]" -v k="$2" '$0==s{on=1;next} /^\[/{on=0} on&&$1==k{print $2}'; }
+e2e_check "the new position is saved" \
+    test "$(ini_value POSITION LEFT) $(ini_value POSITION TOP) $(ini_value POSITION RIGHT) $(ini_value POSITION BOTTOM)" = "150 140 386 370"
+for key in BGBRUSH:STYLE BGBRUSH:COLOR BGBRUSH:HATCH FORMAT:YMTYPE FORMAT:WTYPE FORMAT:CLOCK \
+           FORMAT:PARTITION TEXTCOLOR:HOLIDAY TEXTCOLOR:SATURDAY TEXTCOLOR:SUNDAY TEXTCOLOR:WEEKDAY \
+           TEXTCOLOR:MONTH TEXTCOLOR:OTHERDAY FONT:CHARSET FONT:FACENAME FONT:ITALIC FONT:WEIGHT \
+           FONT:OFFSET FONT:LSHIFT EDITOR:FONTHEIGHT TOOLTIP:FONTHEIGHT TOOLTIP:WIDTH REGIST:SUM \
+           REGIST:CURRENT REGIST:CHANGE SHELLLINK:STARTUP SHELLLINK:STARTMENU SHELLLINK:DESKTOP; do
+    e2e_check "pelmo.ini holds $key" test -n "$(ini_value "${key%%:*}" "${key##*:}")"
+done
+e2e_check "the background colour is saved in decimal" test "$(ini_value BGBRUSH COLOR)" = "16777185"
+e2e_check "an unregistered first start is marked changed" test "$(ini_value REGIST CHANGE)" = "1"
+e2e_check "temp.ini is gone" test ! -e "$E2E_APP/temp.ini"
+e2e_check "DATA was made" test -d "$E2E_APP/DATA"
+e2e_check "Image was made" test -d "$E2E_APP/Image"
+
+e2e_finish
