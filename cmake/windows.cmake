@@ -29,6 +29,21 @@ set(PELMO_RC ${CMAKE_SOURCE_DIR}/res/pelmo.rc)
 add_executable(pelmo WIN32 ${CMAKE_SOURCE_DIR}/shell/main.cpp ${PELMO_RC})
 target_link_libraries(pelmo PRIVATE pelmo_win)
 
+# The help page ships in Shift-JIS like every text of the program; its source
+# stays UTF-8 like the sources. Written beside pelmo.exe as help/, the folder
+# the help command opens; converted through a temporary name so that a
+# failed conversion never leaves a half page behind.
+set(PELMO_HELP_SOURCE ${CMAKE_SOURCE_DIR}/dist/help/pelmohelp.html.utf8)
+set(PELMO_HELP ${CMAKE_BINARY_DIR}/help/pelmohelp.html)
+add_custom_command(OUTPUT ${PELMO_HELP}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/help
+    COMMAND iconv -f UTF-8 -t CP932 -o ${PELMO_HELP}.part ${PELMO_HELP_SOURCE}
+    COMMAND ${CMAKE_COMMAND} -E rename ${PELMO_HELP}.part ${PELMO_HELP}
+    DEPENDS ${PELMO_HELP_SOURCE}
+    VERBATIM)
+add_custom_target(pelmo_help DEPENDS ${PELMO_HELP})
+add_dependencies(pelmo pelmo_help)
+
 # The core once more, compiled for Windows, so both sides are held to the
 # same tests.
 if(CORE_TEST_SOURCES)
@@ -51,7 +66,7 @@ foreach(script ${E2E_SCRIPTS})
     set_tests_properties(e2e.${name} PROPERTIES TIMEOUT 300)
 endforeach()
 
-if(EXISTS ${CMAKE_SOURCE_DIR}/bench/bench_window.cpp)
-    add_executable(bench_window ${CMAKE_SOURCE_DIR}/bench/bench_window.cpp)
-    target_link_libraries(bench_window PRIVATE pelmo_win)
-endif()
+# Benchmarks, run by make bench.
+add_executable(bench_window ${CMAKE_SOURCE_DIR}/bench/bench_window.cpp)
+target_link_libraries(bench_window PRIVATE pelmo_win)
+add_executable(minimal_window WIN32 ${CMAKE_SOURCE_DIR}/bench/minimal_window.cpp)

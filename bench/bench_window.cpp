@@ -1,0 +1,292 @@
+// Figures of the calendar window under real Win32: the cost of one refresh,
+// its growth with a large memo folder, the start-up time against a minimal
+// window program, and the repaints of an idle calendar. Every figure that has
+// a target is a ratio against a baseline measured in the same run.
+#include <windows.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/dates.h"
+#include "memo/memo_store.h"
+#include "settings/app_folder.h"
+#include "settings/settings_file.h"
+#include "settings/settings_sections.h"
+#include "shell/app.h"
+#include "shell/calendar_window.h"
+#include "view/paint.h"
+
+static const int kRefreshRuns = 200;
+static const int kStartRuns = 7;
+static const int kMemoFiles = 10000;
+
+static double Seconds()
+{
+    LARGE_INTEGER now, frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    return (double)now.QuadPart / (double)frequency.QuadPart;
+}
+
+static double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+static bool MakeFolder(const char* tag, char* out, size_t size)
+{
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    snprintf(out, size, "%spelmo-bench-%s-%lu\\", temp, tag, GetTickCount());
+    return CreateDirectoryA(out, nullptr) != 0;
+}
+
+static void RemoveFolder(const char* folder)
+{
+    char pattern[MAX_PATH];
+    snprintf(pattern, sizeof pattern, "%s*", folder);
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(pattern, &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if (!strcmp(found.cFileName, ".") || !strcmp(found.cFileName, "..")) {
+                continue;
+            }
+            char path[MAX_PATH];
+            snprintf(path, sizeof path, "%s%s", folder, found.cFileName);
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                strncat(path, "\\", sizeof path - strlen(path) - 1);
+                RemoveFolder(path);
+            } else {
+                DeleteFileA(path);
+            }
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(folder);
+}
+
+// Median seconds of one refresh (layout with memo look-ups, and painting)
+// of a width by height calendar.
+static double MedianRefresh(int width, int height)
+{
+    HDC screen = GetDC(nullptr);
+    HDC surface = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ oldBitmap = SelectObject(surface, bitmap);
+    HBRUSH brush = CreateSolidBrush(RGB(255, 255, 225));
+    HGDIOBJ oldBrush = SelectObject(surface, brush);
+
+    DesignRecord design = {};
+    ReadFormatSection(kSettingsFile, &design);
+    ReadFontSection(kSettingsFile, &design);
+    SYSTEMTIME local;
+    GetLocalTime(&local);
+    DateTime now;
+    memcpy(&now, &local, sizeof now);
+    CalendarLayout layout = {};
+    layout.clientRect = {0, 0, width, height};
+
+    std::vector<double> times;
+    for (int i = 0; i < kRefreshRuns; ++i) {
+        double start = Seconds();
+        PaintCalendar(surface, nullptr, &design, 1, kSettingsFile, now, &layout);
+        GdiFlush();
+        times.push_back(Seconds() - start);
+    }
+    SelectObject(surface, oldBrush);
+    SelectObject(surface, oldBitmap);
+    DeleteObject(brush);
+    DeleteObject(bitmap);
+    DeleteDC(surface);
+    return Median(times);
+}
+
+// Memo files for consecutive days around today, so the shown month is marked
+// like every other.
+static int FillMemoFolder(int count)
+{
+    EnsureFolder(kMemoFolder);
+    SYSTEMTIME local;
+    GetLocalTime(&local);
+    int year = local.wYear - 14;
+    int month = 1;
+    int day = 1;
+    int made = 0;
+    for (int i = 0; i < count; ++i) {
+        GridDate date = MakeGridDate((uint16_t)year, (uint16_t)month, (uint16_t)day);
+        char line[kDateLineSize];
+        char path[kAppPathSize];
+        if (FormatDateLine(date, line, sizeof line) && MemoFilePath(line, path, sizeof path)) {
+            HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+            if (file != INVALID_HANDLE_VALUE) {
+                DWORD written;
+                WriteFile(file, line, (DWORD)strlen(line), &written, nullptr);
+                CloseHandle(file);
+                ++made;
+            }
+        }
+        if (++day > DaysInMonth((uint16_t)month, (uint16_t)year)) {
+            day = 1;
+            if (++month > 12) {
+                month = 1;
+                ++year;
+            }
+        }
+    }
+    return made;
+}
+
+static void ReportRefresh()
+{
+    char folder[MAX_PATH];
+    if (!MakeFolder("refresh", folder, sizeof folder)) {
+        printf("refresh: cannot make a folder\n");
+        return;
+    }
+    OverrideAppFolder(folder);
+    EnsureFolder(kMemoFolder);
+    int screenW = GetSystemMetrics(SM_CXSCREEN);
+    int screenH = GetSystemMetrics(SM_CYSCREEN);
+    double small = MedianRefresh(196, 200);
+    double full = MedianRefresh(screenW, screenH);
+    printf("refresh at 196x200:        %8.1f us (median of %d)\n", small * 1e6, kRefreshRuns);
+    printf("refresh at %dx%d:       %8.1f us\n", screenW, screenH, full * 1e6);
+
+    int made = FillMemoFolder(kMemoFiles);
+    double smallMemos = MedianRefresh(196, 200);
+    double fullMemos = MedianRefresh(screenW, screenH);
+    printf("with %d memo files in DATA:\n", made);
+    printf("  refresh at 196x200:      %8.1f us, ratio to an empty DATA %.2f (target <= 1.2)\n",
+           smallMemos * 1e6, smallMemos / small);
+    printf("  refresh at %dx%d:     %8.1f us, ratio to an empty DATA %.2f (target <= 1.2)\n",
+           screenW, screenH, fullMemos * 1e6, fullMemos / full);
+    OverrideAppFolder(nullptr);
+    RemoveFolder(folder);
+}
+
+// Seconds from creating the process until it waits for input with its first
+// frame painted (the paint message is handled before the queue runs idle).
+static double TimeToFirstFrame(const char* exe, const char* folder)
+{
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    char command[MAX_PATH + 2];
+    snprintf(command, sizeof command, "\"%s\"", exe);
+    double start = Seconds();
+    if (!CreateProcessA(exe, command, nullptr, nullptr, FALSE, 0, nullptr, folder, &startup,
+                        &process)) {
+        return -1;
+    }
+    WaitForInputIdle(process.hProcess, 30000);
+    double elapsed = Seconds() - start;
+    TerminateProcess(process.hProcess, 0);
+    WaitForSingleObject(process.hProcess, 10000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return elapsed;
+}
+
+static bool CopyBeside(const char* from, const char* folder, const char* name, char* out, size_t size)
+{
+    snprintf(out, size, "%s%s", folder, name);
+    return CopyFileA(from, out, FALSE) != 0;
+}
+
+static void ReportStartup(const char* buildFolder)
+{
+    char folder[MAX_PATH];
+    if (!MakeFolder("start", folder, sizeof folder)) {
+        return;
+    }
+    char source[MAX_PATH], pelmo[MAX_PATH], minimal[MAX_PATH];
+    snprintf(source, sizeof source, "%spelmo.exe", buildFolder);
+    bool ok = CopyBeside(source, folder, "pelmo.exe", pelmo, sizeof pelmo);
+    snprintf(source, sizeof source, "%sminimal_window.exe", buildFolder);
+    ok = CopyBeside(source, folder, "minimal_window.exe", minimal, sizeof minimal) && ok;
+    if (!ok) {
+        printf("start-up: pelmo.exe or minimal_window.exe not found beside the benchmark\n");
+        RemoveFolder(folder);
+        return;
+    }
+    // An ordinary start, not a first one: no first-start questions.
+    char ini[MAX_PATH];
+    snprintf(ini, sizeof ini, "%spelmo.ini", folder);
+    WritePrivateProfileStringA("SHELLLINK", "STARTUP", "0", ini);
+
+    std::vector<double> pelmoTimes, minimalTimes;
+    TimeToFirstFrame(minimal, folder);   // warm the file cache for both
+    TimeToFirstFrame(pelmo, folder);
+    for (int i = 0; i < kStartRuns; ++i) {
+        minimalTimes.push_back(TimeToFirstFrame(minimal, folder));
+        pelmoTimes.push_back(TimeToFirstFrame(pelmo, folder));
+    }
+    double p = Median(pelmoTimes);
+    double m = Median(minimalTimes);
+    printf("start to first frame:      pelmo %.1f ms, minimal window %.1f ms, ratio %.2f (target <= 1.5)\n",
+           p * 1e3, m * 1e3, p / m);
+    RemoveFolder(folder);
+}
+
+// The calendar in this process, left alone: how often does it redraw?
+static void ReportIdleRepaints(int seconds)
+{
+    char folder[MAX_PATH];
+    if (!MakeFolder("idle", folder, sizeof folder)) {
+        return;
+    }
+    OverrideAppFolder(folder);
+    WritePrivateProfileStringA("SHELLLINK", "STARTUP", "0", (std::string(folder) + "pelmo.ini").c_str());
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    SetAppInstance(instance);
+    RegisterWindowClasses(instance);
+    HWND owner = CreateOwnerWindow(instance);
+    SYSTEMTIME first;
+    GetLocalTime(&first);
+    unsigned before = CalendarRefreshCount();
+    int minuteChanges = 0;
+    WORD lastMinute = first.wMinute;
+    DWORD end = GetTickCount() + (DWORD)seconds * 1000;
+    while ((int)(end - GetTickCount()) > 0) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        SYSTEMTIME now;
+        GetLocalTime(&now);
+        if (now.wMinute != lastMinute) {
+            lastMinute = now.wMinute;
+            ++minuteChanges;
+        }
+    }
+    unsigned repaints = CalendarRefreshCount() - before;
+    printf("idle for %d s:             %u repaints, %d minute changes (target: one repaint per change)\n",
+           seconds, repaints, minuteChanges);
+    DestroyWindow(owner);
+    OverrideAppFolder(nullptr);
+    RemoveFolder(folder);
+}
+
+int main(int argc, char** argv)
+{
+    char buildFolder[MAX_PATH];
+    GetModuleFileNameA(nullptr, buildFolder, sizeof buildFolder);
+    char* slash = strrchr(buildFolder, '\\');
+    if (slash) {
+        slash[1] = '\0';
+    }
+    int idleSeconds = argc > 1 ? atoi(argv[1]) : 120;
+    ReportRefresh();
+    ReportStartup(buildFolder);
+    ReportIdleRepaints(idleSeconds);
+    return 0;
+}

@@ -1,0 +1,157 @@
+// The calendar window in this process, driven by the messages a user's
+// input produces: paging by keys, wheel and header double clicks, the range
+// rule, and what a log-off query and a close leave in the settings file.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <string>
+
+#include "res/resource.h"
+#include "settings/app_folder.h"
+#include "shell/app.h"
+#include "shell/calendar_window.h"
+#include "tests/win/test_folder.h"
+
+namespace {
+
+class CalendarWindow : public ::testing::Test {
+protected:
+    char folder_[MAX_PATH] = {};
+    HWND owner_ = nullptr;
+    HWND calendar_ = nullptr;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(MakeTestFolder(folder_, sizeof folder_));
+        OverrideAppFolder(folder_);
+        // An ordinary start: no first-start questions to answer.
+        WritePrivateProfileStringA("SHELLLINK", "STARTUP", "0", Path("pelmo.ini").c_str());
+        HINSTANCE instance = GetModuleHandleA(nullptr);
+        SetAppInstance(instance);
+        RegisterWindowClasses(instance);   // a second registration fails harmlessly
+        owner_ = CreateOwnerWindow(instance);
+        calendar_ = FindWindowExA(nullptr, nullptr, PELMO_CALENDAR_CLASS, nullptr);
+        ASSERT_NE(nullptr, calendar_);
+    }
+
+    void TearDown() override
+    {
+        if (IsWindow(calendar_)) {
+            SendMessageA(calendar_, WM_CLOSE, 0, 0);
+        }
+        DestroyWindow(owner_);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        }
+        OverrideAppFolder(nullptr);
+        RemoveTestFolder(folder_);
+    }
+
+    std::string Path(const char* name) { return std::string(folder_) + name; }
+
+    void DoubleClickHeader(int column)
+    {
+        RECT client;
+        GetClientRect(calendar_, &client);
+        int cw = client.right / 7;
+        int ch = client.bottom / 8;
+        SendMessageA(calendar_, WM_LBUTTONDBLCLK, 0, MAKELPARAM(column * cw + cw / 2, ch + ch / 2));
+    }
+
+    void Wheel(short delta, bool overWindow)
+    {
+        RECT frame;
+        GetWindowRect(calendar_, &frame);
+        POINT at = {frame.left + 20, frame.top + 20};
+        if (!overWindow) {
+            at.x = frame.right + 50;
+        }
+        SendMessageA(calendar_, WM_MOUSEWHEEL, MAKEWPARAM(0, delta), MAKELPARAM(at.x, at.y));
+    }
+
+    int IniInt(const char* section, const char* key)
+    {
+        return (int)GetPrivateProfileIntA(section, key, -12345, Path("pelmo.ini").c_str());
+    }
+};
+
+TEST_F(CalendarWindow, KeysWheelAndHeadersPageThroughMonths)
+{
+    EXPECT_EQ(0, CalendarMonthOffset());
+    SendMessageA(calendar_, WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(1, CalendarMonthOffset());
+    SendMessageA(calendar_, WM_KEYDOWN, VK_UP, 0);
+    SendMessageA(calendar_, WM_KEYDOWN, VK_UP, 0);
+    EXPECT_EQ(-1, CalendarMonthOffset());
+    SendMessageA(calendar_, WM_KEYDOWN, VK_LEFT, 0);
+    EXPECT_EQ(-1, CalendarMonthOffset());
+
+    Wheel(WHEEL_DELTA, true);
+    EXPECT_EQ(-2, CalendarMonthOffset());
+    Wheel(-WHEEL_DELTA, true);
+    Wheel(-WHEEL_DELTA, true);
+    EXPECT_EQ(0, CalendarMonthOffset());
+    Wheel(-WHEEL_DELTA, false);
+    EXPECT_EQ(0, CalendarMonthOffset()) << "a wheel over another window does nothing";
+
+    DoubleClickHeader(0);
+    EXPECT_EQ(12, CalendarMonthOffset());
+    DoubleClickHeader(1);
+    DoubleClickHeader(1);
+    EXPECT_EQ(-12, CalendarMonthOffset());
+    DoubleClickHeader(2);
+    EXPECT_EQ(108, CalendarMonthOffset());
+    DoubleClickHeader(3);
+    EXPECT_EQ(-12, CalendarMonthOffset());
+
+    // The title band brings the current month back.
+    SendMessageA(calendar_, WM_LBUTTONDBLCLK, 0, MAKELPARAM(30, 3));
+    EXPECT_EQ(0, CalendarMonthOffset());
+}
+
+TEST_F(CalendarWindow, SteppingPastTheFirstYearReturnsToTheCurrentMonth)
+{
+    int year = CalendarNow().year;
+    int decades = (year - 1) / 10;
+    for (int i = 0; i < decades; ++i) {
+        DoubleClickHeader(3);
+    }
+    EXPECT_EQ(-120 * decades, CalendarMonthOffset()) << "still within year 1";
+    DoubleClickHeader(3);
+    EXPECT_EQ(0, CalendarMonthOffset());
+}
+
+TEST_F(CalendarWindow, LogOffQuerySavesAndKeepsTheCalendarWorking)
+{
+    SetWindowPos(calendar_, nullptr, 40, 60, 210, 240, SWP_NOZORDER);
+    EXPECT_EQ(TRUE, SendMessageA(calendar_, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
+    EXPECT_EQ(40, IniInt("POSITION", "LEFT"));
+    EXPECT_EQ(300, IniInt("POSITION", "BOTTOM"));
+    EXPECT_EQ(16777185, IniInt("BGBRUSH", "COLOR"));
+
+    // Another program cancels the log-off: the calendar must still draw.
+    unsigned before = CalendarRefreshCount();
+    SendMessageA(calendar_, WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(1, CalendarMonthOffset());
+    EXPECT_EQ(before + 1, CalendarRefreshCount());
+    HDC dc = GetDC(calendar_);
+    ReleaseDC(calendar_, dc);
+    EXPECT_TRUE(IsWindow(calendar_));
+}
+
+TEST_F(CalendarWindow, CloseSavesEverythingAndRemovesTheWorkingCopy)
+{
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(Path("temp.ini").c_str()));
+    SetWindowPos(calendar_, nullptr, 120, 130, 250, 260, SWP_NOZORDER);
+    SendMessageA(calendar_, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(calendar_));
+    EXPECT_EQ(120, IniInt("POSITION", "LEFT"));
+    EXPECT_EQ(390, IniInt("POSITION", "BOTTOM"));
+    EXPECT_EQ(0, IniInt("REGIST", "SUM"));
+    EXPECT_EQ(0, IniInt("REGIST", "CHANGE"));
+    EXPECT_EQ(0, IniInt("SHELLLINK", "STARTUP"));
+    EXPECT_EQ(1, IniInt("FORMAT", "PARTITION"));
+    EXPECT_EQ(18, IniInt("TOOLTIP", "FONTHEIGHT"));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(Path("temp.ini").c_str()));
+}
+
+}  // namespace
