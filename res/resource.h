@@ -21,3 +21,35 @@
 #define IDM_HIDE            309
 #define IDM_MAXIMIZE        310
 #define IDM_EDIT_MEMO       532
+
+// The context menu and the commands that only it reaches.
+#define IDR_CONTEXT_MENU     351
+#define IDM_EXIT             302
+#define IDM_HELP             303
+#define IDM_ABOUT            304
+#define IDM_SETTINGS         308
+#define IDM_TOOLTIPS_ON      352
+#define IDM_TOOLTIPS_OFF     353
+#define IDM_DESIGN_NEW       354
+#define IDM_DESIGN_OVERWRITE 355
+#define IDM_DESIGN_CHOOSE    356
+#define IDM_OPEN_IMAGES      357
+
+// The version dialog and the notices that close by themselves.
+#define IDD_ABOUT            400
+#define IDD_NOTICE_REGISTERED  620
+#define IDD_NOTICE_OVERWRITTEN 621
+#define IDD_NOTICE_CHANGE_STOPPED 629
+#define IDT_NOTICE               2
+#define IDT_CHANGE_STOPPED_NOTICE 3
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+
+// The memo editor and the icons of the header hints.
+#define IDD_MEMO_EDITOR      530
+#define IDC_MEMO_EDIT        531
+#define IDI_HINT_EXIT        102
+#define IDI_HINT_HIDE        103
+#define IDI_HINT_MAXIMIZE    104
+#define IDI_HINT_RESTORE     105

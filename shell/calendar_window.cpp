@@ -155,6 +155,9 @@ static void OnRefresh(HWND window)
     }
     ++s_refreshCount;
     SetTooltipsActive(false);
+    // What the cells show may have changed (a memo written, another month):
+    // the next move over a cell reads its tooltip afresh.
+    ForgetHover();
     DateTime shown = s_now;
     RECT client;
     GetClientRect(window, &client);
@@ -258,9 +261,10 @@ static void OnMouseMove(HWND window, WPARAM buttons, LPARAM lParam)
     int cell = HitTestCell(s_layout, pt);
     if (cell != kNoCell) {
         FormatDateLine(s_layout.dates.cells[cell], s_dateLine, sizeof s_dateLine);
-        OnHoverDay(window, s_layout, cell);
+        ArmDayTooltip(cell, s_layout.cellRects[cell], s_dateLine, s_layout.dates.cells[cell]);
     } else {
-        OnHoverOutsideDays(window, s_layout, pt);
+        ForgetHover();
+        UpdateHeaderHints(pt, s_layout);
     }
 }
 

@@ -3,4 +3,6 @@
 #include <windows.h>
 
 // dateLine: the date line of the day cell last hovered (the memo to edit).
+// An id that no handler owns does nothing. A command whose entry is
+// disabled is still carried out: only the program itself can send it.
 void HandleCommand(HWND window, int command, const char* dateLine);

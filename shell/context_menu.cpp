@@ -1,7 +1,55 @@
 #include "shell/context_menu.h"
 
-// The menu resource arrives with the commands; until then a right click
-// shows nothing.
-void LoadContextMenu() {}
-void ShowContextMenu(HWND, bool) {}
-void DestroyContextMenu() {}
+#include "res/resource.h"
+#include "shell/app.h"
+
+static HMENU s_menuResource;
+static HMENU s_contextMenu;
+
+void LoadContextMenu()
+{
+    DestroyContextMenu();
+    s_menuResource = LoadMenuA(AppInstance(), MAKEINTRESOURCEA(IDR_CONTEXT_MENU));
+    s_contextMenu = s_menuResource ? GetSubMenu(s_menuResource, 0) : nullptr;
+}
+
+void DestroyContextMenu()
+{
+    // The pop-up belongs to the resource menu and goes with it.
+    if (s_menuResource) {
+        DestroyMenu(s_menuResource);
+    }
+    s_menuResource = nullptr;
+    s_contextMenu = nullptr;
+}
+
+HMENU ContextMenu()
+{
+    return s_contextMenu;
+}
+
+static void EnableCommand(int command, bool enabled)
+{
+    EnableMenuItem(s_contextMenu, command, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+void PrepareCalendarMenu(bool overDayCell)
+{
+    if (!s_contextMenu) {
+        return;
+    }
+    EnableCommand(IDM_EDIT_MEMO, overDayCell);
+    EnableCommand(IDM_HIDE, true);
+}
+
+void ShowContextMenu(HWND window, bool overDayCell)
+{
+    if (!s_contextMenu) {
+        return;
+    }
+    PrepareCalendarMenu(overDayCell);
+    POINT cursor;
+    GetCursorPos(&cursor);
+    TrackPopupMenu(s_contextMenu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y,
+                   0, window, nullptr);
+}

@@ -1,7 +1,22 @@
-// The right-click menu of the calendar window.
+// The right-click menu of the calendar window. Loaded once, kept between
+// showings: an entry keeps its enabled state until a rule changes it.
 #pragma once
 #include <windows.h>
 
+// Where the tooltip switch sits; its entry is replaced, not just renamed,
+// when tooltips are switched.
+constexpr int kTooltipMenuPosition = 4;
+
 void LoadContextMenu();
-void ShowContextMenu(HWND window, bool overDayCell);
 void DestroyContextMenu();
+
+// The pop-up that is shown (null before loading and after destroying).
+HMENU ContextMenu();
+
+// The enabling of a right click on the calendar: the memo entry only over a
+// day cell, hiding always.
+void PrepareCalendarMenu(bool overDayCell);
+
+// Prepares the menu for a right click on the calendar and shows it at the
+// cursor; the chosen command arrives at window as WM_COMMAND.
+void ShowContextMenu(HWND window, bool overDayCell);

@@ -70,21 +70,23 @@ def calendar_art():
     return px
 
 
-def caption_button_art(glyph):
-    """A 16 by 16 caption-style button with a black glyph."""
-    px = [['s'] * 16 for _ in range(16)]
+def caption_button_art(glyph, face='s', shade='d', ink='k'):
+    """A 16 by 16 caption-style button: a raised face with a glyph."""
+    px = [[face] * 16 for _ in range(16)]
     for i in range(16):
         px[0][i] = px[i][0] = 'w'
         px[15][i] = px[i][15] = 'k'
     for i in range(1, 15):
-        px[14][i] = px[i][14] = 'd'
+        px[14][i] = px[i][14] = shade
     for y, row in enumerate(glyph):
         for x, ch in enumerate(row):
             if ch == '#':
-                px[4 + y][4 + x] = 'k'
+                px[4 + y][4 + x] = ink
     return px
 
 
+# Glyph rows, drawn from (4, 4). The exit button is red with a white X like
+# a caption's close button; the others are light with a black glyph.
 GLYPHS = {
     'hint_minimize': ["", "", "", "", "", "######", "######"],
     'hint_maximize': ["########", "########", "#......#", "#......#",
@@ -93,6 +95,9 @@ GLYPHS = {
                      "######.#", "#....###", "#....#", "######"],
     'hint_close': ["##....##", ".##..##.", "..####..", "...##...",
                    "..####..", ".##..##.", "##....##"],
+}
+COLOURS = {
+    'hint_close': {'face': 'R', 'shade': 'r', 'ink': 'w'},
 }
 
 
@@ -128,7 +133,7 @@ def main():
     out = Path(sys.argv[1] if len(sys.argv) > 1 else 'res')
     write_ico(out / 'pelmo.ico', calendar_art())
     for name, glyph in GLYPHS.items():
-        write_ico(out / f'{name}.ico', caption_button_art(glyph))
+        write_ico(out / f'{name}.ico', caption_button_art(glyph, **COLOURS.get(name, {})))
 
 
 if __name__ == '__main__':

@@ -93,10 +93,13 @@ e2e_pixel() {
     convert "$E2E_DIR/$1.png" -crop "1x1+$2+$3" -depth 8 txt:- | tail -n 1 | grep -o '#[0-9A-F]\{6\}' | tr -d '#'
 }
 
-# Counts the pixels of colour RRGGBB in a region W H X Y of a screenshot.
+# Counts the pixels of colour RRGGBB in a region W H X Y of a screenshot:
+# the region's size less the pixels that differ from a plain RRGGBB field.
 e2e_count_colour() {
-    convert "$E2E_DIR/$1.png" -crop "$2x$3+$4+$5" +repage -fill black +opaque "#$6" \
-        -fill white -opaque "#$6" -format '%[fx:int(mean*w*h+0.5)]' info:
+    local differ
+    convert "$E2E_DIR/$1.png" -crop "$2x$3+$4+$5" +repage "$E2E_DIR/count.png"
+    differ=$(compare -metric AE "$E2E_DIR/count.png" -size "$2x$3" "xc:#$6" null: 2>&1)
+    echo $(( $2 * $3 - ${differ%% *} ))
 }
 
 # Compares a region of two screenshots; true when identical.

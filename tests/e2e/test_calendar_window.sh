@@ -28,16 +28,19 @@ e2e_check "today's cell is yellow ($yellow pixels)" test "$yellow" -gt 200
 title="196x25+100+100"
 xdotool mousemove 150 112 click 1
 xdotool key Down
+xdotool mousemove 500 500   # off the window: no hint over what is compared
 sleep 0.7
 e2e_shot next
 e2e_check "Down shows another month" e2e_differ_region start next "$title"
-xdotool key Up
+# Without a window manager the keyboard follows the pointer.
+xdotool mousemove 150 112 key Up mousemove 500 500
 sleep 0.7
 e2e_shot back
 e2e_check "Up returns to this month" e2e_same_region start back "196x200+100+100"
-xdotool key Down key Down key Down
+xdotool mousemove 150 112 key Down key Down key Down
 sleep 0.5
 xdotool mousemove 150 110 click --repeat 2 --delay 60 1
+xdotool mousemove 500 500
 sleep 0.7
 e2e_shot title
 e2e_check "the title's double click returns to this month" e2e_same_region start title "196x200+100+100"
