@@ -17,13 +17,25 @@ file(GLOB WIN_SOURCES CONFIGURE_DEPENDS
     ${CMAKE_SOURCE_DIR}/dialogs/*.cpp)
 list(REMOVE_ITEM WIN_SOURCES ${CMAKE_SOURCE_DIR}/shell/main.cpp ${PURE_VIEW_SOURCES})
 
+# comctl32 is delay-loaded: loading it (side by side, version 6) costs the
+# start-up more than anything else, and nothing needs it before the first
+# frame is painted.
+set(PELMO_COMCTL32_DELAY ${CMAKE_BINARY_DIR}/libcomctl32_delay.a)
+add_custom_command(OUTPUT ${PELMO_COMCTL32_DELAY}
+    COMMAND ${PELMO_TRIPLE}-dlltool --input-def ${CMAKE_SOURCE_DIR}/cmake/comctl32-delay.def
+            --output-delaylib ${PELMO_COMCTL32_DELAY}
+    DEPENDS ${CMAKE_SOURCE_DIR}/cmake/comctl32-delay.def
+    VERBATIM)
+add_custom_target(comctl32_delay DEPENDS ${PELMO_COMCTL32_DELAY})
+
 add_library(pelmo_win STATIC ${WIN_SOURCES})
+add_dependencies(pelmo_win comctl32_delay)
 target_include_directories(pelmo_win PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_definitions(pelmo_win PUBLIC
     WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0800 STRICT NOMINMAX)
 target_link_libraries(pelmo_win PUBLIC
-    pelmo_core gdiplus comctl32 comdlg32 shell32 ole32 oleaut32 uuid imm32
-    gdi32 user32 shlwapi)
+    pelmo_core gdiplus ${PELMO_COMCTL32_DELAY} delayimp comdlg32 shell32 ole32 oleaut32 uuid
+    imm32 gdi32 user32 shlwapi)
 
 set(PELMO_RC ${CMAKE_SOURCE_DIR}/res/pelmo.rc)
 file(GLOB PELMO_RC_INPUTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/*.ico ${CMAKE_SOURCE_DIR}/res/*.manifest

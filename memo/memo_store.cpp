@@ -62,7 +62,7 @@ bool ReadMemoFile(HANDLE file, size_t limit, char* buffer, size_t size, bool* to
 bool MemoFilePath(const char* dateLine, char* out, size_t size)
 {
     char name[kAppPathSize];
-    int n = snprintf(name, sizeof name, "%s\\%s.dat", kMemoFolder, dateLine);
+    int n = snprintf(name, sizeof name, "%s\\%s%s", kMemoFolder, dateLine, kMemoExtension);
     if (n < 0 || (size_t)n >= sizeof name) {
         if (size > 0) {
             out[0] = '\0';

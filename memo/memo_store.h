@@ -7,6 +7,7 @@
 
 constexpr const char* kMemoFolder = "DATA";
 constexpr const char* kImageFolder = "Image";
+constexpr char kMemoExtension[] = ".dat";
 
 // The largest memo file that is read at all, and a buffer that holds it with
 // its terminating zero.

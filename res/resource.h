@@ -12,6 +12,7 @@
 
 // Timers of the calendar window.
 #define IDT_CLOCK 1
+#define IDT_CREATE_TOOLTIPS 4
 
 // Private messages of the calendar window.
 #define WM_PELMO_TRAY         (WM_APP + 1)

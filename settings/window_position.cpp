@@ -26,8 +26,10 @@ void LoadWindowPosition(HWND window)
     stored.right = ReadSettingInt(kSettingsFile, "POSITION", "RIGHT", kDefaultWindowRight);
     stored.bottom = ReadSettingInt(kSettingsFile, "POSITION", "BOTTOM", kDefaultWindowBottom);
     RECT placed = ChooseWindowRect(stored, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    MoveWindow(window, placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top, TRUE);
+    // Showing first: a window's first showing resizes it once more, and each
+    // resize repaints the whole calendar.
     ShowWindow(window, SW_SHOW);
+    MoveWindow(window, placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top, TRUE);
 }
 
 bool SaveWindowPosition(HWND window)

@@ -81,14 +81,13 @@ static void ReadNow()
     memcpy(&s_now, &local, sizeof s_now);
 }
 
+static void ReleaseBackBuffer();
+
 // --- creation -------------------------------------------------------------
 
 static void PrepareLibraries(HWND window)
 {
     DragAcceptFiles(window, TRUE);
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-    LoadLibraryA("RICHED32.DLL");   // kept for the life of the process
     srand((unsigned)time(nullptr));
 }
 
@@ -126,24 +125,45 @@ static LRESULT OnCreate(HWND window)
     ApplyTransparencyIfSet(window);
     ReadNow();
     s_lastMinute = s_now.minute;
+    unsigned refreshes = s_refreshCount;
     if (!LoadSettings(window, &s_design, &s_memo, &s_registry)) {
-        // An invalid design count or number ends the program unsaved.
+        // An invalid design count or number ends the program unsaved: the
+        // failed creation destroys the window, which ends the loop.
         s_resourcesReleased = true;
-        DestroyWindow(window);
-        return 0;
+        ReleaseBackBuffer();
+        DeleteObject(s_brush);
+        return -1;
     }
     LoadContextMenu();
     PrepareTrayIcon(window);
     RegisterTaskbarCreated();
-    CreateTooltips(window, s_memo);
+    // Tooltips only matter once the pointer rests on the calendar: made by
+    // a one-shot timer, which comes after the first paint, they do not
+    // delay the first frame.
+    SetTimer(window, IDT_CREATE_TOOLTIPS, USER_TIMER_MINIMUM, nullptr);
     PrepareMemoBuffer();
     EnsureFolder(kMemoFolder);
     EnsureFolder(kImageFolder);
     CreateDesignListWindow(window);
     RunStartupDesignChange(window);
     SetTimer(window, IDT_CLOCK, kClockPeriodMs, nullptr);
-    RequestRefresh(window);
+    if (s_refreshCount == refreshes) {
+        RequestRefresh(window);   // placing the window did not resize it
+    }
     return 0;
+}
+
+// The common controls (loaded on first use) are needed first by the
+// tooltips; both come once the first frame is on the screen.
+static void OnCreateTooltips(HWND window)
+{
+    KillTimer(window, IDT_CREATE_TOOLTIPS);
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    CreateTooltips(window, s_memo);
+    if (TooltipsOn()) {
+        SetTooltipsActive(true);
+    }
 }
 
 // --- refresh and paint ----------------------------------------------------
@@ -430,6 +450,8 @@ LRESULT CALLBACK CalendarWindowProc(HWND window, UINT message, WPARAM wParam, LP
     case WM_TIMER:
         if (wParam == IDT_CLOCK) {
             OnClockTick(window);
+        } else if (wParam == IDT_CREATE_TOOLTIPS) {
+            OnCreateTooltips(window);
         }
         return 0;
     case WM_MOUSEMOVE:

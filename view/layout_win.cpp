@@ -1,6 +1,8 @@
 #include "view/layout_win.h"
 
-#include "memo/memo_store.h"
+#include <string.h>
+
+#include "memo/memo_marks.h"
 #include "settings/app_folder.h"
 #include "settings/settings_defaults.h"
 #include "settings/settings_file.h"
@@ -8,23 +10,13 @@
 static const char kBrushSection[] = "BGBRUSH";
 static const char kTransparentKey[] = "TRANSPARENT";
 
-// Existence alone marks a date, as everywhere else: a memo that cannot be
-// opened right now is still a memo.
-static int32_t HasMemo(const GridDate& date)
-{
-    char dateLine[kDateLineSize];
-    char path[kAppPathSize];
-    if (!FormatDateLine(date, dateLine, sizeof dateLine) || !MemoFilePath(dateLine, path, sizeof path)) {
-        return 0;
-    }
-    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES ? 1 : 0;
-}
-
 bool ComputeLayout(CalendarLayout* layout, uint16_t year, uint16_t month)
 {
     bool shown = ComputeLayoutGeometry(layout, year, month);
-    for (int d = 0; d < kGridCells; ++d) {
-        layout->marked[d] = shown ? HasMemo(layout->dates.cells[d]) : 0;
+    if (shown) {
+        MarkMemoDates(layout->dates, layout->marked);
+    } else {
+        memset(layout->marked, 0, sizeof layout->marked);
     }
     return shown;
 }

@@ -7,6 +7,7 @@
 
 #include "memo/memo_store.h"
 #include "settings/app_folder.h"
+#include "tests/win/test_folder.h"
 #include "view/layout_win.h"
 
 static_assert(kHitCaption == HTCAPTION, "caption");
@@ -31,14 +32,9 @@ protected:
 
     void SetUp() override
     {
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        static int serial = 0;
-        char name[MAX_PATH];
-        snprintf(name, sizeof name, "%spelmo_layout_%lu_%d\\", temp, GetCurrentProcessId(), ++serial);
-        folder_ = name;
-        RemoveFolder();     // left behind by a run that was killed
-        ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
+        char folder[MAX_PATH];
+        ASSERT_TRUE(MakeTestFolder(folder, sizeof folder));
+        folder_ = folder;
         OverrideAppFolder(folder_.c_str());
         ASSERT_TRUE(EnsureFolder(kMemoFolder));
     }
@@ -46,18 +42,7 @@ protected:
     void TearDown() override
     {
         OverrideAppFolder(nullptr);
-        RemoveFolder();
-    }
-
-    void RemoveFolder()
-    {
-        for (const char* name : { "DATA\\2012年06月04日(月).dat", "DATA\\2012年07月01日(日).dat",
-                                  "DATA\\2012年05月27日(日).dat", "DATA\\2012年06月05日(水).dat" }) {
-            DeleteFileA((folder_ + name).c_str());
-        }
-        RemoveDirectoryA((folder_ + "DATA").c_str());
-        DeleteFileA((folder_ + "pelmo.ini").c_str());
-        RemoveDirectoryA(folder_.c_str());
+        RemoveTestFolder(folder_.c_str());
     }
 
     void Touch(const char* name)
@@ -65,6 +50,17 @@ protected:
         FILE* f = fopen((folder_ + name).c_str(), "wb");
         ASSERT_NE(nullptr, f);
         fclose(f);
+    }
+
+    int MarkedCount(CalendarLayout* layout)
+    {
+        layout->clientRect = { 0, 0, 196, 200 };
+        EXPECT_TRUE(ComputeLayout(layout, 2012, 6));
+        int marked = 0;
+        for (int d = 0; d < kGridCells; ++d) {
+            marked += layout->marked[d];
+        }
+        return marked;
     }
 
     void SetTransparent(const char* value)
@@ -120,13 +116,7 @@ TEST_F(LayoutWin, MarksFollowMemoFilesIncludingNeighbouringMonths)
     Touch("DATA\\2012年06月05日(水).dat");   // wrong weekday: never found
 
     CalendarLayout layout = {};
-    layout.clientRect = { 0, 0, 196, 200 };
-    ASSERT_TRUE(ComputeLayout(&layout, 2012, 6));
-    int marked = 0;
-    for (int d = 0; d < kGridCells; ++d) {
-        marked += layout.marked[d];
-    }
-    EXPECT_EQ(3, marked);
+    EXPECT_EQ(3, MarkedCount(&layout));
     EXPECT_EQ(1, layout.marked[0]);
     EXPECT_EQ(1, layout.marked[8]);    // 4 June: second row, Monday
     EXPECT_EQ(1, layout.marked[35]);   // 1 July: sixth row, Sunday
@@ -139,6 +129,26 @@ TEST_F(LayoutWin, MarksFollowMemoFilesIncludingNeighbouringMonths)
 
     EXPECT_FALSE(ComputeLayout(&layout, 2012, 0));
     EXPECT_EQ(0, layout.marked[0]);
+}
+
+// The names in DATA are kept between refreshes once the folder has been
+// quiet for a while; any file made or removed there must still show.
+TEST_F(LayoutWin, MarksFollowChangesToASettledFolder)
+{
+    Touch("DATA\\2012年06月04日(月).dat");
+    CalendarLayout layout = {};
+    Sleep(2100);
+    EXPECT_EQ(1, MarkedCount(&layout));
+    EXPECT_EQ(1, MarkedCount(&layout));
+
+    Touch("DATA\\2012年06月05日(火).DAT");     // names match without case
+    EXPECT_EQ(2, MarkedCount(&layout));
+    DeleteFileA((folder_ + "DATA\\2012年06月04日(月).dat").c_str());
+    EXPECT_EQ(1, MarkedCount(&layout));
+    EXPECT_EQ(1, layout.marked[9]);
+
+    RemoveTestFolder((folder_ + "DATA\\").c_str());
+    EXPECT_EQ(0, MarkedCount(&layout));
 }
 
 TEST_F(LayoutWin, PartitionLinesAsPixels)

@@ -1,0 +1,13 @@
+// Which dates of a month view carry a memo: those whose memo file (or a
+// folder of that name) exists in DATA.
+#pragma once
+#include <stdint.h>
+
+#include "core/dates.h"
+
+// Sets marked[d] to 1 when the memo of dates.cells[d] exists, else 0.
+void MarkMemoDates(const MonthGrid& dates, int32_t marked[kGridCells]);
+
+// Drops what is known of DATA, so the next marking looks again; for changes
+// the calendar makes itself.
+void ForgetMemoFolder();
