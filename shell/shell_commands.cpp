@@ -1,6 +1,7 @@
 #include "shell/shell_commands.h"
 
 #include <shellapi.h>
+#include <stdio.h>
 
 #include "memo/memo_store.h"
 #include "res/resource.h"
@@ -25,8 +26,8 @@ static void OpenHelp()
         return;
     }
     char name[kAppPathSize];
-    wsprintfA(name, "%s\\%s", kHelpFolder, kHelpFile);
-    if (!BuildAppPath(name, file, sizeof file)) {
+    int n = snprintf(name, sizeof name, "%s\\%s", kHelpFolder, kHelpFile);
+    if (n < 0 || (size_t)n >= sizeof name || !BuildAppPath(name, file, sizeof file)) {
         return;
     }
     ShellExecuteA(nullptr, "open", file, nullptr, folder, SW_SHOWNORMAL);

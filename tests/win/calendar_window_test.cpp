@@ -6,23 +6,21 @@
 #include <string>
 
 #include "res/resource.h"
-#include "settings/app_folder.h"
 #include "shell/app.h"
 #include "shell/calendar_window.h"
-#include "tests/win/test_folder.h"
+#include "tests/win/test_support.h"
 
 namespace {
 
-class CalendarWindow : public ::testing::Test {
+class CalendarWindow : public AppFolderTest {
 protected:
-    char folder_[MAX_PATH] = {};
     HWND owner_ = nullptr;
     HWND calendar_ = nullptr;
 
     void SetUp() override
     {
-        ASSERT_TRUE(MakeTestFolder(folder_, sizeof folder_));
-        OverrideAppFolder(folder_);
+        AppFolderTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         // An ordinary start: no first-start questions to answer.
         WritePrivateProfileStringA("SHELLLINK", "STARTUP", "0", Path("pelmo.ini").c_str());
         HINSTANCE instance = GetModuleHandleA(nullptr);
@@ -42,11 +40,8 @@ protected:
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         }
-        OverrideAppFolder(nullptr);
-        RemoveTestFolder(folder_);
+        AppFolderTest::TearDown();
     }
-
-    std::string Path(const char* name) { return std::string(folder_) + name; }
 
     void DoubleClickHeader(int column)
     {
@@ -140,7 +135,7 @@ TEST_F(CalendarWindow, LogOffQuerySavesAndKeepsTheCalendarWorking)
 
 TEST_F(CalendarWindow, CloseSavesEverythingAndRemovesTheWorkingCopy)
 {
-    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(Path("temp.ini").c_str()));
+    EXPECT_TRUE(PathExists(Path("temp.ini")));
     SetWindowPos(calendar_, nullptr, 120, 130, 250, 260, SWP_NOZORDER);
     SendMessageA(calendar_, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(calendar_));
@@ -151,7 +146,7 @@ TEST_F(CalendarWindow, CloseSavesEverythingAndRemovesTheWorkingCopy)
     EXPECT_EQ(0, IniInt("SHELLLINK", "STARTUP"));
     EXPECT_EQ(1, IniInt("FORMAT", "PARTITION"));
     EXPECT_EQ(18, IniInt("TOOLTIP", "FONTHEIGHT"));
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(Path("temp.ini").c_str()));
+    EXPECT_FALSE(PathExists(Path("temp.ini")));
 }
 
 }  // namespace

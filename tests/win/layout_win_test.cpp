@@ -1,24 +1,18 @@
 // Memo marks from real files and partition lines read back as pixels.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <stdio.h>
 
 #include <string>
 
 #include "memo/memo_store.h"
-#include "settings/app_folder.h"
-#include "tests/win/test_folder.h"
+#include "tests/win/test_support.h"
 #include "view/layout_win.h"
 
-static_assert(kHitCaption == HTCAPTION, "caption");
-static_assert(kHitLeft == HTLEFT, "left");
-static_assert(kHitRight == HTRIGHT, "right");
-static_assert(kHitTop == HTTOP, "top");
-static_assert(kHitTopLeft == HTTOPLEFT, "top-left");
-static_assert(kHitTopRight == HTTOPRIGHT, "top-right");
-static_assert(kHitBottom == HTBOTTOM, "bottom");
-static_assert(kHitBottomLeft == HTBOTTOMLEFT, "bottom-left");
-static_assert(kHitBottomRight == HTBOTTOMRIGHT, "bottom-right");
+// The border hit codes go back to Windows as they are.
+static_assert(kHitCaption == HTCAPTION && kHitLeft == HTLEFT && kHitRight == HTRIGHT && kHitTop == HTTOP &&
+                  kHitTopLeft == HTTOPLEFT && kHitTopRight == HTTOPRIGHT && kHitBottom == HTBOTTOM &&
+                  kHitBottomLeft == HTBOTTOMLEFT && kHitBottomRight == HTBOTTOMRIGHT,
+              "hit codes must be Windows' own");
 static_assert(sizeof(Rect) == sizeof(RECT), "Rect must match RECT");
 
 namespace {
@@ -26,31 +20,23 @@ namespace {
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kBlack = RGB(0, 0, 0);
 
-class LayoutWin : public ::testing::Test {
+class LayoutWin : public AppFolderTest {
 protected:
-    std::string folder_;
-
     void SetUp() override
     {
-        char folder[MAX_PATH];
-        ASSERT_TRUE(MakeTestFolder(folder, sizeof folder));
-        folder_ = folder;
-        OverrideAppFolder(folder_.c_str());
+        AppFolderTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         ASSERT_TRUE(EnsureFolder(kMemoFolder));
+        ASSERT_TRUE(CreateSurface(&surface_, kWidth, kHeight));
     }
 
     void TearDown() override
     {
-        OverrideAppFolder(nullptr);
-        RemoveTestFolder(folder_.c_str());
+        DestroySurface(&surface_);
+        AppFolderTest::TearDown();
     }
 
-    void Touch(const char* name)
-    {
-        FILE* f = fopen((folder_ + name).c_str(), "wb");
-        ASSERT_NE(nullptr, f);
-        fclose(f);
-    }
+    void Touch(const char* name) { ASSERT_TRUE(WriteWholeFile(Path(name), "")); }
 
     int MarkedCount(CalendarLayout* layout)
     {
@@ -65,45 +51,35 @@ protected:
 
     void SetTransparent(const char* value)
     {
-        ASSERT_TRUE(WritePrivateProfileStringA("BGBRUSH", "TRANSPARENT", value, (folder_ + "pelmo.ini").c_str()));
+        ASSERT_TRUE(WritePrivateProfileStringA("BGBRUSH", "TRANSPARENT", value, Path("pelmo.ini").c_str()));
     }
 
     // Draws the partition lines of a 200 x 203 calendar on white and returns
     // the number of black pixels, leaving the surface for inspection.
-    int DrawAndCount(int32_t partition, COLORREF* pixels)
+    int DrawAndCount(int32_t partition)
     {
         CalendarLayout layout = {};
         layout.clientRect = { 0, 0, kWidth, kHeight };
         ComputeLayoutGeometry(&layout, 2012, 6);
         DesignRecord design = {};
         design.partition = partition;
-
-        HDC screen = GetDC(nullptr);
-        HDC surface = CreateCompatibleDC(screen);
-        HBITMAP bitmap = CreateCompatibleBitmap(screen, kWidth, kHeight);
-        ReleaseDC(nullptr, screen);
-        HGDIOBJ old = SelectObject(surface, bitmap);
         RECT all = { 0, 0, kWidth, kHeight };
-        FillRect(surface, &all, (HBRUSH)GetStockObject(WHITE_BRUSH));
-        DrawPartitionLines(surface, layout, design, "pelmo.ini");
+        FillRect(surface_.dc, &all, (HBRUSH)GetStockObject(WHITE_BRUSH));
+        DrawPartitionLines(surface_.dc, layout, design, "pelmo.ini");
+        GdiFlush();
         int black = 0;
         for (int y = 0; y < kHeight; ++y) {
             for (int x = 0; x < kWidth; ++x) {
-                COLORREF c = GetPixel(surface, x, y);
-                pixels[y * kWidth + x] = c;
-                black += c == kBlack;
+                black += At(x, y) == kBlack;
             }
         }
-        SelectObject(surface, old);
-        DeleteObject(bitmap);
-        DeleteDC(surface);
         return black;
     }
 
     static const int kWidth = 200;
     static const int kHeight = 203;
-    COLORREF pixels_[kWidth * kHeight];
-    COLORREF At(int x, int y) { return pixels_[y * kWidth + x]; }
+    Surface surface_ = {};
+    COLORREF At(int x, int y) { return SurfacePixel(surface_, x, y); }
 };
 
 }  // namespace
@@ -123,7 +99,7 @@ TEST_F(LayoutWin, MarksFollowMemoFilesIncludingNeighbouringMonths)
     EXPECT_EQ(0, layout.marked[9]);
 
     // Deleted elsewhere: the next computation forgets it.
-    DeleteFileA((folder_ + "DATA\\2012年06月04日(月).dat").c_str());
+    DeleteFileA(Path("DATA\\2012年06月04日(月).dat").c_str());
     ASSERT_TRUE(ComputeLayout(&layout, 2012, 6));
     EXPECT_EQ(0, layout.marked[8]);
 
@@ -143,27 +119,27 @@ TEST_F(LayoutWin, MarksFollowChangesToASettledFolder)
 
     Touch("DATA\\2012年06月05日(火).DAT");     // names match without case
     EXPECT_EQ(2, MarkedCount(&layout));
-    DeleteFileA((folder_ + "DATA\\2012年06月04日(月).dat").c_str());
+    DeleteFileA(Path("DATA\\2012年06月04日(月).dat").c_str());
     EXPECT_EQ(1, MarkedCount(&layout));
     EXPECT_EQ(1, layout.marked[9]);
 
-    RemoveTestFolder((folder_ + "DATA\\").c_str());
+    RemoveTestFolder(Path("DATA\\"));
     EXPECT_EQ(0, MarkedCount(&layout));
 }
 
 TEST_F(LayoutWin, PartitionLinesAsPixels)
 {
-    EXPECT_EQ(0, DrawAndCount(0, pixels_));
+    EXPECT_EQ(0, DrawAndCount(0));
 
     // Two lines under the title and the weekday row, the full width.
-    EXPECT_EQ(2 * kWidth, DrawAndCount(2, pixels_));
+    EXPECT_EQ(2 * kWidth, DrawAndCount(2));
     EXPECT_EQ(kBlack, At(0, 25));
     EXPECT_EQ(kBlack, At(kWidth - 1, 50));
     EXPECT_EQ(kWhite, At(28, 60));
 
     // Any other value: seven rows and six columns; the columns start under
     // the title and no line runs along the outer border.
-    int all = DrawAndCount(5, pixels_);
+    int all = DrawAndCount(5);
     const int verticalLength = kHeight - 25;
     EXPECT_EQ(7 * kWidth + 6 * verticalLength - 6 * 7, all);  // crossings counted once
     EXPECT_EQ(kBlack, At(28, 25));
@@ -173,12 +149,12 @@ TEST_F(LayoutWin, PartitionLinesAsPixels)
     EXPECT_EQ(kWhite, At(0, 0));
     EXPECT_EQ(kWhite, At(kWidth - 1, kHeight - 1));
     EXPECT_EQ(kWhite, At(196, 60));    // margin column: no vertical line at 7 * 28
-    EXPECT_EQ(all, DrawAndCount(1, pixels_));
+    EXPECT_EQ(all, DrawAndCount(1));
 
     SetTransparent("1");
-    EXPECT_EQ(0, DrawAndCount(5, pixels_));
+    EXPECT_EQ(0, DrawAndCount(5));
     SetTransparent("0");
-    EXPECT_EQ(all, DrawAndCount(5, pixels_));
+    EXPECT_EQ(all, DrawAndCount(5));
 }
 
 TEST(LayoutCursor, BorderCursorsAreTheSystemSizeCursors)

@@ -5,86 +5,46 @@
 #include <windows.h>
 #include <imm.h>
 #include <string.h>
-
 #include <string>
 
 #include "memo/memo_editor.h"
 #include "memo/memo_store.h"
 #include "res/resource.h"
 #include "shell/app.h"
+#include "tests/win/test_support.h"
 
 namespace {
 
 struct Session {
-    DWORD thread;
     const char* typed;      // nullptr: OK on the untouched text
     bool pasteLong;         // paste more than the limit instead
     // Observed:
-    std::string box;        // "caption: text" of a message box owned by the dialog
+    DialogSeen box;         // a message box owned by the dialog
     bool stayedOpen;
     bool imeOpen;
     volatile bool imeLooked;
 };
 
-BOOL CALLBACK FindEditor(HWND window, LPARAM param)
+void ReadBoxAndCancel(Session* s, DWORD thread, HWND dialog)
 {
-    if (IsWindowVisible(window) && GetDlgItem(window, IDC_MEMO_EDIT)) {
-        *(HWND*)param = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND Editor(DWORD thread)
-{
-    HWND dialog = nullptr;
-    EnumThreadWindows(thread, FindEditor, (LPARAM)&dialog);
-    return dialog;
-}
-
-BOOL CALLBACK FindBox(HWND window, LPARAM param)
-{
-    HWND* dialogThenBox = (HWND*)param;
-    if (IsWindowVisible(window) && GetWindow(window, GW_OWNER) == *dialogThenBox) {
-        *dialogThenBox = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-void ReadBoxAndCancel(Session* s, HWND dialog)
-{
-    for (int tries = 0; tries < 250 && IsWindow(dialog); ++tries) {
+    HWND box = nullptr;
+    for (int tries = 0; tries < 250 && IsWindow(dialog) && !box; ++tries) {
         Sleep(20);
-        HWND box = dialog;
-        EnumThreadWindows(s->thread, FindBox, (LPARAM)&box);
-        if (box == dialog) {
-            continue;
-        }
-        char caption[64] = {};
-        char text[128] = {};
-        GetWindowTextA(box, caption, sizeof caption);
-        GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-        s->box = std::string(caption) + ": " + text;
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
-        Sleep(200);
-        s->stayedOpen = IsWindowVisible(dialog);
-        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        box = FindDialog(thread, dialog);
+    }
+    if (!box) {
         return;
     }
+    ReadDialog(box, &s->box);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    Sleep(200);
+    s->stayedOpen = IsWindowVisible(dialog);
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
 }
 
-DWORD WINAPI ActAsUser(void* param)
+void ActAsUser(HWND dialog, DialogWatch* watch)
 {
-    Session* s = (Session*)param;
-    HWND dialog = nullptr;
-    for (int tries = 0; tries < 250 && !dialog; ++tries) {
-        Sleep(20);
-        dialog = Editor(s->thread);
-    }
-    if (!dialog) {
-        return 0;
-    }
+    Session* s = (Session*)watch->context;
     for (int tries = 0; tries < 50 && !s->imeLooked; ++tries) {
         Sleep(20);
     }
@@ -98,8 +58,7 @@ DWORD WINAPI ActAsUser(void* param)
         SendMessageA(edit, EM_SETMODIFY, TRUE, 0);
     }
     PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-    ReadBoxAndCancel(s, dialog);
-    return 0;
+    ReadBoxAndCancel(s, watch->thread, dialog);
 }
 
 // Runs on the editor's thread, in its modal loop: only there can the edit
@@ -107,7 +66,7 @@ DWORD WINAPI ActAsUser(void* param)
 Session* g_session;
 void CALLBACK LookAtIme(HWND, UINT, UINT_PTR timer, DWORD)
 {
-    HWND dialog = Editor(GetCurrentThreadId());
+    HWND dialog = FindDialog(GetCurrentThreadId());
     if (dialog) {
         KillTimer(nullptr, timer);
         HWND edit = GetDlgItem(dialog, IDC_MEMO_EDIT);
@@ -129,13 +88,14 @@ protected:
 
     bool Run(Session* s)
     {
-        s->thread = GetCurrentThreadId();
         g_session = s;
         UINT_PTR timer = SetTimer(nullptr, 0, 10, LookAtIme);
-        HANDLE watcher = CreateThread(nullptr, 0, ActAsUser, s, 0, nullptr);
+        DialogWatch watch = {};
+        watch.act = ActAsUser;
+        watch.context = s;
+        HANDLE watcher = StartDialogWatch(&watch);
         bool confirmed = RunMemoEditor(nullptr, text_, sizeof text_, nullptr);
-        WaitForSingleObject(watcher, 10000);
-        CloseHandle(watcher);
+        EndDialogWatch(watcher, &watch);
         KillTimer(nullptr, timer);
         return confirmed;
     }
@@ -153,7 +113,7 @@ TEST_F(MemoEditor, OnlyAnEditedTextIsConfirmed)
     edited.typed = "2012年06月04日(月)\r\n歯医者 10時\r\n";
     EXPECT_TRUE(Run(&edited));
     EXPECT_STREQ(edited.typed, text_);
-    EXPECT_EQ("", edited.box);
+    EXPECT_EQ(nullptr, edited.box.dialog);
 }
 
 TEST_F(MemoEditor, FortyOneLineFeedsAreRefusedEvenWhenBlank)
@@ -169,7 +129,8 @@ TEST_F(MemoEditor, FortyOneLineFeedsAreRefusedEvenWhenBlank)
     Session refused = {};
     refused.typed = blank41.c_str();
     EXPECT_FALSE(Run(&refused));
-    EXPECT_EQ("information: 改行が多すぎます", refused.box);
+    EXPECT_EQ("information", refused.box.caption);
+    EXPECT_EQ("改行が多すぎます|", refused.box.texts);
     EXPECT_TRUE(refused.stayedOpen);
     EXPECT_STREQ("2012年06月04日(月)\r\n", text_);
 
@@ -199,7 +160,7 @@ TEST_F(MemoEditor, TypingStopsAtTheLimit)
 
 TEST_F(MemoEditor, InputMethodIsOpenedForTheEditorAndLeftAsItWas)
 {
-    HWND probe = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    HWND probe = CreateScratchWindow();
     HIMC context = ImmGetContext(probe);
     if (!context) {
         DestroyWindow(probe);

@@ -5,14 +5,13 @@
 #include <stdio.h>
 #include <string.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "memo/memo_store.h"
 #include "memo/memo_text.h"
 #include "settings/app_folder.h"
+#include "tests/win/test_support.h"
 
 namespace {
 
@@ -59,46 +58,15 @@ bool ScriptedEditor(HWND, char* text, size_t size, void* context)
 // Monday, 4 June 2012.
 const char* const kDateLine = "2012年06月04日(月)";
 
-void RemoveTree(const std::string& folder)
-{
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = found.cFileName;
-            if (name == "." || name == "..") {
-                continue;
-            }
-            std::string path = folder + name;
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(path + "\\");
-            } else {
-                DeleteFileA(path.c_str());
-            }
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(folder.c_str());
-}
-
-class MemoStore : public ::testing::Test {
+class MemoStore : public AppFolderTest {
 protected:
-    std::string folder_;
     HWND window_ = nullptr;
 
     void SetUp() override
     {
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        static int serial = 0;
-        char name[MAX_PATH];
-        snprintf(name, sizeof name, "%spelmo_memo_%lu_%d\\", temp, GetCurrentProcessId(), ++serial);
-        folder_ = name;
-        RemoveTree(folder_);    // left behind by a run that was killed
-        ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
-        OverrideAppFolder(folder_.c_str());
-        window_ = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+        AppFolderTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
+        window_ = CreateScratchWindow();
         g_messages.clear();
         SetMemoMessageBox(RecordMessage);
     }
@@ -107,29 +75,11 @@ protected:
     {
         SetMemoMessageBox(nullptr);
         DestroyWindow(window_);
-        OverrideAppFolder(nullptr);
-        RemoveTree(folder_);
+        AppFolderTest::TearDown();
     }
 
     std::string MemoPath() { return folder_ + "DATA\\" + kDateLine + ".dat"; }
     std::string TempPath() { return folder_ + "DATA\\" + kDateLine + ".tmp"; }
-
-    void WriteFileBytes(const std::string& path, const std::string& bytes)
-    {
-        FILE* f = fopen(path.c_str(), "wb");
-        ASSERT_NE(nullptr, f);
-        fwrite(bytes.data(), 1, bytes.size(), f);
-        fclose(f);
-    }
-
-    // The file's bytes, or "<none>" when it cannot be read.
-    std::string ReadFileBytes(const std::string& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<none>";
-    }
-
-    bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
     EditorScript Script(bool confirm, const std::string& reply)
     {
@@ -158,12 +108,11 @@ TEST_F(MemoStore, PathsAndFolders)
     char path[kAppPathSize];
     ASSERT_TRUE(MemoFilePath(kDateLine, path, sizeof path));
     EXPECT_EQ(MemoPath(), path);
-    EXPECT_EQ(18u, strlen(kDateLine));
 
     EXPECT_TRUE(EnsureFolder(kMemoFolder));
     EXPECT_TRUE(EnsureFolder(kImageFolder));
     EXPECT_TRUE(EnsureFolder(kMemoFolder));     // already there
-    DWORD attributes = GetFileAttributesA((folder_ + "Image").c_str());
+    DWORD attributes = GetFileAttributesA(Path("Image").c_str());
     EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY));
 
     // A path that would pass the limit is refused, not cut into another name.
@@ -185,13 +134,13 @@ TEST_F(MemoStore, PathsAndFolders)
 
 TEST_F(MemoStore, FileNamedDataBlocksNewMemos)
 {
-    WriteFileBytes(folder_ + "DATA", "not a folder");
+    ASSERT_TRUE(WriteWholeFile(Path("DATA"), "not a folder"));
     EXPECT_FALSE(EnsureFolder(kMemoFolder));
     EditorScript script = Script(true, "text");
     EXPECT_FALSE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
     EXPECT_EQ(1, script.runs);
     ExpectOneMessage(nullptr, kMemoCreateFailedText, MB_ICONINFORMATION);
-    EXPECT_EQ("not a folder", ReadFileBytes(folder_ + "DATA"));
+    EXPECT_EQ("not a folder", ReadWholeFile(Path("DATA")));
 }
 
 TEST_F(MemoStore, TooltipReadsWholeFilesUpToTheLimit)
@@ -202,20 +151,20 @@ TEST_F(MemoStore, TooltipReadsWholeFilesUpToTheLimit)
     EXPECT_FALSE(ReadMemoForTooltip(MemoPath().c_str(), window_, buffer, sizeof buffer));
     EXPECT_TRUE(g_messages.empty());
 
-    WriteFileBytes(MemoPath(), "");
+    ASSERT_TRUE(WriteWholeFile(MemoPath(), ""));
     EXPECT_TRUE(ReadMemoForTooltip(MemoPath().c_str(), window_, buffer, sizeof buffer));
     EXPECT_STREQ("", buffer);
 
     // Any bytes at all: a lone lead byte at the end, a zero inside.
     std::string odd("\x81\x00\xFF\x5C\x82", 5);
-    WriteFileBytes(MemoPath(), odd);
+    ASSERT_TRUE(WriteWholeFile(MemoPath(), odd));
     memset(buffer, 'x', sizeof buffer);
     EXPECT_TRUE(ReadMemoForTooltip(MemoPath().c_str(), window_, buffer, sizeof buffer));
     EXPECT_EQ(0, memcmp(odd.data(), buffer, odd.size()));
     EXPECT_EQ('\0', buffer[odd.size()]);
 
     std::string full(kMemoMaxFileBytes, 'a');
-    WriteFileBytes(MemoPath(), full);
+    ASSERT_TRUE(WriteWholeFile(MemoPath(), full));
     EXPECT_TRUE(ReadMemoForTooltip(MemoPath().c_str(), window_, buffer, sizeof buffer));
     EXPECT_EQ(full, buffer);
     EXPECT_TRUE(g_messages.empty());
@@ -225,7 +174,7 @@ TEST_F(MemoStore, TooltipReadsWholeFilesUpToTheLimit)
     EXPECT_FALSE(ReadMemoForTooltip(MemoPath().c_str(), window_, small, sizeof small));
     ExpectOneMessage(window_, kMemoTooLargeText, MB_ICONERROR);
 
-    WriteFileBytes(MemoPath(), full + "b");
+    ASSERT_TRUE(WriteWholeFile(MemoPath(), full + "b"));
     EXPECT_FALSE(ReadMemoForTooltip(MemoPath().c_str(), window_, buffer, sizeof buffer));
     ExpectOneMessage(window_, kMemoTooLargeText, MB_ICONERROR);
     // The file was closed again: it can be opened without sharing.
@@ -238,7 +187,7 @@ TEST_F(MemoStore, TooltipReportsLockedFilesAndFolders)
 {
     ASSERT_TRUE(EnsureFolder(kMemoFolder));
     char buffer[kMemoBufferSize];
-    WriteFileBytes(MemoPath(), "memo");
+    ASSERT_TRUE(WriteWholeFile(MemoPath(), "memo"));
     HANDLE other = CreateFileA(MemoPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, other);
     EXPECT_FALSE(ReadMemoForTooltip(MemoPath().c_str(), window_, buffer, sizeof buffer));
@@ -258,38 +207,38 @@ TEST_F(MemoStore, NewMemoStartsWithDateLineAndCancelLeavesNoFile)
     EXPECT_TRUE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
     EXPECT_EQ(std::string(kDateLine) + "\r\n", script.shown);
     EXPECT_GE(script.size, kMemoMaxFileBytes);
-    EXPECT_FALSE(Exists(MemoPath()));
+    EXPECT_FALSE(PathExists(MemoPath()));
 
     script = Script(true, std::string(kDateLine) + "\r\n会議");
     EXPECT_TRUE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
-    EXPECT_EQ(std::string(kDateLine) + "\r\n会議", ReadFileBytes(MemoPath()));
-    EXPECT_FALSE(Exists(TempPath()));
+    EXPECT_EQ(std::string(kDateLine) + "\r\n会議", ReadWholeFile(MemoPath()));
+    EXPECT_FALSE(PathExists(TempPath()));
     EXPECT_TRUE(g_messages.empty());
 }
 
 TEST_F(MemoStore, ReplacingShortensAndBlankTextDeletes)
 {
     ASSERT_TRUE(EnsureFolder(kMemoFolder));
-    WriteFileBytes(MemoPath(), "a long old memo text");
+    ASSERT_TRUE(WriteWholeFile(MemoPath(), "a long old memo text"));
     EditorScript script = Script(true, "short");
     EXPECT_TRUE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
     EXPECT_EQ("a long old memo text", script.shown);
-    EXPECT_EQ("short", ReadFileBytes(MemoPath()));
+    EXPECT_EQ("short", ReadWholeFile(MemoPath()));
 
     script = Script(false, "ignored");
     EXPECT_TRUE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
-    EXPECT_EQ("short", ReadFileBytes(MemoPath()));
+    EXPECT_EQ("short", ReadWholeFile(MemoPath()));
 
     // Spaces, tabs, line breaks and full-width spaces count as no memo.
     script = Script(true, " \t\r\n\x81\x40");
     EXPECT_TRUE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
-    EXPECT_FALSE(Exists(MemoPath()));
+    EXPECT_FALSE(PathExists(MemoPath()));
 
-    WriteFileBytes(MemoPath(), "");
+    ASSERT_TRUE(WriteWholeFile(MemoPath(), ""));
     script = Script(true, "");
     EXPECT_TRUE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
     EXPECT_EQ("", script.shown);
-    EXPECT_FALSE(Exists(MemoPath()));
+    EXPECT_FALSE(PathExists(MemoPath()));
     EXPECT_TRUE(g_messages.empty());
 }
 
@@ -308,9 +257,7 @@ static void ExpectLocked(const std::string& memoPath)
     // Not even replaced: this is why the store lets go of its lock just
     // before it swaps the new text in.
     std::string stranger = memoPath + ".other";
-    FILE* f = fopen(stranger.c_str(), "wb");
-    ASSERT_NE(nullptr, f);
-    fclose(f);
+    ASSERT_TRUE(WriteWholeFile(stranger, ""));
     EXPECT_FALSE(MoveFileExA(stranger.c_str(), memoPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
     DeleteFileA(stranger.c_str());
 }
@@ -318,11 +265,11 @@ static void ExpectLocked(const std::string& memoPath)
 TEST_F(MemoStore, FileStaysLockedWhileEditing)
 {
     ASSERT_TRUE(EnsureFolder(kMemoFolder));
-    WriteFileBytes(MemoPath(), "old");
+    ASSERT_TRUE(WriteWholeFile(MemoPath(), "old"));
     EditorScript script = Script(true, "new");
     script.during = ExpectLocked;
     EXPECT_TRUE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
-    EXPECT_EQ("new", ReadFileBytes(MemoPath()));
+    EXPECT_EQ("new", ReadWholeFile(MemoPath()));
 
     // Locked by another program: the editor does not open.
     HANDLE other = CreateFileA(MemoPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -332,83 +279,69 @@ TEST_F(MemoStore, FileStaysLockedWhileEditing)
     CloseHandle(other);
     EXPECT_EQ(0, script.runs);
     ExpectOneMessage(window_, kMemoEditOpenFailedText, MB_ICONINFORMATION);
-    EXPECT_EQ("new", ReadFileBytes(MemoPath()));
+    EXPECT_EQ("new", ReadWholeFile(MemoPath()));
 }
 
 TEST_F(MemoStore, OversizedFileIsNotOpenedForEditing)
 {
     ASSERT_TRUE(EnsureFolder(kMemoFolder));
     std::string big(kMemoMaxFileBytes + 1, 'z');
-    WriteFileBytes(MemoPath(), big);
+    ASSERT_TRUE(WriteWholeFile(MemoPath(), big));
     EditorScript script = Script(true, "would cut the memo short");
     EXPECT_FALSE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
     EXPECT_EQ(0, script.runs);
     ExpectOneMessage(window_, kMemoTooLargeText, MB_ICONINFORMATION);
-    EXPECT_EQ(big, ReadFileBytes(MemoPath()));
+    EXPECT_EQ(big, ReadWholeFile(MemoPath()));
 
     // Exactly the limit still opens whole.
-    WriteFileBytes(MemoPath(), big.substr(1));
+    ASSERT_TRUE(WriteWholeFile(MemoPath(), big.substr(1)));
     script = Script(false, "");
     EXPECT_TRUE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
     EXPECT_EQ(big.substr(1), script.shown);
 }
 
-static void BlockTemporaryFile(const std::string& memoPath)
-{
-    std::string temporary = memoPath.substr(0, memoPath.size() - strlen(".dat")) + ".tmp";
-    EXPECT_TRUE(CreateDirectoryA(temporary.c_str(), nullptr));
-}
-
-static void MakeTargetReadOnly(const std::string& memoPath)
-{
-    EXPECT_TRUE(SetFileAttributesA(memoPath.c_str(), FILE_ATTRIBUTE_READONLY));
-}
-
-static void AnotherProgramCreatesTheMemo(const std::string& memoPath)
-{
-    FILE* f = fopen(memoPath.c_str(), "wb");
-    ASSERT_NE(nullptr, f);
-    fputs("theirs", f);
-    fclose(f);
-}
-
 TEST_F(MemoStore, FailedWriteKeepsTheOldMemoWhole)
 {
     ASSERT_TRUE(EnsureFolder(kMemoFolder));
-    WriteFileBytes(MemoPath(), "precious old memo");
+    ASSERT_TRUE(WriteWholeFile(MemoPath(), "precious old memo"));
 
     EditorScript script = Script(true, "new text");
-    script.during = BlockTemporaryFile;
+    script.during = [](const std::string& memoPath) {
+        std::string temporary = memoPath.substr(0, memoPath.size() - strlen(".dat")) + ".tmp";
+        EXPECT_TRUE(CreateDirectoryA(temporary.c_str(), nullptr));
+    };
     EXPECT_FALSE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
     ExpectOneMessage(nullptr, kMemoWriteFailedText, MB_ICONINFORMATION);
-    EXPECT_EQ("precious old memo", ReadFileBytes(MemoPath()));
+    EXPECT_EQ("precious old memo", ReadWholeFile(MemoPath()));
     RemoveDirectoryA(TempPath().c_str());
 
     // A read-only memo: Windows refuses to replace it, Wine replaces it.
     // Either way the memo is one whole text and no temporary file is left.
     script = Script(true, "new text");
-    script.during = MakeTargetReadOnly;
+    script.during = [](const std::string& memoPath) {
+        EXPECT_TRUE(SetFileAttributesA(memoPath.c_str(), FILE_ATTRIBUTE_READONLY));
+    };
     bool saved = EditMemo(window_, kDateLine, ScriptedEditor, &script);
     SetFileAttributesA(MemoPath().c_str(), FILE_ATTRIBUTE_NORMAL);
     if (saved) {
         EXPECT_TRUE(g_messages.empty());
-        EXPECT_EQ("new text", ReadFileBytes(MemoPath()));
+        EXPECT_EQ("new text", ReadWholeFile(MemoPath()));
     } else {
         ExpectOneMessage(nullptr, kMemoWriteFailedText, MB_ICONINFORMATION);
-        EXPECT_EQ("precious old memo", ReadFileBytes(MemoPath()));
+        EXPECT_EQ("precious old memo", ReadWholeFile(MemoPath()));
     }
-    EXPECT_FALSE(Exists(TempPath()));
+    EXPECT_FALSE(PathExists(TempPath()));
 }
 
 TEST_F(MemoStore, NewMemoNeverOverwritesAFileMadeMeanwhile)
 {
     ASSERT_TRUE(EnsureFolder(kMemoFolder));
     EditorScript script = Script(true, "mine");
-    script.during = AnotherProgramCreatesTheMemo;
+    script.during = [](const std::string& memoPath) { EXPECT_TRUE(WriteWholeFile(memoPath, "theirs")); };
     EXPECT_FALSE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
     ExpectOneMessage(nullptr, kMemoCreateFailedText, MB_ICONINFORMATION);
-    EXPECT_EQ("theirs", ReadFileBytes(MemoPath()));
-    EXPECT_FALSE(Exists(TempPath()));
+    EXPECT_EQ("theirs", ReadWholeFile(MemoPath()));
+    EXPECT_FALSE(PathExists(TempPath()));
 }
 
 TEST(MemoText, BlankTextsAndLineFeeds)

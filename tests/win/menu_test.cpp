@@ -8,11 +8,10 @@
 
 #include "memo/memo_store.h"
 #include "res/resource.h"
-#include "settings/app_folder.h"
 #include "shell/app.h"
 #include "shell/commands.h"
 #include "shell/context_menu.h"
-#include "tests/win/test_folder.h"
+#include "tests/win/test_support.h"
 
 namespace {
 
@@ -71,42 +70,14 @@ LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-// Cancels the first dialog of the test thread that appears within waitMs.
-struct DialogWatch {
-    DWORD thread;
-    int waitMs;
-    bool seen;
-};
-
-BOOL CALLBACK CancelDialog(HWND window, LPARAM param)
-{
-    char cls[16];
-    GetClassNameA(window, cls, sizeof cls);
-    if (strcmp(cls, "#32770") != 0 || !IsWindowVisible(window)) {
-        return TRUE;
-    }
-    ((DialogWatch*)param)->seen = true;
-    PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
-    return FALSE;
-}
-
-DWORD WINAPI WatchDialog(void* param)
-{
-    DialogWatch* watch = (DialogWatch*)param;
-    for (int waited = 0; waited < watch->waitMs && !watch->seen; waited += 50) {
-        Sleep(50);
-        EnumThreadWindows(watch->thread, CancelDialog, (LPARAM)watch);
-    }
-    return 0;
-}
-
-class ContextMenuTest : public ::testing::Test {
+class ContextMenuTest : public AppFolderTest {
 protected:
     HWND window_ = nullptr;
-    char folder_[MAX_PATH] = {};
 
     void SetUp() override
     {
+        AppFolderTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         SetAppInstance(GetModuleHandleA(nullptr));
         WNDCLASSA cls = {};
         cls.lpfnWndProc = OwnerProc;
@@ -127,22 +98,18 @@ protected:
     {
         DestroyContextMenu();
         DestroyWindow(window_);
-        if (folder_[0]) {
-            OverrideAppFolder(nullptr);
-            RemoveTestFolder(folder_);
-        }
+        AppFolderTest::TearDown();
     }
 
-    // Runs command with a watcher that cancels any dialog it opens within
-    // waitMs.
-    bool CommandOpensDialog(int command, const char* dateLine, int waitMs)
+    // Runs the command, cancelling any dialog it opens.
+    bool CommandOpensDialog(int command, const char* dateLine)
     {
-        DialogWatch watch = {GetCurrentThreadId(), waitMs, false};
-        HANDLE watcher = CreateThread(nullptr, 0, WatchDialog, &watch, 0, nullptr);
+        DialogWatch watch = {};
+        watch.press = IDCANCEL;
+        HANDLE watcher = StartDialogWatch(&watch);
         HandleCommand(window_, command, dateLine);
-        WaitForSingleObject(watcher, INFINITE);
-        CloseHandle(watcher);
-        return watch.seen;
+        EndDialogWatch(watcher, &watch);
+        return watch.seen.dialog != nullptr;
     }
 };
 
@@ -213,15 +180,13 @@ TEST_F(ContextMenuTest, CommandsReachTheirHandlers)
 
 TEST_F(ContextMenuTest, MemoCommandEditsTheHoveredDayAndRefreshes)
 {
-    ASSERT_TRUE(MakeTestFolder(folder_, sizeof folder_));
-    OverrideAppFolder(folder_);
     ASSERT_TRUE(EnsureFolder(kMemoFolder));
 
     // Before any day was hovered there is nothing to edit.
-    EXPECT_FALSE(CommandOpensDialog(IDM_EDIT_MEMO, "", 500));
+    EXPECT_FALSE(CommandOpensDialog(IDM_EDIT_MEMO, ""));
     EXPECT_EQ(0, s_refreshes);
 
-    EXPECT_TRUE(CommandOpensDialog(IDM_EDIT_MEMO, "2012年06月04日(月)", 5000));
+    EXPECT_TRUE(CommandOpensDialog(IDM_EDIT_MEMO, "2012年06月04日(月)"));
     EXPECT_EQ(1, s_refreshes);
 }
 

@@ -1,16 +1,14 @@
 // The painted calendar, read back pixel by pixel from a memory surface.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <stdio.h>
 #include <string.h>
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
-#include "settings/app_folder.h"
 #include "settings/settings_defaults.h"
-#include "tests/win/test_folder.h"
+#include "tests/win/test_support.h"
 #include "view/fonts.h"
 #include "view/paint.h"
 #include "view/paint_metrics.h"
@@ -63,79 +61,51 @@ struct Box {
     int count = 0;
 };
 
-class Paint : public ::testing::Test {
+class Paint : public AppFolderTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(MakeTestFolder(folder_, sizeof folder_));
-        folder_[strlen(folder_) - 1] = '\0';   // paths below add their own backslash
-        char data[MAX_PATH];
-        snprintf(data, sizeof data, "%s\\DATA", folder_);
-        ASSERT_TRUE(CreateDirectoryA(data, nullptr));
-        OverrideAppFolder(folder_);
-
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = kWidth;
-        info.bmiHeader.biHeight = -kHeight;  // top-down rows
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        surface_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(surface_, &info, DIB_RGB_COLORS, (void**)&bits_, nullptr, 0);
-        ASSERT_NE(nullptr, bitmap_);
-        oldBitmap_ = SelectObject(surface_, bitmap_);
+        AppFolderTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
+        ASSERT_TRUE(CreateDirectoryA(Path("DATA").c_str(), nullptr));
+        ASSERT_TRUE(CreateSurface(&surface_, kWidth, kHeight));
         brush_ = CreateSolidBrush(kBackground);
-        oldBrush_ = SelectObject(surface_, brush_);
+        SelectObject(surface_.dc, brush_);
         layout_.clientRect = {0, 0, kWidth, kHeight};
     }
 
     void TearDown() override
     {
-        SelectObject(surface_, oldBrush_);
-        SelectObject(surface_, oldBitmap_);
+        DestroySurface(&surface_);
         DeleteObject(brush_);
-        DeleteObject(bitmap_);
-        DeleteDC(surface_);
-        OverrideAppFolder(nullptr);
-        RemoveTestFolder((std::string(folder_) + "\\").c_str());
+        AppFolderTest::TearDown();
     }
 
     void SetColor(const char* section, const char* key, COLORREF color)
     {
-        char path[MAX_PATH], value[16];
-        snprintf(path, sizeof path, "%s\\pelmo.ini", folder_);
-        snprintf(value, sizeof value, "%d", (int)color);
-        WritePrivateProfileStringA(section, key, value, path);
+        WritePrivateProfileStringA(section, key, std::to_string(color).c_str(), Path("pelmo.ini").c_str());
     }
 
     // Creates or removes the memo file of a date.
     void SetMemo(GridDate date, bool present)
     {
-        char line[kDateLineSize], name[MAX_PATH], path[MAX_PATH];
+        char line[kDateLineSize];
         ASSERT_TRUE(FormatDateLine(date, line, sizeof line));
-        snprintf(name, sizeof name, "DATA\\%s.dat", line);
-        ASSERT_TRUE(BuildAppPath(name, path, sizeof path));
-        if (!present) {
-            DeleteFileA(path);
-            return;
+        std::string path = Path("DATA\\") + line + ".dat";
+        if (present) {
+            ASSERT_TRUE(WriteWholeFile(path, ""));
+        } else {
+            DeleteFileA(path.c_str());
         }
-        HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        ASSERT_NE(INVALID_HANDLE_VALUE, file);
-        CloseHandle(file);
     }
 
     void PaintMay(DesignRecord* design, int todayFlag)
     {
-        PaintCalendar(surface_, nullptr, design, todayFlag, "pelmo.ini", kMay10, &layout_);
+        PaintCalendar(surface_.dc, nullptr, design, todayFlag, "pelmo.ini", kMay10, &layout_);
         GdiFlush();
     }
 
-    COLORREF Pixel(int x, int y) const
-    {
-        const DWORD bgra = bits_[y * kWidth + x];
-        return RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
-    }
+    COLORREF Pixel(int x, int y) const { return SurfacePixel(surface_, x, y); }
 
     // Where the pixels of exactly this colour lie inside the area.
     Box Find(const Rect& area, COLORREF color) const
@@ -169,12 +139,8 @@ protected:
         return Pixel(layout_.cellRects[cell].right - 1, layout_.cellRects[cell].bottom - 1);
     }
 
-    char folder_[MAX_PATH] = {};
-    HDC surface_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
+    Surface surface_ = {};
     HBRUSH brush_ = nullptr;
-    HGDIOBJ oldBitmap_ = nullptr, oldBrush_ = nullptr;
-    DWORD* bits_ = nullptr;
     CalendarLayout layout_ = {};
 };
 
@@ -255,15 +221,15 @@ TEST_F(Paint, OnlyTheExactFlagsHighlightAndTodayStaysInItsMonth)
     EXPECT_EQ(kBackground, Inside(kFirstCell + 9));
 
     layout_.marked[5] = 2;
-    DrawDayCells(surface_, 0, layout_, kMay10, design, "pelmo.ini");
+    DrawDayCells(surface_.dc, 0, layout_, kMay10, design, "pelmo.ini");
     GdiFlush();
     EXPECT_EQ(kBackground, Inside(5));
 
     // A day the month does not have marks no cell (February 2013 has 28).
     ASSERT_TRUE(ComputeLayoutGeometry(&layout_, 2013, 2));
     for (uint16_t day : {0, 29, 31}) {
-        PatBlt(surface_, 0, 0, kWidth, kHeight, PATCOPY);
-        DrawDayCells(surface_, 1, layout_, Day(2013, 2, 0, day), design, "pelmo.ini");
+        PatBlt(surface_.dc, 0, 0, kWidth, kHeight, PATCOPY);
+        DrawDayCells(surface_.dc, 1, layout_, Day(2013, 2, 0, day), design, "pelmo.ini");
         GdiFlush();
         EXPECT_EQ(0, Find(layout_.clientRect, kToday).count) << day;
     }
@@ -314,7 +280,7 @@ TEST_F(Paint, AnsiFontTakesTheEnglishFormatsBeforeDrawing)
     english.titleFormat = kTitleMonthName;
     english.weekdayFormat = 1;
     PaintMay(&english, 0);
-    std::vector<DWORD> expected(bits_, bits_ + kWidth * kHeight);
+    std::vector<DWORD> expected(surface_.bits, surface_.bits + kWidth * kHeight);
 
     DesignRecord design = english;
     design.titleFormat = kTitleJapanese;
@@ -324,7 +290,7 @@ TEST_F(Paint, AnsiFontTakesTheEnglishFormatsBeforeDrawing)
     EXPECT_EQ(kTitleMonthName, design.titleFormat);
     EXPECT_EQ(1, design.weekdayFormat);
     EXPECT_EQ(0, design.clockFlag);
-    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), bits_));
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), surface_.bits));
 
     // Formats the font can show are kept, and so is a Japanese font's.
     design.titleFormat = kTitleMonthAbbrev;

@@ -3,10 +3,7 @@
 // the calendar window saves, and the forced end on a damaged registry count.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <stdio.h>
 #include <string.h>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "settings/app_folder.h"
@@ -14,43 +11,30 @@
 #include "settings/settings_sections.h"
 #include "settings/settings_startup.h"
 #include "settings/window_position.h"
-#include "tests/win/test_folder.h"
+#include "tests/win/test_support.h"
 
 namespace {
 
-class SettingsFile : public ::testing::Test {
+class SettingsFile : public AppFolderTest {
 protected:
-    char folder_[MAX_PATH] = {};
     HWND window_ = nullptr;
 
     void SetUp() override
     {
-        ASSERT_TRUE(MakeTestFolder(folder_, sizeof folder_));
-        OverrideAppFolder(folder_);
-        window_ = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+        AppFolderTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
+        window_ = CreateScratchWindow();
         ASSERT_NE(nullptr, window_);
     }
 
     void TearDown() override
     {
         DestroyWindow(window_);
-        OverrideAppFolder(nullptr);
-        RemoveTestFolder(folder_);
+        AppFolderTest::TearDown();
     }
 
-    std::string Path(const char* name) { return std::string(folder_) + name; }
-
-    void WriteRaw(const char* text)
-    {
-        std::ofstream(Path(kSettingsFile), std::ios::binary) << text;
-    }
-
-    std::string ReadRaw()
-    {
-        std::ostringstream text;
-        text << std::ifstream(Path(kSettingsFile), std::ios::binary).rdbuf();
-        return text.str();
-    }
+    void WriteRaw(const char* text) { ASSERT_TRUE(WriteWholeFile(Path(kSettingsFile), text)); }
+    std::string ReadRaw() { return ReadWholeFile(Path(kSettingsFile)); }
 
     // True when the lines appear in the file in this order.
     bool InOrder(std::initializer_list<const char*> lines)
@@ -66,54 +50,6 @@ protected:
         return true;
     }
 };
-
-// What a message box of the test thread showed before the watcher closed it.
-struct BoxSeen {
-    DWORD thread;
-    bool found;
-    char caption[64];
-    char text[128];
-    HWND owner;
-    bool errorIcon;
-};
-
-static BOOL CALLBACK FindErrorIcon(HWND child, LPARAM param)
-{
-    char cls[16];
-    GetClassNameA(child, cls, sizeof cls);
-    if (lstrcmpiA(cls, "Static") == 0 && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
-        (HICON)SendMessageA(child, STM_GETICON, 0, 0) == LoadIconA(nullptr, IDI_HAND)) {
-        *(bool*)param = true;
-    }
-    return TRUE;
-}
-
-static BOOL CALLBACK InspectAndClose(HWND box, LPARAM param)
-{
-    BoxSeen* seen = (BoxSeen*)param;
-    char cls[16];
-    GetClassNameA(box, cls, sizeof cls);
-    if (strcmp(cls, "#32770") != 0 || !IsWindowVisible(box)) {
-        return TRUE;
-    }
-    GetWindowTextA(box, seen->caption, sizeof seen->caption);
-    GetDlgItemTextA(box, 0xFFFF, seen->text, sizeof seen->text);
-    seen->owner = GetWindow(box, GW_OWNER);
-    EnumChildWindows(box, FindErrorIcon, (LPARAM)&seen->errorIcon);
-    seen->found = true;
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-    return FALSE;
-}
-
-static DWORD WINAPI WatchForMessageBox(void* param)
-{
-    BoxSeen* seen = (BoxSeen*)param;
-    for (int tries = 0; tries < 250 && !seen->found; ++tries) {
-        Sleep(20);
-        EnumThreadWindows(seen->thread, InspectAndClose, (LPARAM)seen);
-    }
-    return 0;
-}
 
 TEST_F(SettingsFile, MissingFileGivesEveryDefaultAndCreatesNothing)
 {
@@ -282,21 +218,21 @@ TEST_F(SettingsFile, RegistryCountOrNumberOfAThousandEndsTheStart)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
         WriteRaw(c.file);
-        BoxSeen seen = {GetCurrentThreadId(), false, "", "", nullptr, false};
-        HANDLE watcher = CreateThread(nullptr, 0, WatchForMessageBox, &seen, 0, nullptr);
+        DialogWatch watch = {};
+        watch.press = IDOK;
+        HANDLE watcher = StartDialogWatch(&watch);
         DesignRecord design;
         MemoDisplaySettings memo;
         RegistryValues registry = {};
         EXPECT_EQ(c.loads, LoadSettings(window_, &design, &memo, &registry));
-        seen.found = seen.found || c.loads;  // stops the watcher
-        WaitForSingleObject(watcher, INFINITE);
-        CloseHandle(watcher);
+        EndDialogWatch(watcher, &watch);
         if (!c.loads) {
-            EXPECT_STREQ(c.caption, seen.caption);
-            EXPECT_STREQ("初期化ファイルの値が不正です\n強制終了します", seen.text);
-            EXPECT_EQ(window_, seen.owner);
-            EXPECT_TRUE(seen.errorIcon);
+            EXPECT_EQ(c.caption, watch.seen.caption);
+            EXPECT_EQ("初期化ファイルの値が不正です\n強制終了します|", watch.seen.texts);
+            EXPECT_EQ(window_, watch.seen.owner);
+            EXPECT_EQ(LoadIconA(nullptr, IDI_HAND), watch.seen.icon);
         } else {
+            EXPECT_EQ(nullptr, watch.seen.dialog);
             EXPECT_EQ(999u, registry.designCount);
         }
     }
@@ -354,7 +290,7 @@ TEST_F(SettingsFile, BrushValuesComeFromTheBrushObjectWithoutHandles)
 
 TEST_F(SettingsFile, AFolderTooLongForItsFilesRefusesEveryAccess)
 {
-    std::string longFolder = std::string(folder_) + std::string(250 - strlen(folder_), 'a');
+    std::string longFolder = folder_ + std::string(250 - folder_.size(), 'a');
     OverrideAppFolder(longFolder.c_str());
     EXPECT_FALSE(WriteSettingInt(kSettingsFile, "REGIST", "SUM", 3));
     EXPECT_FALSE(WriteSettingString(kSettingsFile, "FONT", "FACENAME", "x"));

@@ -3,16 +3,14 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
-#include <stdio.h>
 
 #include <string>
 
 #include "core/dates.h"
 #include "memo/tooltips.h"
 #include "res/resource.h"
-#include "settings/app_folder.h"
 #include "shell/app.h"
-#include "tests/win/test_folder.h"
+#include "tests/win/test_support.h"
 
 namespace {
 
@@ -39,18 +37,16 @@ BOOL CALLBACK FindTooltips(HWND window, LPARAM param)
     return TRUE;
 }
 
-class Tooltips : public ::testing::Test {
+class Tooltips : public AppFolderTest {
 protected:
     void SetUp() override
     {
+        AppFolderTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         SetAppInstance(GetModuleHandleA(nullptr));
         INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
         InitCommonControlsEx(&controls);
-        ASSERT_TRUE(MakeTestFolder(folder_, sizeof folder_));
-        OverrideAppFolder(folder_);
-        char data[MAX_PATH];
-        snprintf(data, sizeof data, "%sDATA", folder_);
-        CreateDirectoryA(data, nullptr);
+        CreateDirectoryA(Path("DATA").c_str(), nullptr);
         window_ = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 100, 100, 196, 200, nullptr,
                                   nullptr, nullptr, nullptr);
         ASSERT_TRUE(CreateTooltips(window_, {18, 18, 300}));
@@ -66,18 +62,12 @@ protected:
         ReleaseMemoBuffer();
         DestroyTooltipResources();
         DestroyWindow(window_);
-        OverrideAppFolder(nullptr);
-        RemoveTestFolder(folder_);
+        AppFolderTest::TearDown();
     }
 
     void WriteMemo(const char* dateLine, const char* text)
     {
-        char path[MAX_PATH];
-        snprintf(path, sizeof path, "%sDATA\\%s.dat", folder_, dateLine);
-        HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD wrote = 0;
-        WriteFile(file, text, (DWORD)strlen(text), &wrote, nullptr);
-        CloseHandle(file);
+        ASSERT_TRUE(WriteWholeFile(Path("DATA\\") + dateLine + ".dat", text));
     }
 
     // Arms the day tooltip for cell 3 with the date and returns its text.
@@ -103,7 +93,6 @@ protected:
         return text;
     }
 
-    char folder_[MAX_PATH];
     HWND window_ = nullptr;
     Found found_ = {};
 };

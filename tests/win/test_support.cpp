@@ -1,0 +1,206 @@
+#include "tests/win/test_support.h"
+
+#include <stdio.h>
+#include <string.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "settings/app_folder.h"
+
+void RemoveTestFolder(const std::string& folder)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            std::string path = folder + found.cFileName;
+            if (!strcmp(found.cFileName, ".") || !strcmp(found.cFileName, "..")) {
+                continue;
+            }
+            // Tests leave read-only files and folders behind on purpose.
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTestFolder(path + "\\");
+            } else {
+                DeleteFileA(path.c_str());
+            }
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+void AppFolderTest::SetUp()
+{
+    // A unique temporary file's name becomes the folder's: unique across
+    // processes too, where a process id would not be (Wine reuses them).
+    char temp[MAX_PATH];
+    char name[MAX_PATH];
+    ASSERT_TRUE(GetTempPathA(sizeof temp, temp) && GetTempFileNameA(temp, "pel", 0, name));
+    DeleteFileA(name);
+    ASSERT_TRUE(CreateDirectoryA(name, nullptr));
+    folder_ = std::string(name) + "\\";
+    OverrideAppFolder(folder_.c_str());
+}
+
+void AppFolderTest::TearDown()
+{
+    OverrideAppFolder(nullptr);
+    if (!folder_.empty()) {
+        RemoveTestFolder(folder_);
+    }
+}
+
+bool WriteWholeFile(const std::string& path, const std::string& bytes)
+{
+    FILE* f = fopen(path.c_str(), "wb");
+    if (!f) {
+        return false;
+    }
+    bool written = fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    return fclose(f) == 0 && written;
+}
+
+std::string ReadWholeFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<none>";
+}
+
+bool PathExists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+HWND CreateScratchWindow(int width, int height)
+{
+    return CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, width, height, nullptr, nullptr, nullptr, nullptr);
+}
+
+bool CreateSurface(Surface* surface, int width, int height)
+{
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;   // top-down rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    *surface = {CreateCompatibleDC(nullptr), nullptr, nullptr, width};
+    surface->bitmap = CreateDIBSection(surface->dc, &info, DIB_RGB_COLORS, (void**)&surface->bits, nullptr, 0);
+    return surface->bitmap && SelectObject(surface->dc, surface->bitmap);
+}
+
+void DestroySurface(Surface* surface)
+{
+    // Once its surface is gone nothing is selected in: every object can go.
+    DeleteDC(surface->dc);
+    DeleteObject(surface->bitmap);
+    *surface = {};
+}
+
+COLORREF SurfacePixel(const Surface& surface, int x, int y)
+{
+    const DWORD bgra = surface.bits[y * surface.width + x];
+    return RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
+}
+
+struct DialogSearch {
+    HWND owner;
+    HWND found;
+};
+
+static BOOL CALLBACK MatchDialog(HWND window, LPARAM param)
+{
+    DialogSearch* search = (DialogSearch*)param;
+    char cls[16];
+    GetClassNameA(window, cls, sizeof cls);
+    if (strcmp(cls, "#32770") != 0 || !IsWindowVisible(window) ||
+        (search->owner && GetWindow(window, GW_OWNER) != search->owner)) {
+        return TRUE;
+    }
+    search->found = window;
+    return FALSE;
+}
+
+HWND FindDialog(DWORD thread, HWND owner)
+{
+    DialogSearch search = {owner, nullptr};
+    EnumThreadWindows(thread, MatchDialog, (LPARAM)&search);
+    return search.found;
+}
+
+static BOOL CALLBACK ReadControl(HWND child, LPARAM param)
+{
+    DialogSeen* seen = (DialogSeen*)param;
+    char cls[16];
+    char text[256];
+    GetClassNameA(child, cls, sizeof cls);
+    if (lstrcmpiA(cls, "Static") != 0) {
+        return TRUE;
+    }
+    if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+        seen->icon = (HICON)SendMessageA(child, STM_GETICON, 0, 0);
+    } else if (GetWindowTextA(child, text, sizeof text) > 0) {
+        seen->texts += text;
+        seen->texts += "|";
+    }
+    return TRUE;
+}
+
+void ReadDialog(HWND dialog, DialogSeen* seen)
+{
+    char caption[128] = "";
+    GetWindowTextA(dialog, caption, sizeof caption);
+    seen->dialog = dialog;
+    seen->owner = GetWindow(dialog, GW_OWNER);
+    seen->caption = caption;
+    EnumChildWindows(dialog, ReadControl, (LPARAM)seen);
+}
+
+static DWORD WINAPI WatchForDialog(void* param)
+{
+    DialogWatch* watch = (DialogWatch*)param;
+    HWND dialog = nullptr;
+    for (;;) {
+        // One more look after the stop: a dialog left open when the call
+        // returned still counts.
+        bool last = watch->stop;
+        dialog = FindDialog(watch->thread);
+        if (dialog || last) {
+            break;
+        }
+        Sleep(20);
+    }
+    if (!dialog) {
+        return 0;
+    }
+    ReadDialog(dialog, &watch->seen);
+    if (watch->act) {
+        watch->act(dialog, watch);
+    } else {
+        PostMessageA(dialog, WM_COMMAND, watch->press, 0);
+    }
+    return 0;
+}
+
+HANDLE StartDialogWatch(DialogWatch* watch)
+{
+    watch->thread = GetCurrentThreadId();
+    watch->stop = false;
+    return CreateThread(nullptr, 0, WatchForDialog, watch, 0, nullptr);
+}
+
+void EndDialogWatch(HANDLE watcher, DialogWatch* watch)
+{
+    watch->stop = true;
+    WaitForSingleObject(watcher, INFINITE);
+    CloseHandle(watcher);
+}
+
+void PressKey(HWND target, WPARAM key)
+{
+    PostMessageA(target, WM_KEYDOWN, key, 1);
+    PostMessageA(target, WM_KEYUP, key, 0xC0000001);
+}

@@ -1,0 +1,77 @@
+// Scaffolding shared by the Windows tests: private folders, whole files,
+// throw-away windows, readable drawing surfaces and a stand-in user for the
+// dialogs and message boxes the code under test opens.
+#pragma once
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <string>
+
+// Removes the folder, given with its trailing backslash, and everything in it.
+void RemoveTestFolder(const std::string& folder);
+
+// A fixture whose program folder is a fresh private one, so no test ever
+// touches the user's files or another test's. A derived SetUp calls this
+// one first and stops on a fatal failure.
+class AppFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    std::string Path(const std::string& name) const { return folder_ + name; }
+
+    std::string folder_;   // with its trailing backslash
+};
+
+bool WriteWholeFile(const std::string& path, const std::string& bytes);
+// The file's bytes, or "<none>" when it cannot be read.
+std::string ReadWholeFile(const std::string& path);
+bool PathExists(const std::string& path);
+
+// A hidden popup of the given size, for code that wants an owner or a
+// window to place.
+HWND CreateScratchWindow(int width = 10, int height = 10);
+
+// A 32-bit top-down memory surface whose pixels are read straight from
+// memory after GdiFlush. Whatever was selected into it may be deleted
+// once it is destroyed.
+struct Surface {
+    HDC dc;
+    HBITMAP bitmap;
+    DWORD* bits;
+    int width;
+};
+bool CreateSurface(Surface* surface, int width, int height);
+void DestroySurface(Surface* surface);
+COLORREF SurfacePixel(const Surface& surface, int x, int y);
+
+// What a dialog or message box showed.
+struct DialogSeen {
+    HWND dialog;
+    HWND owner;
+    std::string caption;
+    std::string texts;   // its static texts, each followed by "|"
+    HICON icon;          // of its icon control, if any
+};
+
+// The first visible dialog or message box of the thread; with an owner,
+// only one that window owns.
+HWND FindDialog(DWORD thread, HWND owner = nullptr);
+void ReadDialog(HWND dialog, DialogSeen* seen);
+
+// A stand-in user on a thread of its own. It waits for the first dialog the
+// calling thread opens, reads it into seen, then runs act on it, or, without
+// act, sends it the command press. It gives up once the calling thread's
+// call has returned without a dialog showing.
+struct DialogWatch {
+    WPARAM press;
+    void (*act)(HWND dialog, DialogWatch* watch);
+    void* context;
+    DialogSeen seen;
+    // Kept by the watch itself.
+    DWORD thread;
+    volatile bool stop;
+};
+HANDLE StartDialogWatch(DialogWatch* watch);
+// Call after the call that opens the dialog has returned.
+void EndDialogWatch(HANDLE watcher, DialogWatch* watch);
+
+void PressKey(HWND target, WPARAM key);
