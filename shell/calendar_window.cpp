@@ -127,11 +127,14 @@ static LRESULT OnCreate(HWND window)
     s_lastMinute = s_now.minute;
     unsigned refreshes = s_refreshCount;
     if (!LoadSettings(window, &s_design, &s_memo, &s_registry)) {
-        // An invalid design count or number ends the program unsaved: the
-        // failed creation destroys the window, which ends the loop.
+        // An invalid design count or number ends the program unsaved. A
+        // failed creation destroys the window, but not every system sends
+        // it the destroy message that would end the loop: end it here.
         s_resourcesReleased = true;
         ReleaseBackBuffer();
         DeleteObject(s_brush);
+        s_brush = nullptr;
+        PostQuitMessage(0);
         return -1;
     }
     LoadContextMenu();
