@@ -9,12 +9,25 @@
 #include "shell/app.h"
 
 static const UINT kNoticeTickMs = 1000;
-// The tick (counted from 0) on which each notice closes.
-static const int kNoticeClosingTick = 0;
-static const int kChangeStoppedClosingTick = 2;
 
-static int s_noticeTicks;
-static int s_changeStoppedTicks;
+// Each notice closes on its own tick (counted from 0), with its own timer.
+struct NoticeKind {
+    int dialogId;
+    UINT timer;
+    int closingTick;
+};
+
+static const NoticeKind kNotices[] = {
+    {IDD_NOTICE_REGISTERED, IDT_NOTICE, 0},
+    {IDD_NOTICE_OVERWRITTEN, IDT_NOTICE, 0},
+    {IDD_NOTICE_CHANGE_STOPPED, IDT_CHANGE_STOPPED_NOTICE, 2},
+};
+
+// Lives on ShowNotice's stack while the notice is up.
+struct NoticeState {
+    const NoticeKind* kind;
+    int ticks;
+};
 
 // The shell's result is not examined: a missing file or folder brings the
 // shell's own message, and the calendar goes on.
@@ -84,46 +97,30 @@ bool HandleShellCommand(HWND window, int command)
 
 // --- notices ----------------------------------------------------------------
 
-static void StartNotice(HWND dialog, int* ticks, UINT timer)
+static NoticeState* NoticeOf(HWND dialog)
 {
-    *ticks = 0;
-    SetTimer(dialog, timer, kNoticeTickMs, nullptr);
+    return (NoticeState*)GetWindowLongPtrA(dialog, DWLP_USER);
 }
 
-static void NoticeTick(HWND dialog, int* ticks, int closingTick, UINT timer)
+static void OnNoticeTick(HWND dialog)
 {
-    int taken = (*ticks)++;
-    if (taken >= closingTick) {
-        KillTimer(dialog, timer);
+    NoticeState* notice = NoticeOf(dialog);
+    if (notice->ticks++ >= notice->kind->closingTick) {
+        KillTimer(dialog, notice->kind->timer);
         EndDialog(dialog, IDOK);
     }
 }
 
 // The notices have no button and ignore every command, Escape included.
-static INT_PTR CALLBACK RegisteredNoticeProc(HWND dialog, UINT message, WPARAM, LPARAM)
+static INT_PTR CALLBACK NoticeProc(HWND dialog, UINT message, WPARAM, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:
-        StartNotice(dialog, &s_noticeTicks, IDT_NOTICE);
+        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+        SetTimer(dialog, ((NoticeState*)lParam)->kind->timer, kNoticeTickMs, nullptr);
         return TRUE;
     case WM_TIMER:
-        NoticeTick(dialog, &s_noticeTicks, kNoticeClosingTick, IDT_NOTICE);
-        return TRUE;
-    case WM_COMMAND:
-        return TRUE;
-    }
-    return FALSE;
-}
-
-static INT_PTR CALLBACK ChangeStoppedNoticeProc(HWND dialog, UINT message, WPARAM, LPARAM)
-{
-    switch (message) {
-    case WM_INITDIALOG:
-        StartNotice(dialog, &s_changeStoppedTicks, IDT_CHANGE_STOPPED_NOTICE);
-        return TRUE;
-    case WM_TIMER:
-        NoticeTick(dialog, &s_changeStoppedTicks, kChangeStoppedClosingTick,
-                   IDT_CHANGE_STOPPED_NOTICE);
+        OnNoticeTick(dialog);
         return TRUE;
     case WM_COMMAND:
         return TRUE;
@@ -133,14 +130,13 @@ static INT_PTR CALLBACK ChangeStoppedNoticeProc(HWND dialog, UINT message, WPARA
 
 bool ShowNotice(HWND window, int dialogId)
 {
-    DLGPROC proc = nullptr;
-    if (dialogId == IDD_NOTICE_REGISTERED || dialogId == IDD_NOTICE_OVERWRITTEN) {
-        proc = RegisteredNoticeProc;
-    } else if (dialogId == IDD_NOTICE_CHANGE_STOPPED) {
-        proc = ChangeStoppedNoticeProc;
-    } else {
-        return false;
+    for (const NoticeKind& kind : kNotices) {
+        if (kind.dialogId == dialogId) {
+            NoticeState notice = {&kind, 0};
+            INT_PTR result = DialogBoxParamA(AppInstance(), MAKEINTRESOURCEA(dialogId), window,
+                                             NoticeProc, (LPARAM)&notice);
+            return result != -1 && result != 0;
+        }
     }
-    INT_PTR result = DialogBoxParamA(AppInstance(), MAKEINTRESOURCEA(dialogId), window, proc, 0);
-    return result != -1 && result != 0;
+    return false;
 }

@@ -40,16 +40,23 @@ e2e_cleanup() {
     fi
 }
 
+# Prints the id of the first visible window whose title matches $1, waiting
+# up to $2 seconds (default 5); prints nothing when none appears.
+e2e_wait_window() {
+    local id=""
+    for _ in $(seq 1 $(( ${2:-5} * 10 ))); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+        [ -n "$id" ] && break
+        sleep 0.1
+    done
+    echo "$id"
+}
+
 # Starts the calendar from the test folder and waits for its window.
 e2e_start_app() {
     (cd "$E2E_APP" && exec wine ./pelmo.exe) >/dev/null 2>&1 &
     E2E_PID=$!
-    E2E_WIN=""
-    for _ in $(seq 1 300); do
-        E2E_WIN=$(xdotool search --onlyvisible --name 'ポルカミナ' 2>/dev/null | head -n 1)
-        [ -n "$E2E_WIN" ] && break
-        sleep 0.1
-    done
+    E2E_WIN=$(e2e_wait_window 'ポルカミナ' 30)
     if [ -z "$E2E_WIN" ]; then
         e2e_fail "the calendar window did not appear"
         return 1

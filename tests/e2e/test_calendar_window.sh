@@ -83,12 +83,7 @@ e2e_check "a second start changes no file" test "$before" = "$after"
 cw=$(( 236 / 7 ))
 ch=$(( 230 / 8 ))
 xdotool mousemove $(( 150 + 6 * cw + cw / 2 )) $(( 140 + ch + ch / 2 )) click --repeat 2 --delay 60 1
-box=""
-for _ in $(seq 1 50); do
-    box=$(xdotool search --onlyvisible --name '『ポルカミナ』' 2>/dev/null | head -n 1)
-    [ -n "$box" ] && break
-    sleep 0.1
-done
+box=$(e2e_wait_window '『ポルカミナ』')
 e2e_check "the exit header asks before leaving" test -n "$box"
 e2e_shot question
 xdotool key Return

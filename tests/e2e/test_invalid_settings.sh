@@ -9,12 +9,7 @@ before=$(md5sum <"$E2E_APP/pelmo.ini")
 (cd "$E2E_APP" && exec wine ./pelmo.exe) >/dev/null 2>&1 &
 E2E_PID=$!
 
-box=""
-for _ in $(seq 1 100); do
-    box=$(xdotool search --onlyvisible --name 'REGIST_SUM' 2>/dev/null | head -n 1)
-    [ -n "$box" ] && break
-    sleep 0.1
-done
+box=$(e2e_wait_window 'REGIST_SUM' 10)
 e2e_check "the message names the key" test -n "$box"
 e2e_shot message
 eval "$(xdotool getwindowgeometry --shell "$box")"

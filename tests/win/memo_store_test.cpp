@@ -58,15 +58,11 @@ bool ScriptedEditor(HWND, char* text, size_t size, void* context)
 // Monday, 4 June 2012.
 const char* const kDateLine = "2012年06月04日(月)";
 
-class MemoStore : public AppFolderTest {
+class MemoStore : public AppFolderWithOwnerTest {
 protected:
-    HWND window_ = nullptr;
-
     void SetUp() override
     {
-        AppFolderTest::SetUp();
-        ASSERT_FALSE(HasFatalFailure());
-        window_ = CreateScratchWindow();
+        AppFolderWithOwnerTest::SetUp();
         g_messages.clear();
         SetMemoMessageBox(RecordMessage);
     }
@@ -74,8 +70,7 @@ protected:
     void TearDown() override
     {
         SetMemoMessageBox(nullptr);
-        DestroyWindow(window_);
-        AppFolderTest::TearDown();
+        AppFolderWithOwnerTest::TearDown();
     }
 
     std::string MemoPath() { return folder_ + "DATA\\" + kDateLine + ".dat"; }

@@ -15,24 +15,8 @@
 
 namespace {
 
-class SettingsFile : public AppFolderTest {
+class SettingsFile : public AppFolderWithOwnerTest {
 protected:
-    HWND window_ = nullptr;
-
-    void SetUp() override
-    {
-        AppFolderTest::SetUp();
-        ASSERT_FALSE(HasFatalFailure());
-        window_ = CreateScratchWindow();
-        ASSERT_NE(nullptr, window_);
-    }
-
-    void TearDown() override
-    {
-        DestroyWindow(window_);
-        AppFolderTest::TearDown();
-    }
-
     void WriteRaw(const char* text) { ASSERT_TRUE(WriteWholeFile(Path(kSettingsFile), text)); }
     std::string ReadRaw() { return ReadWholeFile(Path(kSettingsFile)); }
 

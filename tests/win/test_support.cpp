@@ -52,6 +52,20 @@ void AppFolderTest::TearDown()
     }
 }
 
+void AppFolderWithOwnerTest::SetUp()
+{
+    AppFolderTest::SetUp();
+    ASSERT_FALSE(HasFatalFailure());
+    window_ = CreateScratchWindow();
+    ASSERT_NE(nullptr, window_);
+}
+
+void AppFolderWithOwnerTest::TearDown()
+{
+    DestroyWindow(window_);
+    AppFolderTest::TearDown();
+}
+
 bool WriteWholeFile(const std::string& path, const std::string& bytes)
 {
     FILE* f = fopen(path.c_str(), "wb");

@@ -21,6 +21,15 @@ protected:
     std::string folder_;   // with its trailing backslash
 };
 
+// The same with a scratch window that code under test can take as owner.
+class AppFolderWithOwnerTest : public AppFolderTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    HWND window_ = nullptr;
+};
+
 bool WriteWholeFile(const std::string& path, const std::string& bytes);
 // The file's bytes, or "<none>" when it cannot be read.
 std::string ReadWholeFile(const std::string& path);
