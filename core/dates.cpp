@@ -87,7 +87,7 @@ GridDate CellDate(uint16_t year, uint16_t month, int index, uint16_t day) {
 
 }  // namespace
 
-uint16_t DaysInMonth(uint16_t month, uint16_t year) {
+uint16_t DaysInMonth(uint16_t year, uint16_t month) {
     if (month < kJanuary || month > kDecember) {
         return 0;
     }
@@ -104,7 +104,7 @@ uint16_t FirstWeekdayOfMonth(uint16_t year, uint16_t month) {
     return WeekdayOfDayCount(DaysFromCivil(year, month, 1));
 }
 
-uint16_t WeekdayOfDate(uint16_t month, uint16_t year, uint16_t day) {
+uint16_t WeekdayOfDate(uint16_t year, uint16_t month, uint16_t day) {
     const int32_t weekday = FirstWeekdayOfMonth(year, month) + day - 1;
     return static_cast<uint16_t>((weekday + kDaysPerWeek) % kDaysPerWeek);
 }
@@ -113,7 +113,7 @@ GridDate MakeGridDate(uint16_t year, uint16_t month, uint16_t day) {
     GridDate date = {};
     date.year = year;
     date.month = month;
-    date.weekday = WeekdayOfDate(month, year, day);
+    date.weekday = WeekdayOfDate(year, month, day);
     date.day = day;
     return date;
 }
@@ -124,12 +124,12 @@ bool FillMonthGrid(uint16_t year, uint16_t month, MonthGrid* grid) {
         return false;
     }
     const int first = FirstWeekdayOfMonth(year, month);
-    const int length = DaysInMonth(month, year);
+    const int length = DaysInMonth(year, month);
     const uint16_t prevYear = month == kJanuary ? year - 1 : year;
     const uint16_t prevMonth = month == kJanuary ? kDecember : month - 1;
     const uint16_t nextYear = month == kDecember ? year + 1 : year;
     const uint16_t nextMonth = month == kDecember ? kJanuary : month + 1;
-    const int prevLength = DaysInMonth(prevMonth, prevYear);
+    const int prevLength = DaysInMonth(prevYear, prevMonth);
 
     for (int i = 0; i < first; ++i) {
         grid->cells[i] = CellDate(prevYear, prevMonth, i,

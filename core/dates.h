@@ -59,14 +59,14 @@ const int kTitleNumeric = 3;
 const int kClockShown = 1;
 
 // 28 to 31, or 0 for a month outside 1 to 12 (proleptic Gregorian leap rule).
-uint16_t DaysInMonth(uint16_t month, uint16_t year);
+uint16_t DaysInMonth(uint16_t year, uint16_t month);
 
 // Weekday 0 to 6 of the 1st; constant time for any year 0 to 65535.
 // A month outside 1 to 12 gives 0.
 uint16_t FirstWeekdayOfMonth(uint16_t year, uint16_t month);
 
 // Weekday 0 to 6 of the date; day 0 is the last day of the previous month.
-uint16_t WeekdayOfDate(uint16_t month, uint16_t year, uint16_t day);
+uint16_t WeekdayOfDate(uint16_t year, uint16_t month, uint16_t day);
 
 // A date with its exact weekday and zero time fields.
 GridDate MakeGridDate(uint16_t year, uint16_t month, uint16_t day);

@@ -163,7 +163,7 @@ const char* FindProperHoliday(uint16_t year, uint16_t month, uint16_t day) {
             return h.name;
         }
     }
-    if (IsVernalEquinoxDay(month, year, day)) {
+    if (IsVernalEquinoxDay(year, month, day)) {
         return kVernalEquinoxName;
     }
     if (IsAutumnalEquinoxDay(year, month, day)) {
@@ -171,7 +171,7 @@ const char* FindProperHoliday(uint16_t year, uint16_t month, uint16_t day) {
     }
     for (const MondayHoliday& h : kMondayHolidays) {
         if (h.month == month && IsInWeek(day, h.week) && InYears(year, h.firstYear, h.lastYear) &&
-            WeekdayOfDate(month, year, day) == kMonday) {
+            WeekdayOfDate(year, month, day) == kMonday) {
             return h.name;
         }
     }
@@ -183,18 +183,18 @@ bool IsTransferredMayHoliday(uint16_t year, uint16_t month, uint16_t day) {
     if (month != kMay || day != kTransferredMayDay) {
         return false;
     }
-    const uint16_t weekday = WeekdayOfDate(month, year, day);
+    const uint16_t weekday = WeekdayOfDate(year, month, day);
     return weekday == kTuesday || weekday == kWednesday;
 }
 
 bool IsTuesdayBeforeAutumnalEquinox(uint16_t year, uint16_t month, uint16_t day) {
-    return WeekdayOfDate(month, year, day) == kTuesday &&
+    return WeekdayOfDate(year, month, day) == kTuesday &&
            IsAutumnalEquinoxDay(year, month, static_cast<uint16_t>(day + 1));
 }
 
 // A Monday other than the 1st, so its previous day is a Sunday of the month.
 bool FollowsSundayInMonth(uint16_t year, uint16_t month, uint16_t day) {
-    return day > 1 && WeekdayOfDate(month, year, day) == kMonday;
+    return day > 1 && WeekdayOfDate(year, month, day) == kMonday;
 }
 
 bool IsWeekdayObservance(const WeekdayObservance& o, uint16_t month, uint16_t day,
@@ -211,7 +211,7 @@ bool CopyName(const char* name, const char* suffix, char* out, size_t size) {
 
 }  // namespace
 
-bool IsVernalEquinoxDay(uint16_t month, uint16_t year, uint16_t day) {
+bool IsVernalEquinoxDay(uint16_t year, uint16_t month, uint16_t day) {
     return month == kMarch && IsTabulatedDay(kVernalEquinox, year, day);
 }
 
@@ -227,10 +227,10 @@ bool IsWinterSolsticeDay(uint16_t year, uint16_t month, uint16_t day) {
     return month == kDecember && IsTabulatedDay(kWinterSolstice, year, day);
 }
 
-bool IsHiganStart(uint16_t day, uint16_t month, uint16_t year) {
+bool IsHiganStart(uint16_t year, uint16_t month, uint16_t day) {
     const uint16_t equinox = static_cast<uint16_t>(day + kHiganOffset);
     return day <= kHiganStartLastDay &&
-           (IsVernalEquinoxDay(month, year, equinox) || IsAutumnalEquinoxDay(year, month, equinox));
+           (IsVernalEquinoxDay(year, month, equinox) || IsAutumnalEquinoxDay(year, month, equinox));
 }
 
 bool IsHoliday(uint16_t year, uint16_t month, uint16_t day) {
@@ -270,7 +270,7 @@ bool GetHolidayName(GridDate date, char* name, size_t size) {
             return false;
         }
         // Only Respect for the Aged Day can fall on the start of higan.
-        const char* suffix = IsHiganStart(d, m, y) ? kHiganStartSuffix : "";
+        const char* suffix = IsHiganStart(y, m, d) ? kHiganStartSuffix : "";
         return CopyName(proper, suffix, name, size);
     }
     if (FollowsSundayInMonth(y, m, d)) {
@@ -293,12 +293,12 @@ bool GetObservanceName(GridDate date, char* name, size_t size) {
         return false;
     }
     const uint16_t y = date.year, m = date.month, d = date.day, w = date.weekday;
-    if (IsHiganStart(d, m, y)) {
+    if (IsHiganStart(y, m, d)) {
         return CopyName(kHiganStartName, "", name, size);
     }
     const uint16_t threeBefore = static_cast<uint16_t>(d - kHiganOffset);
     if (d >= kHiganEndFirstDay &&
-        (IsVernalEquinoxDay(m, y, threeBefore) || IsAutumnalEquinoxDay(y, m, threeBefore))) {
+        (IsVernalEquinoxDay(y, m, threeBefore) || IsAutumnalEquinoxDay(y, m, threeBefore))) {
         return CopyName(kHiganEndName, "", name, size);
     }
     if (IsWinterSolsticeDay(y, m, d)) {
@@ -310,7 +310,7 @@ bool GetObservanceName(GridDate date, char* name, size_t size) {
     }
     // Checked before the fixed days so that a Thursday November 15 is named
     // only for the wine.
-    if (IsWeekdayObservance(kBeaujolaisDay, m, d, WeekdayOfDate(m, y, d))) {
+    if (IsWeekdayObservance(kBeaujolaisDay, m, d, WeekdayOfDate(y, m, d))) {
         return CopyName(kBeaujolaisDay.name, "", name, size);
     }
     for (const FixedObservance& o : kFixedObservances) {

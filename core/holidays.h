@@ -13,14 +13,14 @@ const size_t kHolidayNameSize = 32;
 // A date line, "\n  " and a name.
 const size_t kDayLabelSize = kDateLineSize + kHolidayNameSize;
 
-// Note the argument order of the vernal test differs from the other three.
-bool IsVernalEquinoxDay(uint16_t month, uint16_t year, uint16_t day);
+// Every date argument comes as year, month, day.
+bool IsVernalEquinoxDay(uint16_t year, uint16_t month, uint16_t day);
 bool IsAutumnalEquinoxDay(uint16_t year, uint16_t month, uint16_t day);
 bool IsSummerSolsticeDay(uint16_t year, uint16_t month, uint16_t day);
 bool IsWinterSolsticeDay(uint16_t year, uint16_t month, uint16_t day);
 
 // Three days before a vernal or autumnal equinox day.
-bool IsHiganStart(uint16_t day, uint16_t month, uint16_t year);
+bool IsHiganStart(uint16_t year, uint16_t month, uint16_t day);
 
 // The colouring test, without the Monday substitute (ClassifyDay adds that).
 bool IsHoliday(uint16_t year, uint16_t month, uint16_t day);

@@ -8,44 +8,21 @@
 #include "memo/tooltip_parts.h"
 #include "res/resource.h"
 #include "shell/app.h"
+#include "view/header_cells.h"
 
 static const int kHintDelayMs = 500;
 static const int kHintAutoHideMs = 5000;
-static const int kTitleZone = -1;
 static const int kHintIconSize = 16;
 
 static const char kBlank[] = " ";
 
-struct HintZone {
-    int header;             // weekday header cell 0 to 6, or kTitleZone
-    UINT id;
-    int icon;               // 0: a plain text hint
-    const char* text;
-    int maximisedIcon;      // 0: the same whether maximised or not
-    const char* maximisedText;
-};
-
-// Tested in this order; the first zone holding the point gives the hint.
-// Tool ids 100 to 107 stay clear of the day cells' 0 to 41.
-static const HintZone kZones[] = {
-    {kTitleZone, 100, 0, "現在の年月を表示", 0, nullptr},
-    {6, 101, IDI_HINT_EXIT, "ソフト終了", 0, nullptr},
-    {5, 102, IDI_HINT_MAXIMIZE, "最大化する", IDI_HINT_RESTORE, "元に戻す"},
-    {4, 103, IDI_HINT_HIDE, "カレンダーを隠す", 0, nullptr},
-    {0, 104, 0, "1 年後を表示", 0, nullptr},
-    {1, 105, 0, "1 年前を表示", 0, nullptr},
-    {2, 106, 0, "10 年後を表示", 0, nullptr},
-    {3, 107, 0, "10 年前を表示", 0, nullptr},
-};
+// The title band's hint; the header cells' come with their table.
+static const UINT kTitleToolId = 100;
+static const char kTitleHint[] = "現在の年月を表示";
 
 static bool Contains(Rect r, Point p)
 {
     return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
-}
-
-static Rect ZoneRect(const HintZone& zone, const CalendarLayout& layout)
-{
-    return zone.header == kTitleZone ? layout.titleRect : layout.weekdayRects[zone.header];
 }
 
 static void FinishHint(HWND tip)
@@ -97,20 +74,22 @@ static void ArmIconHint(UINT id, Rect rect, int icon, const char* text)
 
 void UpdateHeaderHints(Point pt, const CalendarLayout& layout)
 {
-    for (const HintZone& zone : kZones) {
-        Rect rect = ZoneRect(zone, layout);
-        if (!Contains(rect, pt)) {
-            continue;
-        }
-        bool maximised = zone.maximisedText && IsZoomed(TooltipOwner());
-        const char* text = maximised ? zone.maximisedText : zone.text;
-        if (zone.icon) {
-            ArmIconHint(zone.id, rect, maximised ? zone.maximisedIcon : zone.icon, text);
-        } else {
-            ArmTextHint(zone.id, rect, text);
-        }
+    if (Contains(layout.titleRect, pt)) {
+        ArmTextHint(kTitleToolId, layout.titleRect, kTitleHint);
         return;
     }
-    ActivateTooltip(TooltipHandle(kHintTextTooltip), false);
-    ActivateTooltip(TooltipHandle(kHintIconTooltip), false);
+    const HeaderCell* cell = FindHeaderCell(layout, pt);
+    if (!cell) {
+        ActivateTooltip(TooltipHandle(kHintTextTooltip), false);
+        ActivateTooltip(TooltipHandle(kHintIconTooltip), false);
+        return;
+    }
+    const Rect& rect = layout.weekdayRects[cell->column];
+    const bool maximised = cell->maximisedHint && IsZoomed(TooltipOwner());
+    const char* text = maximised ? cell->maximisedHint : cell->hint;
+    if (cell->icon) {
+        ArmIconHint(cell->toolId, rect, maximised ? cell->maximisedIcon : cell->icon, text);
+    } else {
+        ArmTextHint(cell->toolId, rect, text);
+    }
 }

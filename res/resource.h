@@ -12,11 +12,13 @@
 
 // Timers of the calendar window.
 #define IDT_CLOCK 1
-#define IDT_CREATE_TOOLTIPS 4
+#define IDT_FIRST_FRAME_SHOWN 4
 
 // Private messages of the calendar window.
 #define WM_PELMO_TRAY         (WM_APP + 1)
 #define WM_PELMO_APPLY_DESIGN (WM_APP + 2)
+// Lay out and paint the calendar again, as a size change does.
+#define WM_PELMO_REFRESH      (WM_APP + 3)
 
 // Commands (menu entries and double-click actions).
 #define IDM_HIDE            309

@@ -1,5 +1,5 @@
-// The appearance of a design that is held in memory (the brush and the cell
-// colours live only in the settings file), the memo display sizes and the
+// The appearance of a design that is held in memory, the values of its
+// background brush and cell highlights, the memo display sizes and the
 // design registry values.
 #pragma once
 #include <windows.h>
@@ -19,6 +19,28 @@ struct DesignRecord {
     COLORREF weekdayColor;      // TEXTCOLOR WEEKDAY
     COLORREF otherMonthColor;   // TEXTCOLOR OTHERDAY
     int32_t partition;          // FORMAT PARTITION
+};
+
+// A format that needs Japanese glyphs cannot be shown in a font with the
+// ANSI character set: such a design takes the English title (without the
+// clock, which the English month name has no room for) and the letter
+// weekday names. The change stays in the record, so it is saved with it.
+// True when anything changed.
+bool AdjustFormatsForFont(DesignRecord* design);
+
+// BGBRUSH STYLE, COLOR and HATCH.
+struct BrushTriple {
+    int32_t style;      // BS_SOLID, BS_HATCHED or BS_PATTERN
+    COLORREF color;     // background colour, or the colour of hatch lines
+    int32_t hatch;      // HS_* style, meaningful for BS_HATCHED only
+};
+
+// MARKED COLOR, TODAY COLOR and MARKED TODAYCOLOR: the backgrounds of a day
+// with a memo, of today, and of today with a memo.
+struct CellColors {
+    COLORREF marked;
+    COLORREF today;
+    COLORREF markedToday;
 };
 
 struct MemoDisplaySettings {

@@ -50,6 +50,21 @@ bool WriteBrushSectionFromBrush(const char* file, HBRUSH brush)
     return WriteBrushSection(file, triple.style, triple.color, triple.hatch);
 }
 
+CellColors ReadCellColors(const char* file)
+{
+    CellColors colors;
+    colors.marked = (COLORREF)ReadSettingInt(file, "MARKED", "COLOR", (int32_t)kDefaultMarkedColor);
+    colors.today = (COLORREF)ReadSettingInt(file, "TODAY", "COLOR", (int32_t)kDefaultTodayColor);
+    colors.markedToday =
+        (COLORREF)ReadSettingInt(file, "MARKED", "TODAYCOLOR", (int32_t)kDefaultMarkedTodayColor);
+    return colors;
+}
+
+bool ReadTransparent(const char* file)
+{
+    return ReadSettingInt(file, "BGBRUSH", "TRANSPARENT", kDefaultTransparent) != 0;
+}
+
 void ReadFormatSection(const char* file, DesignRecord* design)
 {
     design->titleFormat = (uint16_t)ReadSettingInt(file, "FORMAT", "YMTYPE", kDefaultTitleFormat);

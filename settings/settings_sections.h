@@ -9,17 +9,15 @@
 
 #include "settings/design_record.h"
 
-struct BrushTriple {
-    int32_t style;      // BS_SOLID, BS_HATCHED or BS_PATTERN
-    COLORREF color;     // background colour, or the colour of hatch lines
-    int32_t hatch;      // HS_* style, meaningful for BS_HATCHED only
-};
-
 BrushTriple ReadBrushSection(const char* file);
 bool WriteBrushSection(const char* file, int32_t style, COLORREF color, int32_t hatch);
 // Style, colour and hatch of a brush object; false when it is not a brush.
 bool BrushTripleFromBrush(HBRUSH brush, BrushTriple* out);
 bool WriteBrushSectionFromBrush(const char* file, HBRUSH brush);
+
+// The cell highlight colours (MARKED and TODAY) and BGBRUSH TRANSPARENT.
+CellColors ReadCellColors(const char* file);
+bool ReadTransparent(const char* file);
 
 // FORMAT and TEXTCOLOR.
 void ReadFormatSection(const char* file, DesignRecord* design);

@@ -1,6 +1,7 @@
 // The calendar window procedure: creation order, refresh, navigation,
 // pointer handling, timer and close order. Each message goes to a small
-// handler below; the window owns every resource it creates.
+// handler below; the window owns every resource it creates, all of it in
+// one state record that its creation sets up afresh.
 #include "shell/calendar_window.h"
 
 #include <windows.h>
@@ -9,87 +10,88 @@
 #include <time.h>
 
 #include "core/navigation.h"
-#include "res/resource.h"
-#include "settings/design_record.h"
-#include "settings/settings_file.h"
-#include "settings/settings_startup.h"
 #include "dialogs/design_list.h"
+#include "memo/memo_marks.h"
 #include "memo/memo_store.h"
 #include "memo/tooltips.h"
+#include "res/resource.h"
 #include "settings/app_folder.h"
 #include "settings/auto_change.h"
-#include "shell/app.h"
+#include "settings/design_record.h"
+#include "settings/settings_file.h"
+#include "settings/settings_sections.h"
+#include "settings/settings_startup.h"
 #include "shell/commands.h"
 #include "shell/context_menu.h"
 #include "shell/first_start.h"
+#include "shell/long_path_notice.h"
 #include "shell/tray.h"
 #include "view/background.h"
+#include "view/header_cells.h"
 #include "view/layout.h"
 #include "view/layout_win.h"
 #include "view/paint.h"
 
-static HDC s_backBuffer;
-static HBITMAP s_backBitmap;
-static HGDIOBJ s_firstBitmap;
-static HGDIOBJ s_firstBrush;
-static HBRUSH s_brush;
-static DateTime s_now;
-static int s_lastMinute = -1;
-static int s_monthOffset;
-static char s_dateLine[kDateLineSize];
-static CalendarLayout s_layout;
-static DesignRecord s_design;
-static MemoDisplaySettings s_memo;
-static RegistryValues s_registry;
-static bool s_resourcesReleased;
-static unsigned s_refreshCount;
+struct CalendarState {
+    // The back buffer, with the device context's own first bitmap and brush
+    // to select back before it is deleted.
+    HDC backBuffer;
+    HBITMAP backBitmap;
+    HGDIOBJ firstBitmap;
+    HGDIOBJ firstBrush;
+    HBRUSH brush;
+    PaintFonts fonts;
+    // What the design in force looks like beyond its record.
+    CellColors cellColors;
+    bool transparent;
+    DesignRecord design;
+    MemoDisplaySettings memo;
+    RegistryValues registry;
+    // What is shown.
+    DateTime now;
+    int lastMinute;
+    int monthOffset;
+    char dateLine[kDateLineSize];   // of the day cell last hovered
+    CalendarLayout layout;
+    bool resourcesReleased;
+    unsigned refreshCount;
+};
+
+static CalendarState s_calendar;
 
 static const char kExitQuestion[] = "ソフトを終了しますか？";
 static const char kExitCaption[] = "『ポルカミナ』";
 static const UINT kClockPeriodMs = 1000;
 
-// Double clicks on the header row act as buttons, tested in this order.
-enum HeaderButton { kHeaderYearForward, kHeaderYearBack, kHeaderDecadeForward, kHeaderDecadeBack,
-                    kHeaderHide, kHeaderMaximize, kHeaderExit };
-static const int kMonthsPerDecade = 120;
-
 int CalendarMonthOffset()
 {
-    return s_monthOffset;
+    return s_calendar.monthOffset;
 }
 
 DateTime CalendarNow()
 {
-    return s_now;
+    return s_calendar.now;
 }
 
 unsigned CalendarRefreshCount()
 {
-    return s_refreshCount;
+    return s_calendar.refreshCount;
 }
 
 void RequestRefresh(HWND window)
 {
-    SendMessageA(window, WM_SIZE, 0, 0);
+    SendMessageA(window, WM_PELMO_REFRESH, 0, 0);
 }
 
 static void ReadNow()
 {
     SYSTEMTIME local;
     GetLocalTime(&local);
-    static_assert(sizeof local == sizeof s_now, "DateTime mirrors SYSTEMTIME");
-    memcpy(&s_now, &local, sizeof s_now);
+    static_assert(sizeof local == sizeof s_calendar.now, "DateTime mirrors SYSTEMTIME");
+    memcpy(&s_calendar.now, &local, sizeof s_calendar.now);
 }
-
-static void ReleaseBackBuffer();
 
 // --- creation -------------------------------------------------------------
-
-static void PrepareLibraries(HWND window)
-{
-    DragAcceptFiles(window, TRUE);
-    srand((unsigned)time(nullptr));
-}
 
 static void CopySettingsToWorkingFile()
 {
@@ -102,40 +104,68 @@ static void CopySettingsToWorkingFile()
 
 static bool CreateBackBuffer(HWND window)
 {
+    CalendarState& s = s_calendar;
     HDC screen = GetDC(window);
-    s_backBuffer = CreateCompatibleDC(screen);
-    s_backBitmap = CreateCompatibleBitmap(screen, GetSystemMetrics(SM_CXSCREEN),
+    s.backBuffer = CreateCompatibleDC(screen);
+    s.backBitmap = CreateCompatibleBitmap(screen, GetSystemMetrics(SM_CXSCREEN),
                                           GetSystemMetrics(SM_CYSCREEN));
-    s_firstBitmap = SelectObject(s_backBuffer, s_backBitmap);
-    s_brush = CreateBackgroundBrush(kSettingsFile);
-    s_firstBrush = SelectObject(s_backBuffer, s_brush);
+    s.firstBitmap = SelectObject(s.backBuffer, s.backBitmap);
+    s.brush = CreateBackgroundBrush(ReadBrushSection(kSettingsFile));
+    s.firstBrush = SelectObject(s.backBuffer, s.brush);
     ReleaseDC(window, screen);
-    return s_backBuffer && s_backBitmap && s_brush;
+    return s.backBuffer && s.backBitmap && s.brush;
+}
+
+static void ReleaseBackBuffer()
+{
+    CalendarState& s = s_calendar;
+    if (!s.backBuffer) {
+        return;
+    }
+    SelectObject(s.backBuffer, s.firstBrush);
+    SelectObject(s.backBuffer, s.firstBitmap);
+    DeleteDC(s.backBuffer);
+    DeleteObject(s.backBitmap);
+    s.backBuffer = nullptr;
+    s.backBitmap = nullptr;
+    ReleasePaintFonts(&s.fonts);
+}
+
+// The cell colours and the transparency flag are read where the program
+// changes them, so that a refresh reads no file.
+static void ReadLookSettings()
+{
+    s_calendar.cellColors = ReadCellColors(kSettingsFile);
+    s_calendar.transparent = ReadTransparent(kSettingsFile);
+}
+
+// An invalid design count or number ends the program unsaved. A failed
+// creation destroys the window, but not every system sends it the destroy
+// message that would end the loop: end it here.
+static LRESULT AbandonCreation()
+{
+    s_calendar.resourcesReleased = true;
+    ReleaseBackBuffer();
+    DeleteObject(s_calendar.brush);
+    s_calendar.brush = nullptr;
+    PostQuitMessage(0);
+    return -1;
 }
 
 static LRESULT OnCreate(HWND window)
 {
-    s_resourcesReleased = false;
-    s_monthOffset = 0;
-    s_dateLine[0] = '\0';
-    PrepareLibraries(window);
-    s_registry.unregisteredChange = DecideFirstStart(window);
+    CalendarState& s = s_calendar;
+    s = CalendarState{};
+    srand((unsigned)time(nullptr));
+    s.registry.unregisteredChange = DecideFirstStart(window);
     CopySettingsToWorkingFile();
     CreateBackBuffer(window);
     ApplyTransparencyIfSet(window);
+    ReadLookSettings();
     ReadNow();
-    s_lastMinute = s_now.minute;
-    unsigned refreshes = s_refreshCount;
-    if (!LoadSettings(window, &s_design, &s_memo, &s_registry)) {
-        // An invalid design count or number ends the program unsaved. A
-        // failed creation destroys the window, but not every system sends
-        // it the destroy message that would end the loop: end it here.
-        s_resourcesReleased = true;
-        ReleaseBackBuffer();
-        DeleteObject(s_brush);
-        s_brush = nullptr;
-        PostQuitMessage(0);
-        return -1;
+    s.lastMinute = s.now.minute;
+    if (!LoadSettings(window, &s.design, &s.memo, &s.registry)) {
+        return AbandonCreation();
     }
     LoadContextMenu();
     PrepareTrayIcon(window);
@@ -143,55 +173,81 @@ static LRESULT OnCreate(HWND window)
     // Tooltips only matter once the pointer rests on the calendar: made by
     // a one-shot timer, which comes after the first paint, they do not
     // delay the first frame.
-    SetTimer(window, IDT_CREATE_TOOLTIPS, USER_TIMER_MINIMUM, nullptr);
+    SetTimer(window, IDT_FIRST_FRAME_SHOWN, USER_TIMER_MINIMUM, nullptr);
     PrepareMemoBuffer();
     EnsureFolder(kMemoFolder);
     EnsureFolder(kImageFolder);
     CreateDesignListWindow(window);
     RunStartupDesignChange(window);
     SetTimer(window, IDT_CLOCK, kClockPeriodMs, nullptr);
-    if (s_refreshCount == refreshes) {
+    if (s.refreshCount == 0) {
         RequestRefresh(window);   // placing the window did not resize it
     }
     return 0;
 }
 
 // The common controls (loaded on first use) are needed first by the
-// tooltips; both come once the first frame is on the screen.
-static void OnCreateTooltips(HWND window)
+// tooltips; both come once the first frame is on the screen, and so does
+// any warning, in front of the calendar it is about.
+static void OnFirstFrameShown(HWND window)
 {
-    KillTimer(window, IDT_CREATE_TOOLTIPS);
+    KillTimer(window, IDT_FIRST_FRAME_SHOWN);
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    CreateTooltips(window, s_memo);
+    CreateTooltips(window, s_calendar.memo);
     if (TooltipsOn()) {
         SetTooltipsActive(true);
     }
+    WarnWhenMemosCannotBeKept(window);
 }
 
 // --- refresh and paint ----------------------------------------------------
 
+// The shown month: the current one moved by the month offset, or the
+// current one again when the offset leaves the reachable years.
+static DateTime ShownMonth()
+{
+    CalendarState& s = s_calendar;
+    DateTime shown = s.now;
+    if (s.monthOffset == 0 || !ApplyMonthOffset(s.now, s.monthOffset, &shown)) {
+        s.monthOffset = 0;
+        shown = s.now;
+    }
+    return shown;
+}
+
 static void OnRefresh(HWND window)
 {
-    if (!s_backBuffer) {
+    CalendarState& s = s_calendar;
+    if (!s.backBuffer) {
         return;   // after the close order nothing is left to paint into
     }
-    ++s_refreshCount;
+    ++s.refreshCount;
     SetTooltipsActive(false);
     // What the cells show may have changed (a memo written, another month):
     // the next move over a cell reads its tooltip afresh.
     ForgetHover();
-    DateTime shown = s_now;
+
     RECT client;
     GetClientRect(window, &client);
-    s_layout.clientRect = {client.left, client.top, client.right, client.bottom};
-    int today = 0;
-    if (s_monthOffset == 0 || !ApplyMonthOffset(s_now, s_monthOffset, &shown)) {
-        s_monthOffset = 0;
-        shown = s_now;
-        today = 1;
-    }
-    PaintCalendar(s_backBuffer, window, &s_design, today, kSettingsFile, shown, &s_layout);
+    const DateTime shown = ShownMonth();
+    s.layout.clientRect = {client.left, client.top, client.right, client.bottom};
+    ComputeLayoutGeometry(&s.layout, shown.year, shown.month);
+    MarkMemoDates(s.layout.dates, s.layout.marked);
+    AdjustFormatsForFont(&s.design);
+
+    PaintInput input;
+    input.design = s.design;
+    input.background = s.brush;
+    input.cellColors = s.cellColors;
+    input.transparent = s.transparent;
+    input.now = s.now;
+    input.shownYear = shown.year;
+    input.shownMonth = shown.month;
+    input.layout = s.layout;
+    PaintCalendar(s.backBuffer, input, &s.fonts);
+    // The paint handler copies from the picture; erasing would only flicker.
+    InvalidateRect(window, nullptr, FALSE);
     if (TooltipsOn()) {
         SetTooltipsActive(true);
     }
@@ -201,17 +257,17 @@ static void OnPaint(HWND window)
 {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
-    if (s_backBuffer) {
+    if (s_calendar.backBuffer) {
         const RECT& r = ps.rcPaint;
-        BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, s_backBuffer, r.left, r.top,
-               SRCCOPY);
+        BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, s_calendar.backBuffer, r.left,
+               r.top, SRCCOPY);
     }
     EndPaint(window, &ps);
 }
 
 static void StepMonths(HWND window, int months)
 {
-    s_monthOffset += months;
+    s_calendar.monthOffset += months;
     RequestRefresh(window);
 }
 
@@ -220,8 +276,8 @@ static void StepMonths(HWND window, int months)
 static void OnClockTick(HWND window)
 {
     ReadNow();
-    if (s_now.minute != s_lastMinute) {
-        s_lastMinute = s_now.minute;
+    if (s_calendar.now.minute != s_calendar.lastMinute) {
+        s_calendar.lastMinute = s_calendar.now.minute;
         RequestRefresh(window);
     }
     RunHourlyDesignChange(window);
@@ -266,6 +322,7 @@ static void SetBorderCursor(BorderCursor cursor)
 
 static void OnMouseMove(HWND window, WPARAM buttons, LPARAM lParam)
 {
+    CalendarState& s = s_calendar;
     Point pt = {(short)LOWORD(lParam), (short)HIWORD(lParam)};
     RECT client;
     GetClientRect(window, &client);
@@ -281,20 +338,14 @@ static void OnMouseMove(HWND window, WPARAM buttons, LPARAM lParam)
     if (!TooltipsOn()) {
         SetTooltipsActive(false);
     }
-    int cell = HitTestCell(s_layout, pt);
+    int cell = HitTestCell(s.layout, pt);
     if (cell != kNoCell) {
-        FormatDateLine(s_layout.dates.cells[cell], s_dateLine, sizeof s_dateLine);
-        ArmDayTooltip(cell, s_layout.cellRects[cell], s_dateLine, s_layout.dates.cells[cell]);
+        FormatDateLine(s.layout.dates.cells[cell], s.dateLine, sizeof s.dateLine);
+        ArmDayTooltip(cell, s.layout.cellRects[cell], s.dateLine, s.layout.dates.cells[cell]);
     } else {
         ForgetHover();
-        UpdateHeaderHints(pt, s_layout);
+        UpdateHeaderHints(pt, s.layout);
     }
-}
-
-static bool InHeader(int button, POINT pt)
-{
-    const Rect& r = s_layout.weekdayRects[button];
-    return pt.x >= r.left && pt.x < r.right && pt.y >= r.top && pt.y < r.bottom;
 }
 
 static void AskToExit(HWND window)
@@ -304,35 +355,34 @@ static void AskToExit(HWND window)
     }
 }
 
-// The header cells, by column: year forward, year back, ten years forward,
-// ten years back, hide, maximise or restore, exit.
-static void OnHeaderDoubleClick(HWND window, POINT pt)
+static void OnHeaderDoubleClick(HWND window, Point pt)
 {
-    if (InHeader(kHeaderExit, pt)) {
+    const HeaderCell* cell = FindHeaderCell(s_calendar.layout, pt);
+    if (!cell) {
+        return;
+    }
+    switch (cell->action) {
+    case HeaderAction::AskToExit:
         AskToExit(window);
-    } else if (InHeader(kHeaderMaximize, pt)) {
-        SendMessageA(window, WM_COMMAND, IDM_MAXIMIZE, 0);
-    } else if (InHeader(kHeaderHide, pt)) {
-        SendMessageA(window, WM_COMMAND, IDM_HIDE, 0);
-    } else if (InHeader(kHeaderYearForward, pt)) {
-        StepMonths(window, kMonthsPerYear);
-    } else if (InHeader(kHeaderYearBack, pt)) {
-        StepMonths(window, -kMonthsPerYear);
-    } else if (InHeader(kHeaderDecadeForward, pt)) {
-        StepMonths(window, kMonthsPerDecade);
-    } else if (InHeader(kHeaderDecadeBack, pt)) {
-        StepMonths(window, -kMonthsPerDecade);
+        break;
+    case HeaderAction::Command:
+        // Exactly as the menu entry would.
+        SendMessageA(window, WM_COMMAND, (WPARAM)cell->value, 0);
+        break;
+    case HeaderAction::StepMonths:
+        StepMonths(window, cell->value);
+        break;
     }
 }
 
 static void OnDoubleClick(HWND window, LPARAM lParam)
 {
-    POINT pt = {(short)LOWORD(lParam), (short)HIWORD(lParam)};
+    Point pt = {(short)LOWORD(lParam), (short)HIWORD(lParam)};
     RECT client;
     GetClientRect(window, &client);
     int height = client.bottom;
     if (pt.y < height / kLayoutRows) {
-        s_monthOffset = 0;
+        s_calendar.monthOffset = 0;
         RequestRefresh(window);
     } else if (pt.y > height / 4) {
         // Below the header: the memo of the day last hovered, even from the
@@ -346,32 +396,22 @@ static void OnDoubleClick(HWND window, LPARAM lParam)
 static void OnRightButtonDown(HWND window, LPARAM lParam)
 {
     Point pt = {(short)LOWORD(lParam), (short)HIWORD(lParam)};
-    ShowContextMenu(window, HitTestCell(s_layout, pt) != kNoCell);
+    ShowContextMenu(window, HitTestCell(s_calendar.layout, pt) != kNoCell);
 }
 
 static void OnCommand(HWND window, WPARAM wParam)
 {
-    HandleCommand(window, LOWORD(wParam), s_dateLine);
+    if (HandleCommand(window, LOWORD(wParam), s_calendar.dateLine)) {
+        RequestRefresh(window);
+    }
 }
 
 // --- close ----------------------------------------------------------------
 
-static void ReleaseBackBuffer()
-{
-    if (!s_backBuffer) {
-        return;
-    }
-    SelectObject(s_backBuffer, s_firstBrush);
-    SelectObject(s_backBuffer, s_firstBitmap);
-    DeleteDC(s_backBuffer);
-    DeleteObject(s_backBitmap);
-    s_backBuffer = nullptr;
-    s_backBitmap = nullptr;
-}
-
 static void SaveEverything(HWND window)
 {
-    SaveSettings(window, s_brush, s_design, s_memo, s_registry);
+    const CalendarState& s = s_calendar;
+    SaveSettings(window, s.brush, s.design, s.memo, s.registry);
 }
 
 static void DeleteWorkingFile()
@@ -384,15 +424,16 @@ static void DeleteWorkingFile()
 
 static void RunCloseOrder(HWND window)
 {
-    if (s_resourcesReleased) {
+    CalendarState& s = s_calendar;
+    if (s.resourcesReleased) {
         return;
     }
-    s_resourcesReleased = true;
+    s.resourcesReleased = true;
     ShowWindow(window, SW_RESTORE);   // so the normal rectangle is saved
     ReleaseBackBuffer();
     SaveEverything(window);
-    DeleteObject(s_brush);
-    s_brush = nullptr;
+    DeleteObject(s.brush);
+    s.brush = nullptr;
     DestroyContextMenu();
     RemoveTrayIcon(window);
     DestroyTooltipResources();
@@ -405,7 +446,7 @@ static void RunCloseOrder(HWND window)
 // picture and brush until the session really ends.
 static LRESULT OnQueryEndSession(HWND window)
 {
-    if (!s_resourcesReleased) {
+    if (!s_calendar.resourcesReleased) {
         ShowWindow(window, SW_RESTORE);
         SaveEverything(window);
         SaveShortcutFlags();
@@ -431,6 +472,7 @@ LRESULT CALLBACK CalendarWindowProc(HWND window, UINT message, WPARAM wParam, LP
         PostQuitMessage(0);
         return 0;
     case WM_SIZE:
+    case WM_PELMO_REFRESH:
         OnRefresh(window);
         return 0;
     case WM_PAINT:
@@ -453,8 +495,8 @@ LRESULT CALLBACK CalendarWindowProc(HWND window, UINT message, WPARAM wParam, LP
     case WM_TIMER:
         if (wParam == IDT_CLOCK) {
             OnClockTick(window);
-        } else if (wParam == IDT_CREATE_TOOLTIPS) {
-            OnCreateTooltips(window);
+        } else if (wParam == IDT_FIRST_FRAME_SHOWN) {
+            OnFirstFrameShown(window);
         }
         return 0;
     case WM_MOUSEMOVE:

@@ -12,5 +12,5 @@ DateTime CalendarNow();
 // How many times the calendar was laid out and painted since start.
 unsigned CalendarRefreshCount();
 
-// Sends the window the size-changed message that redraws everything.
+// Has the window lay out and paint everything again, at once.
 void RequestRefresh(HWND window);

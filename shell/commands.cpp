@@ -1,10 +1,11 @@
 #include "shell/commands.h"
 
 #include "memo/memo_editor.h"
+#include "memo/memo_marks.h"
 #include "memo/memo_store.h"
 #include "memo/tooltips.h"
 #include "res/resource.h"
-#include "shell/calendar_window.h"
+#include "shell/context_menu.h"
 #include "shell/shell_commands.h"
 
 // --- commands whose work arrives with the settings sheet and the designs ---
@@ -46,19 +47,18 @@ static bool HandleWindowCommand(HWND window, int command)
 
 // --- memo ------------------------------------------------------------------
 
-static bool HandleMemoCommand(HWND window, int command, const char* dateLine)
+// True when the calendar should show the outcome.
+static bool EditHoveredMemo(HWND window, const char* dateLine)
 {
-    if (command != IDM_EDIT_MEMO) {
-        return false;
-    }
     // Before any day was hovered there is no date: a memo saved then would
     // belong to no day and never show.
     if (!dateLine || !dateLine[0]) {
-        return true;
+        return false;
     }
-    if (EditMemo(window, dateLine, RunMemoEditor, nullptr)) {
-        RequestRefresh(window);
+    if (!EditMemo(window, dateLine, RunMemoEditor, nullptr)) {
+        return false;
     }
+    ForgetMemoFolder();
     return true;
 }
 
@@ -83,20 +83,16 @@ static bool HandleDesignCommand(HWND window, int command)
     return false;
 }
 
-void HandleCommand(HWND window, int command, const char* dateLine)
+bool HandleCommand(HWND window, int command, const char* dateLine)
 {
-    if (HandleDesignCommand(window, command)) {
-        return;
+    if (command == IDM_EDIT_MEMO) {
+        return EditHoveredMemo(window, dateLine);
     }
-    if (HandleShellCommand(window, command)) {
-        return;
-    }
-    if (HandleWindowCommand(window, command)) {
-        return;
-    }
-    if (HandleMemoCommand(window, command, dateLine)) {
-        return;
+    if (HandleDesignCommand(window, command) || HandleShellCommand(window, command) ||
+        HandleWindowCommand(window, command)) {
+        return false;
     }
     // The tooltips replace their own menu entry as they switch.
-    ToggleTooltips(command);
+    ToggleTooltips(ContextMenu(), command);
+    return false;
 }

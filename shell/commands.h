@@ -5,4 +5,6 @@
 // dateLine: the date line of the day cell last hovered (the memo to edit).
 // An id that no handler owns does nothing. A command whose entry is
 // disabled is still carried out: only the program itself can send it.
-void HandleCommand(HWND window, int command, const char* dateLine);
+// True when what the calendar shows may have changed and it should be
+// painted again.
+bool HandleCommand(HWND window, int command, const char* dateLine);

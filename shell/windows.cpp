@@ -57,7 +57,7 @@ HWND CreateOwnerWindow(HINSTANCE instance)
 
 static void CreateCalendarWindow(HWND owner)
 {
-    CreateWindowExA(WS_EX_ACCEPTFILES, PELMO_CALENDAR_CLASS, kCalendarTitle, WS_POPUP | WS_VISIBLE,
+    CreateWindowExA(0, PELMO_CALENDAR_CLASS, kCalendarTitle, WS_POPUP | WS_VISIBLE,
                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
                     s_instance, nullptr);
 }

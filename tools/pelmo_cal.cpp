@@ -82,7 +82,7 @@ bool PrintCell(const GridDate& cell, DayKind kind, char* line, size_t size) {
 
 bool PrintNamedDays(uint16_t year, uint16_t month) {
     bool ok = true;
-    for (uint16_t day = 1; day <= DaysInMonth(month, year); ++day) {
+    for (uint16_t day = 1; day <= DaysInMonth(year, month); ++day) {
         const GridDate date = MakeGridDate(year, month, day);
         char dateLine[kDateLineSize];
         char name[kHolidayNameSize];
@@ -141,7 +141,7 @@ bool PrintDays(uint16_t fromYear, uint16_t toYear) {
     bool ok = true;
     for (uint16_t year = fromYear; year <= toYear && ok; ++year) {
         for (uint16_t month = kJanuary; month <= kDecember; ++month) {
-            for (uint16_t day = 1; day <= DaysInMonth(month, year); ++day) {
+            for (uint16_t day = 1; day <= DaysInMonth(year, month); ++day) {
                 const GridDate date = MakeGridDate(year, month, day);
                 char dateLine[kDateLineSize];
                 char holiday[kHolidayNameSize] = "";

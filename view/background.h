@@ -2,7 +2,8 @@
 #pragma once
 #include <windows.h>
 
-// A solid or hatched brush from the BGBRUSH section of the settings file;
-// the caller owns it. Pictures fall back to the solid colour until they are
-// supported.
-HBRUSH CreateBackgroundBrush(const char* settingsFile);
+#include "settings/design_record.h"
+
+// A solid or hatched brush from the stored brush values; the caller owns
+// it. Pictures fall back to the solid colour until they are supported.
+HBRUSH CreateBackgroundBrush(BrushTriple brush);

@@ -16,3 +16,23 @@ HFONT CreateCalendarFont(int height, const DesignRecord& design);
 
 // The fixed Japanese face of the memo editor and the memo tooltips.
 HFONT CreateMemoFont(int height);
+
+// A calendar font kept from one frame to the next, with the description it
+// was made from: a frame whose cell size and design ask for the same font
+// uses it again instead of making it anew.
+struct KeptFont {
+    HFONT font;
+    LOGFONTA made;
+};
+
+// The fonts of one painted surface. Zero-initialised means none yet; the
+// owner releases them with ReleasePaintFonts.
+struct PaintFonts {
+    KeptFont text;      // title and day numbers
+    KeptFont weekday;
+};
+
+// The kept font when it matches the height and design, else a new one that
+// replaces (and deletes) it. Null only when the font cannot be made.
+HFONT KeepCalendarFont(KeptFont* kept, int height, const DesignRecord& design);
+void ReleasePaintFonts(PaintFonts* fonts);

@@ -2,69 +2,56 @@
 
 #include <string.h>
 
-#include "view/fonts.h"
 #include "view/layout_win.h"
 #include "view/paint_metrics.h"
 
-// Header formats that need Japanese glyphs, and their English stand-ins.
-static constexpr uint16_t kJapaneseHeader = 0;
-static constexpr uint16_t kLetterHeader = 1;
-
-// A font with the ANSI character set has no Japanese glyphs: switch the
-// formats that need them to their English forms (the English month name has
-// no clock form). The record keeps the change, so it is also saved.
-static void FixFormatsForAnsiFont(DesignRecord* design)
+static void FillBackground(HDC surface, const PaintInput& input)
 {
-    if (design->font.lfCharSet != ANSI_CHARSET) {
-        return;
-    }
-    if (design->weekdayFormat == kJapaneseHeader) {
-        design->weekdayFormat = kLetterHeader;
-    }
-    if (design->titleFormat == kTitleJapanese) {
-        design->titleFormat = kTitleMonthName;
-        design->clockFlag = 0;
-    }
-}
-
-void PaintCalendar(HDC surface, HWND window, DesignRecord* design, int todayFlag,
-                   const char* settingsFile, DateTime now, CalendarLayout* layout)
-{
-    const Rect& client = layout->clientRect;
+    const Rect& client = input.layout.clientRect;
+    HGDIOBJ oldBrush = input.background ? SelectObject(surface, input.background) : nullptr;
     PatBlt(surface, client.left, client.top, client.right - client.left,
            client.bottom - client.top, PATCOPY);
-    ComputeLayout(layout, now.year, now.month);
-    FixFormatsForAnsiFont(design);
-    DrawPartitionLines(surface, *layout, *design, settingsFile);
-    DrawTitle(surface, *layout, now, *design);
-    DrawWeekdayRow(surface, *layout, *design);
-    DrawDayCells(surface, todayFlag, *layout, now, *design, settingsFile);
-    if (window != nullptr) {
-        // The paint handler copies from the picture; erasing would only flicker.
-        InvalidateRect(window, nullptr, FALSE);
+    if (oldBrush) {
+        SelectObject(surface, oldBrush);
     }
 }
 
-void DrawTitle(HDC surface, const CalendarLayout& layout, DateTime now, const DesignRecord& design)
+void PaintCalendar(HDC surface, const PaintInput& input, PaintFonts* fonts)
 {
-    HFONT font = CreateCalendarFont(CalendarTextHeight(layout, design), design);
+    FillBackground(surface, input);
+    if (!input.transparent) {
+        DrawPartitionLines(surface, input.layout, input.design.partition);
+    }
+    HFONT text = KeepCalendarFont(&fonts->text, CalendarTextHeight(input.layout, input.design),
+                                  input.design);
+    HFONT weekday = KeepCalendarFont(&fonts->weekday,
+                                     WeekdayTextHeight(input.layout, input.design), input.design);
+    DrawTitle(surface, input, text);
+    DrawWeekdayRow(surface, input, weekday);
+    DrawDayCells(surface, input, text);
+}
+
+void DrawTitle(HDC surface, const PaintInput& input, HFONT font)
+{
     HGDIOBJ oldFont = SelectObject(surface, font);
     const int oldMode = SetBkMode(surface, TRANSPARENT);
-    const COLORREF oldColor = SetTextColor(surface, design.titleColor);
+    const COLORREF oldColor = SetTextColor(surface, input.design.titleColor);
 
+    DateTime shown = input.now;
+    shown.year = input.shownYear;
+    shown.month = input.shownMonth;
     char title[kTitleSize];
-    FormatTitle(design.titleFormat, design.clockFlag, now, title, sizeof title);
+    FormatTitle(input.design.titleFormat, input.design.clockFlag, shown, title, sizeof title);
     const int length = static_cast<int>(strlen(title));
     SIZE extent = {};
     GetTextExtentPoint32A(surface, title, length, &extent);
-    const Rect& area = layout.titleRect;
+    const Rect& area = input.layout.titleRect;
     TextOutA(surface, (area.left + area.right - extent.cx) / 2,
              (area.top + area.bottom - extent.cy) / 2, title, length);
 
     SetTextColor(surface, oldColor);
     SetBkMode(surface, oldMode);
     SelectObject(surface, oldFont);
-    DeleteObject(font);
 }
 
 static COLORREF HeaderColor(int column, const DesignRecord& design)
@@ -78,23 +65,22 @@ static COLORREF HeaderColor(int column, const DesignRecord& design)
     return design.weekdayColor;
 }
 
-void DrawWeekdayRow(HDC surface, const CalendarLayout& layout, const DesignRecord& design)
+void DrawWeekdayRow(HDC surface, const PaintInput& input, HFONT font)
 {
-    HFONT font = CreateCalendarFont(WeekdayTextHeight(layout, design), design);
     HGDIOBJ oldFont = SelectObject(surface, font);
     const int oldMode = SetBkMode(surface, TRANSPARENT);
     const COLORREF oldColor = GetTextColor(surface);
 
+    const CalendarLayout& layout = input.layout;
     const int cellWidth = CellWidth(layout);
     const int rowHeight = RowHeight(layout);
     for (int column = 0; column < kWeekdays; ++column) {
-        SetTextColor(surface, HeaderColor(column, design));
-        DrawCellText(surface, WeekdayText(design.weekdayFormat, static_cast<uint16_t>(column)),
-                     layout.weekdayRects[column], cellWidth, rowHeight, design.leftShift);
+        SetTextColor(surface, HeaderColor(column, input.design));
+        DrawCellText(surface, WeekdayText(input.design.weekdayFormat, static_cast<uint16_t>(column)),
+                     layout.weekdayRects[column], cellWidth, rowHeight, input.design.leftShift);
     }
 
     SetTextColor(surface, oldColor);
     SetBkMode(surface, oldMode);
     SelectObject(surface, oldFont);
-    DeleteObject(font);
 }

@@ -1,29 +1,41 @@
 // Painting the whole calendar into the off-screen picture. The window's paint
 // handler only copies that picture, so everything the user sees of the
-// calendar is drawn here.
+// calendar is drawn here, from what the caller hands over: painting reads no
+// file, so the design list can paint a design that is not the one in force.
 #pragma once
 #include <windows.h>
 
 #include "core/dates.h"
 #include "settings/design_record.h"
+#include "view/fonts.h"
 #include "view/layout.h"
 
-// The whole repaint of layout->clientRect on a surface that has the
-// background brush selected: background, layout, partition lines, title,
-// weekday row and day cells. now gives the shown year and month, today's day
-// and the clock time. A design whose font cannot show Japanese is switched to
-// the English title and header formats here, in the caller's record. The
-// window (may be null) is invalidated without erasing afterwards.
-void PaintCalendar(HDC surface, HWND window, DesignRecord* design, int todayFlag,
-                   const char* settingsFile, DateTime now, CalendarLayout* layout);
+// Everything one frame shows.
+struct PaintInput {
+    DesignRecord design;        // formats already fitted to the font (AdjustFormatsForFont)
+    HBRUSH background;          // null: the brush selected into the surface
+    CellColors cellColors;
+    bool transparent;           // a transparent calendar has no partition lines
+    DateTime now;               // today's date, and the hour and minute of the clock
+    uint16_t shownYear;
+    uint16_t shownMonth;
+    // Rectangles from clientRect, the dates of the shown month's 42 cells
+    // and which of them carry a memo.
+    CalendarLayout layout;
+};
 
-// The title, centred in titleRect without the left shift.
-void DrawTitle(HDC surface, const CalendarLayout& layout, DateTime now, const DesignRecord& design);
+// The whole repaint of layout.clientRect: background, partition lines,
+// title, weekday row and day cells. fonts keeps the fonts of the frame for
+// the next one while their description stays the same.
+void PaintCalendar(HDC surface, const PaintInput& input, PaintFonts* fonts);
+
+// The title, centred in titleRect without the left shift, in font.
+void DrawTitle(HDC surface, const PaintInput& input, HFONT font);
 
 // The seven weekday names; the holiday colour is never used here.
-void DrawWeekdayRow(HDC surface, const CalendarLayout& layout, const DesignRecord& design);
+void DrawWeekdayRow(HDC surface, const PaintInput& input, HFONT font);
 
-// Memo and today highlights, then the 42 day numbers in the colours of their
-// kind. Cell colours are read from settingsFile at every call.
-void DrawDayCells(HDC surface, int todayFlag, const CalendarLayout& layout, DateTime now,
-                  const DesignRecord& design, const char* settingsFile);
+// Memo and today highlights, then the day numbers of the layout's dates in
+// the colours of their kind. Today is the cell of the shown month whose date
+// is input.now's.
+void DrawDayCells(HDC surface, const PaintInput& input, HFONT font);

@@ -43,15 +43,15 @@ TEST(Charset, NarrowLiteralsAreShiftJis) {
 }
 
 TEST(DaysInMonth, LeapRuleAndInvalidMonths) {
-    EXPECT_EQ(28, DaysInMonth(2, 1900));
-    EXPECT_EQ(29, DaysInMonth(2, 2000));
-    EXPECT_EQ(29, DaysInMonth(2, 2012));
-    EXPECT_EQ(28, DaysInMonth(2, 2100));
-    EXPECT_EQ(29, DaysInMonth(2, 0));
-    EXPECT_EQ(31, DaysInMonth(1, 2013));
-    EXPECT_EQ(30, DaysInMonth(11, 2013));
-    EXPECT_EQ(0, DaysInMonth(13, 2012));
-    EXPECT_EQ(0, DaysInMonth(0, 2012));
+    EXPECT_EQ(28, DaysInMonth(1900, 2));
+    EXPECT_EQ(29, DaysInMonth(2000, 2));
+    EXPECT_EQ(29, DaysInMonth(2012, 2));
+    EXPECT_EQ(28, DaysInMonth(2100, 2));
+    EXPECT_EQ(29, DaysInMonth(0, 2));
+    EXPECT_EQ(31, DaysInMonth(2013, 1));
+    EXPECT_EQ(30, DaysInMonth(2013, 11));
+    EXPECT_EQ(0, DaysInMonth(2012, 13));
+    EXPECT_EQ(0, DaysInMonth(2012, 0));
 }
 
 TEST(Weekday, KnownFirstDays) {
@@ -63,8 +63,8 @@ TEST(Weekday, KnownFirstDays) {
     EXPECT_EQ(3, FirstWeekdayOfMonth(2200, 1));
     EXPECT_EQ(3, FirstWeekdayOfMonth(1800, 1));
     EXPECT_EQ(1, FirstWeekdayOfMonth(1, 1));
-    EXPECT_EQ(1, WeekdayOfDate(6, 2012, 4));
-    EXPECT_EQ(4, WeekdayOfDate(6, 2012, 0));  // May 31
+    EXPECT_EQ(1, WeekdayOfDate(2012, 6, 4));
+    EXPECT_EQ(4, WeekdayOfDate(2012, 6, 0));  // May 31
 }
 
 // A plain running day count from 0001-01-01 (a Monday) must agree with the
@@ -76,7 +76,7 @@ TEST(Weekday, ClosedFormMatchesRunningCountForAllYears) {
     for (int year = kMinYear; year <= kMaxYear; ++year) {
         for (int month = kJanuary; month <= kDecember; ++month) {
             ASSERT_EQ(weekday, FirstWeekdayOfMonth(year, month)) << year << "-" << month;
-            weekday = (weekday + DaysInMonth(month, year)) % kDaysPerWeek;
+            weekday = (weekday + DaysInMonth(year, month)) % kDaysPerWeek;
         }
     }
     EXPECT_EQ(weekday, FirstWeekdayOfMonth(10000, 1));
@@ -142,7 +142,7 @@ TEST(MonthGrid, CellsAreConsecutiveDaysInEveryMonth) {
                 }
                 const GridDate& n = grid.cells[i + 1];
                 const bool nextDay = n.year == c.year && n.month == c.month && n.day == c.day + 1;
-                const bool monthTurn = n.day == 1 && c.day == DaysInMonth(c.month, c.year) &&
+                const bool monthTurn = n.day == 1 && c.day == DaysInMonth(c.year, c.month) &&
                                        (n.month == c.month + 1 ||
                                         (c.month == 12 && n.month == 1 && n.year == c.year + 1));
                 ASSERT_TRUE(nextDay || monthTurn) << year << "-" << month << " index " << i;

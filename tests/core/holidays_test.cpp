@@ -7,7 +7,7 @@
 namespace {
 
 DayKind Kind(uint16_t year, uint16_t month, uint16_t day) {
-    return ClassifyDay(year, month, day, WeekdayOfDate(month, year, day), true);
+    return ClassifyDay(year, month, day, WeekdayOfDate(year, month, day), true);
 }
 
 // The holiday name, or "-" when the day has none.
@@ -44,13 +44,13 @@ void ExpectWorkingDay(uint16_t year, uint16_t month, uint16_t day) {
 }  // namespace
 
 TEST(Astronomical, EquinoxAndSolsticeTables) {
-    EXPECT_TRUE(IsVernalEquinoxDay(3, 2012, 20));
-    EXPECT_FALSE(IsVernalEquinoxDay(3, 2012, 21));
-    EXPECT_TRUE(IsVernalEquinoxDay(3, 1955, 21));
-    EXPECT_TRUE(IsVernalEquinoxDay(3, 2099, 20));
-    EXPECT_TRUE(IsVernalEquinoxDay(3, 2096, 19));
-    EXPECT_TRUE(IsVernalEquinoxDay(3, 1903, 22));
-    EXPECT_FALSE(IsVernalEquinoxDay(9, 2012, 20));
+    EXPECT_TRUE(IsVernalEquinoxDay(2012, 3, 20));
+    EXPECT_FALSE(IsVernalEquinoxDay(2012, 3, 21));
+    EXPECT_TRUE(IsVernalEquinoxDay(1955, 3, 21));
+    EXPECT_TRUE(IsVernalEquinoxDay(2099, 3, 20));
+    EXPECT_TRUE(IsVernalEquinoxDay(2096, 3, 19));
+    EXPECT_TRUE(IsVernalEquinoxDay(1903, 3, 22));
+    EXPECT_FALSE(IsVernalEquinoxDay(2012, 9, 20));
     EXPECT_TRUE(IsAutumnalEquinoxDay(2012, 9, 22));
     EXPECT_TRUE(IsAutumnalEquinoxDay(1979, 9, 24));
     EXPECT_TRUE(IsAutumnalEquinoxDay(1983, 9, 23));
@@ -61,7 +61,7 @@ TEST(Astronomical, EquinoxAndSolsticeTables) {
     EXPECT_FALSE(IsWinterSolsticeDay(2025, 6, 22));
     for (uint16_t year : {1899, 2100}) {
         for (uint16_t day = 1; day <= 31; ++day) {
-            EXPECT_FALSE(IsVernalEquinoxDay(3, year, day));
+            EXPECT_FALSE(IsVernalEquinoxDay(year, 3, day));
             EXPECT_FALSE(IsAutumnalEquinoxDay(year, 9, day));
             EXPECT_FALSE(IsSummerSolsticeDay(year, 6, day));
             EXPECT_FALSE(IsWinterSolsticeDay(year, 12, day));
@@ -74,7 +74,7 @@ TEST(Astronomical, OneDayPerEventAndYear) {
     for (uint16_t year = 1900; year <= 2099; ++year) {
         int vernal = 0, autumnal = 0, summer = 0, winter = 0;
         for (uint16_t day = 1; day <= 31; ++day) {
-            vernal += IsVernalEquinoxDay(3, year, day);
+            vernal += IsVernalEquinoxDay(year, 3, day);
             autumnal += IsAutumnalEquinoxDay(year, 9, day);
             summer += IsSummerSolsticeDay(year, 6, day);
             winter += IsWinterSolsticeDay(year, 12, day);
@@ -87,10 +87,10 @@ TEST(Astronomical, OneDayPerEventAndYear) {
 }
 
 TEST(Astronomical, HiganStart) {
-    EXPECT_TRUE(IsHiganStart(17, 3, 2012));
-    EXPECT_TRUE(IsHiganStart(19, 9, 2016));
-    EXPECT_FALSE(IsHiganStart(18, 3, 2012));
-    EXPECT_FALSE(IsHiganStart(17, 9, 2012));
+    EXPECT_TRUE(IsHiganStart(2012, 3, 17));
+    EXPECT_TRUE(IsHiganStart(2016, 9, 19));
+    EXPECT_FALSE(IsHiganStart(2012, 3, 18));
+    EXPECT_FALSE(IsHiganStart(2012, 9, 17));
 }
 
 TEST(Holidays, FixedEquinoxAndMondayHolidays) {
@@ -163,7 +163,7 @@ TEST(Holidays, ClassifyByColumnAndMonth) {
 TEST(Holidays, ColourAndNameAgreeOverTwoCenturies) {
     for (uint16_t year = 1900; year <= 2100; ++year) {
         for (uint16_t month = 1; month <= 12; ++month) {
-            for (uint16_t day = 1; day <= DaysInMonth(month, year); ++day) {
+            for (uint16_t day = 1; day <= DaysInMonth(year, month); ++day) {
                 const bool named = GetHolidayName(MakeGridDate(year, month, day), nullptr, 0);
                 const bool coloured = Kind(year, month, day) == DayKind::Holiday;
                 if (year < 1989 && month == 12 && (day == 23 || day == 24)) {

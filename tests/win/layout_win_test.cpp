@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "memo/memo_marks.h"
 #include "memo/memo_store.h"
 #include "tests/win/test_support.h"
 #include "view/layout_win.h"
@@ -41,17 +42,13 @@ protected:
     int MarkedCount(CalendarLayout* layout)
     {
         layout->clientRect = { 0, 0, 196, 200 };
-        EXPECT_TRUE(ComputeLayout(layout, 2012, 6));
+        EXPECT_TRUE(ComputeLayoutGeometry(layout, 2012, 6));
+        MarkMemoDates(layout->dates, layout->marked);
         int marked = 0;
         for (int d = 0; d < kGridCells; ++d) {
             marked += layout->marked[d];
         }
         return marked;
-    }
-
-    void SetTransparent(const char* value)
-    {
-        ASSERT_TRUE(WritePrivateProfileStringA("BGBRUSH", "TRANSPARENT", value, Path("pelmo.ini").c_str()));
     }
 
     // Draws the partition lines of a 200 x 203 calendar on white and returns
@@ -61,11 +58,9 @@ protected:
         CalendarLayout layout = {};
         layout.clientRect = { 0, 0, kWidth, kHeight };
         ComputeLayoutGeometry(&layout, 2012, 6);
-        DesignRecord design = {};
-        design.partition = partition;
         RECT all = { 0, 0, kWidth, kHeight };
         FillRect(surface_.dc, &all, (HBRUSH)GetStockObject(WHITE_BRUSH));
-        DrawPartitionLines(surface_.dc, layout, design, "pelmo.ini");
+        DrawPartitionLines(surface_.dc, layout, partition);
         GdiFlush();
         int black = 0;
         for (int y = 0; y < kHeight; ++y) {
@@ -98,13 +93,10 @@ TEST_F(LayoutWin, MarksFollowMemoFilesIncludingNeighbouringMonths)
     EXPECT_EQ(1, layout.marked[35]);   // 1 July: sixth row, Sunday
     EXPECT_EQ(0, layout.marked[9]);
 
-    // Deleted elsewhere: the next computation forgets it.
+    // Deleted elsewhere: the next marking forgets it.
     DeleteFileA(Path("DATA\\2012年06月04日(月).dat").c_str());
-    ASSERT_TRUE(ComputeLayout(&layout, 2012, 6));
+    EXPECT_EQ(2, MarkedCount(&layout));
     EXPECT_EQ(0, layout.marked[8]);
-
-    EXPECT_FALSE(ComputeLayout(&layout, 2012, 0));
-    EXPECT_EQ(0, layout.marked[0]);
 }
 
 // The names in DATA are kept between refreshes once the folder has been
@@ -150,11 +142,6 @@ TEST_F(LayoutWin, PartitionLinesAsPixels)
     EXPECT_EQ(kWhite, At(kWidth - 1, kHeight - 1));
     EXPECT_EQ(kWhite, At(196, 60));    // margin column: no vertical line at 7 * 28
     EXPECT_EQ(all, DrawAndCount(1));
-
-    SetTransparent("1");
-    EXPECT_EQ(0, DrawAndCount(5));
-    SetTransparent("0");
-    EXPECT_EQ(all, DrawAndCount(5));
 }
 
 TEST(LayoutCursor, BorderCursorsAreTheSystemSizeCursors)

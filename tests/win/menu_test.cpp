@@ -44,7 +44,7 @@ bool Grayed(UINT command)
     return GetMenuState(ContextMenu(), command, MF_BYCOMMAND) & MF_GRAYED;
 }
 
-// What the owner of the menu saw.
+// What the owner of the menu saw, and the refreshes the commands asked for.
 HMENU s_poppedUp;
 int s_closeRequests;
 int s_refreshes;
@@ -60,11 +60,6 @@ LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         return 0;
     case WM_CLOSE:
         ++s_closeRequests;
-        return 0;
-    case WM_SIZE:
-        if (wParam == 0 && lParam == 0) {
-            ++s_refreshes;
-        }
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
@@ -107,7 +102,7 @@ protected:
         DialogWatch watch = {};
         watch.press = IDCANCEL;
         HANDLE watcher = StartDialogWatch(&watch);
-        HandleCommand(window_, command, dateLine);
+        s_refreshes += HandleCommand(window_, command, dateLine);
         EndDialogWatch(watcher, &watch);
         return watch.seen.dialog != nullptr;
     }
@@ -143,12 +138,12 @@ TEST_F(ContextMenuTest, MemoEntryIsEnabledOnlyByARightClickOnADay)
 TEST_F(ContextMenuTest, TooltipSwitchReplacesItsOwnEntryInPlace)
 {
     std::string on = Dump(ContextMenu());
-    HandleCommand(window_, IDM_TOOLTIPS_OFF, "");
+    s_refreshes += HandleCommand(window_, IDM_TOOLTIPS_OFF, "");
     std::string off = on;
     off.replace(off.find("353 ツールチップを表示しない"), strlen("353 ツールチップを表示しない"),
                 "352 ツールチップを表示する");
     EXPECT_EQ(off, Dump(ContextMenu()));
-    HandleCommand(window_, IDM_TOOLTIPS_ON, "");
+    s_refreshes += HandleCommand(window_, IDM_TOOLTIPS_ON, "");
     EXPECT_EQ(on, Dump(ContextMenu()));
 }
 
@@ -157,21 +152,21 @@ TEST_F(ContextMenuTest, CommandsReachTheirHandlers)
     ShowWindow(window_, SW_SHOWNOACTIVATE);
 
     // Exit asks nothing: it is the close message itself.
-    HandleCommand(window_, IDM_EXIT, "");
+    s_refreshes += HandleCommand(window_, IDM_EXIT, "");
     EXPECT_EQ(1, s_closeRequests);
 
-    HandleCommand(window_, IDM_MAXIMIZE, "");
+    s_refreshes += HandleCommand(window_, IDM_MAXIMIZE, "");
     EXPECT_TRUE(IsZoomed(window_));
-    HandleCommand(window_, IDM_MAXIMIZE, "");
+    s_refreshes += HandleCommand(window_, IDM_MAXIMIZE, "");
     EXPECT_FALSE(IsZoomed(window_));
 
     // Without a tray icon to bring it back, hiding would lose the calendar.
-    HandleCommand(window_, IDM_HIDE, "");
+    s_refreshes += HandleCommand(window_, IDM_HIDE, "");
     EXPECT_TRUE(IsWindowVisible(window_));
 
     // Commands still to come, and ids nobody owns, change nothing.
     for (int id : {IDM_SETTINGS, IDM_DESIGN_NEW, IDM_DESIGN_OVERWRITE, IDM_DESIGN_CHOOSE, 999}) {
-        HandleCommand(window_, id, "2012年06月04日(月)");
+        s_refreshes += HandleCommand(window_, id, "2012年06月04日(月)");
     }
     EXPECT_TRUE(IsWindowVisible(window_));
     EXPECT_EQ(1, s_closeRequests);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "settings/settings_defaults.h"
+#include "settings/settings_sections.h"
 #include "tests/win/test_support.h"
 #include "view/fonts.h"
 #include "view/paint.h"
@@ -33,6 +34,8 @@ constexpr COLORREF kTodayMemo = RGB(255, 170, 80);
 
 // May 2012 begins on a Tuesday; 3 to 5 May are holidays, 5 May a Saturday.
 constexpr DateTime kMay10 = {2012, 5, 4, 10, 9, 5, 0, 0};
+// A day of another month: May is then not the current month.
+constexpr DateTime kJune10 = {2012, 6, 0, 10, 9, 5, 0, 0};
 constexpr int kFirstCell = 2;
 
 DesignRecord TestDesign()
@@ -51,57 +54,47 @@ DesignRecord TestDesign()
     return design;
 }
 
-GridDate Day(uint16_t year, uint16_t month, uint16_t weekday, uint16_t day)
-{
-    return {year, month, weekday, day, 0, 0, 0, 0};
-}
-
 struct Box {
     int left = kWidth, top = kHeight, right = -1, bottom = -1;
     int count = 0;
 };
 
-class Paint : public AppFolderTest {
+class Paint : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        AppFolderTest::SetUp();
-        ASSERT_FALSE(HasFatalFailure());
-        ASSERT_TRUE(CreateDirectoryA(Path("DATA").c_str(), nullptr));
         ASSERT_TRUE(CreateSurface(&surface_, kWidth, kHeight));
         brush_ = CreateSolidBrush(kBackground);
         SelectObject(surface_.dc, brush_);
         layout_.clientRect = {0, 0, kWidth, kHeight};
+        ASSERT_TRUE(ComputeLayoutGeometry(&layout_, 2012, 5));
+        colors_ = {kMemo, kToday, kTodayMemo};
     }
 
     void TearDown() override
     {
+        ReleasePaintFonts(&fonts_);
         DestroySurface(&surface_);
         DeleteObject(brush_);
-        AppFolderTest::TearDown();
     }
 
-    void SetColor(const char* section, const char* key, COLORREF color)
+    // A May 2012 frame; today is 10 May when today is true, else a day of
+    // June, so that no cell of May is today.
+    PaintInput MayInput(const DesignRecord& design, bool today) const
     {
-        WritePrivateProfileStringA(section, key, std::to_string(color).c_str(), Path("pelmo.ini").c_str());
+        PaintInput input = {};
+        input.design = design;
+        input.cellColors = colors_;
+        input.now = today ? kMay10 : kJune10;
+        input.shownYear = 2012;
+        input.shownMonth = 5;
+        input.layout = layout_;
+        return input;
     }
 
-    // Creates or removes the memo file of a date.
-    void SetMemo(GridDate date, bool present)
+    void PaintMay(const DesignRecord& design, bool today)
     {
-        char line[kDateLineSize];
-        ASSERT_TRUE(FormatDateLine(date, line, sizeof line));
-        std::string path = Path("DATA\\") + line + ".dat";
-        if (present) {
-            ASSERT_TRUE(WriteWholeFile(path, ""));
-        } else {
-            DeleteFileA(path.c_str());
-        }
-    }
-
-    void PaintMay(DesignRecord* design, int todayFlag)
-    {
-        PaintCalendar(surface_.dc, nullptr, design, todayFlag, "pelmo.ini", kMay10, &layout_);
+        PaintCalendar(surface_.dc, MayInput(design, today), &fonts_);
         GdiFlush();
     }
 
@@ -142,12 +135,13 @@ protected:
     Surface surface_ = {};
     HBRUSH brush_ = nullptr;
     CalendarLayout layout_ = {};
+    CellColors colors_ = {};
+    PaintFonts fonts_ = {};
 };
 
 TEST_F(Paint, TextColoursFollowTheKindOfDay)
 {
-    DesignRecord design = TestDesign();
-    PaintMay(&design, 0);
+    PaintMay(TestDesign(), false);
     EXPECT_GT(Find(layout_.titleRect, kTitle).count, 0);
 
     EXPECT_TRUE(HeaderHas(0, kSunday));
@@ -176,19 +170,12 @@ TEST_F(Paint, TodayOutranksMemoAndBothSpareThePartitionLines)
     const int plain = today + 1;
     const int memoDay = kFirstCell + 19;
     const int lastApril = 1;
-    SetMemo(Day(2012, 5, 4, 10), true);
-    SetMemo(Day(2012, 5, 0, 20), true);
-    SetMemo(Day(2012, 4, 1, 30), true);
-    DesignRecord design = TestDesign();
+    layout_.marked[today] = 1;
+    layout_.marked[memoDay] = 1;
+    layout_.marked[lastApril] = 1;
+    const DesignRecord design = TestDesign();
 
-    PaintMay(&design, 1);  // no settings file: the default colours
-    EXPECT_EQ(kDefaultMarkedTodayColor, Inside(today));
-    EXPECT_EQ(kDefaultMarkedColor, Inside(memoDay));
-
-    SetColor("MARKED", "COLOR", kMemo);
-    SetColor("TODAY", "COLOR", kToday);
-    SetColor("MARKED", "TODAYCOLOR", kTodayMemo);
-    PaintMay(&design, 1);
+    PaintMay(design, true);
     EXPECT_EQ(kTodayMemo, Inside(today));
     EXPECT_EQ(kTodayMemo, Corner(today));
     EXPECT_EQ(kMemo, Inside(memoDay));
@@ -203,35 +190,32 @@ TEST_F(Paint, TodayOutranksMemoAndBothSpareThePartitionLines)
     EXPECT_TRUE(Has(lastApril, kOther));
     EXPECT_FALSE(Has(lastApril, kHoliday));
 
-    SetMemo(Day(2012, 5, 4, 10), false);
-    PaintMay(&design, 1);
+    layout_.marked[today] = 0;
+    PaintMay(design, true);
     EXPECT_EQ(kToday, Inside(today));
 
-    // Another month shown: no today, the memos still show.
-    PaintMay(&design, 0);
+    // Another month is current: no today, the memos still show.
+    PaintMay(design, false);
     EXPECT_EQ(kBackground, Inside(today));
     EXPECT_EQ(kMemo, Inside(memoDay));
 }
 
-TEST_F(Paint, OnlyTheExactFlagsHighlightAndTodayStaysInItsMonth)
+TEST_F(Paint, OnlyTheExactMarkHighlightsAndTodayStaysInItsMonth)
 {
-    DesignRecord design = TestDesign();
-    SetColor("TODAY", "COLOR", kToday);
-    PaintMay(&design, 2);
-    EXPECT_EQ(kBackground, Inside(kFirstCell + 9));
-
+    const DesignRecord design = TestDesign();
     layout_.marked[5] = 2;
-    DrawDayCells(surface_.dc, 0, layout_, kMay10, design, "pelmo.ini");
-    GdiFlush();
+    PaintMay(design, false);
     EXPECT_EQ(kBackground, Inside(5));
 
-    // A day the month does not have marks no cell (February 2013 has 28).
-    ASSERT_TRUE(ComputeLayoutGeometry(&layout_, 2013, 2));
-    for (uint16_t day : {0, 29, 31}) {
-        PatBlt(surface_.dc, 0, 0, kWidth, kHeight, PATCOPY);
-        DrawDayCells(surface_.dc, 1, layout_, Day(2013, 2, 0, day), design, "pelmo.ini");
+    // Today in a neighbouring month's cell of the grid is not highlighted
+    // there, and a day the month does not have highlights nothing.
+    PaintInput input = MayInput(design, true);
+    for (DateTime now : {DateTime{2012, 4, 0, 29, 0, 0, 0, 0}, DateTime{2012, 6, 0, 3, 0, 0, 0, 0},
+                         DateTime{2012, 5, 0, 0, 0, 0, 0, 0}, DateTime{2012, 5, 0, 32, 0, 0, 0, 0}}) {
+        input.now = now;
+        PaintCalendar(surface_.dc, input, &fonts_);
         GdiFlush();
-        EXPECT_EQ(0, Find(layout_.clientRect, kToday).count) << day;
+        EXPECT_EQ(0, Find(layout_.clientRect, kToday).count) << now.month << "/" << now.day;
     }
 }
 
@@ -239,7 +223,7 @@ TEST_F(Paint, LeftShiftMovesHeaderAndNumbersButNotTheTitle)
 {
     DesignRecord design = TestDesign();
     design.weekdayFormat = 1;
-    PaintMay(&design, 0);
+    PaintMay(design, false);
     const Rect headerRow = {0, layout_.weekdayRects[0].top, kWidth, layout_.weekdayRects[0].bottom};
     const Rect sundayRow = {0, layout_.cellRects[7].top, kWidth, layout_.cellRects[7].bottom};
     const Box title = Find(layout_.titleRect, kTitle);
@@ -248,7 +232,7 @@ TEST_F(Paint, LeftShiftMovesHeaderAndNumbersButNotTheTitle)
     EXPECT_NEAR(kWidth / 2, (title.left + title.right) / 2, 3);
 
     design.leftShift = 10;
-    PaintMay(&design, 0);
+    PaintMay(design, false);
     const Box shiftedTitle = Find(layout_.titleRect, kTitle);
     const Box shiftedHeader = Find(headerRow, kSaturday);
     const Box shiftedDay = Find(sundayRow, kSunday);
@@ -259,52 +243,152 @@ TEST_F(Paint, LeftShiftMovesHeaderAndNumbersButNotTheTitle)
     EXPECT_EQ(day.count, shiftedDay.count);
 }
 
-TEST_F(Paint, PartitionValueChoosesTheLines)
+TEST_F(Paint, PartitionValueChoosesTheLinesUnlessTransparent)
 {
     DesignRecord design = TestDesign();
     const int cw = kWidth / 7, ch = kHeight / 8;
-    PaintMay(&design, 0);
+    PaintMay(design, false);
     EXPECT_EQ(kLine, Pixel(cw, 4 * ch + 1));      // vertical, in the day rows
     EXPECT_EQ(kLine, Pixel(cw / 2, 7 * ch));      // last horizontal
     EXPECT_EQ(kBackground, Pixel(cw, ch / 2));    // none in the title row
 
+    PaintInput transparent = MayInput(design, false);
+    transparent.transparent = true;
+    PaintCalendar(surface_.dc, transparent, &fonts_);
+    GdiFlush();
+    EXPECT_EQ(0, Find(layout_.clientRect, kLine).count);
+
     design.partition = 0;
-    PaintMay(&design, 0);
+    PaintMay(design, false);
     EXPECT_EQ(0, Find(layout_.clientRect, kLine).count);
 }
 
-TEST_F(Paint, AnsiFontTakesTheEnglishFormatsBeforeDrawing)
-{
-    DesignRecord english = TestDesign();
-    english.font.lfCharSet = ANSI_CHARSET;
-    english.titleFormat = kTitleMonthName;
-    english.weekdayFormat = 1;
-    PaintMay(&english, 0);
-    std::vector<DWORD> expected(surface_.bits, surface_.bits + kWidth * kHeight);
+// The design list paints designs that are not in force: what is painted is
+// what the frame is handed, whatever the settings file and the memo folder
+// beside the program hold.
+class PaintFromInput : public AppFolderTest {};
 
-    DesignRecord design = english;
+TEST_F(PaintFromInput, AnotherDesignIntoASmallSurfaceReadsNoFile)
+{
+    const COLORREF fileColor = RGB(10, 10, 10);
+    const std::string ini = Path("pelmo.ini");
+    for (const char* key : {"HOLIDAY", "SATURDAY", "SUNDAY", "WEEKDAY", "MONTH", "OTHERDAY"}) {
+        WritePrivateProfileStringA("TEXTCOLOR", key, std::to_string(fileColor).c_str(), ini.c_str());
+    }
+    WritePrivateProfileStringA("MARKED", "COLOR", std::to_string(fileColor).c_str(), ini.c_str());
+    WritePrivateProfileStringA("TODAY", "COLOR", std::to_string(fileColor).c_str(), ini.c_str());
+    WritePrivateProfileStringA("BGBRUSH", "TRANSPARENT", "1", ini.c_str());
+    ASSERT_TRUE(CreateDirectoryA(Path("DATA").c_str(), nullptr));
+    ASSERT_TRUE(WriteWholeFile(Path("DATA\\2012年05月20日(日).dat"), "memo"));
+
+    Surface surface = {};
+    ASSERT_TRUE(CreateSurface(&surface, 210, 200));
+    HBRUSH background = CreateSolidBrush(kBackground);
+    PaintInput input = {};
+    input.design = TestDesign();
+    input.background = background;   // nothing selected into the surface
+    input.cellColors = {kMemo, kToday, kTodayMemo};
+    input.now = kMay10;
+    input.shownYear = 2012;
+    input.shownMonth = 5;
+    input.layout.clientRect = {0, 0, 210, 200};
+    ASSERT_TRUE(ComputeLayoutGeometry(&input.layout, 2012, 5));
+    input.layout.marked[kFirstCell + 12] = 1;   // 14 May, not the 20th of the file
+    PaintFonts fonts = {};
+    PaintCalendar(surface.dc, input, &fonts);
+    GdiFlush();
+
+    int line = 0, file = 0, memo = 0;
+    for (int y = 0; y < 200; ++y) {
+        for (int x = 0; x < 210; ++x) {
+            const COLORREF pixel = SurfacePixel(surface, x, y);
+            line += pixel == kLine;
+            file += pixel == fileColor;
+            memo += pixel == kMemo;
+        }
+    }
+    EXPECT_EQ(kBackground, SurfacePixel(surface, 209, 199));
+    EXPECT_GT(line, 0) << "the frame is not transparent";
+    EXPECT_EQ(0, file);
+    const Rect& marked = input.layout.cellRects[kFirstCell + 12];
+    const Rect& memoFile = input.layout.cellRects[kFirstCell + 18];
+    EXPECT_EQ(kMemo, SurfacePixel(surface, marked.left + 1, marked.top + 1));
+    EXPECT_EQ(kBackground, SurfacePixel(surface, memoFile.left + 1, memoFile.top + 1));
+    EXPECT_GT(memo, 0);
+
+    ReleasePaintFonts(&fonts);
+    DeleteObject(background);
+    DestroySurface(&surface);
+}
+
+TEST_F(PaintFromInput, CellColoursComeFromTheFileOrTheirDefaults)
+{
+    CellColors colors = ReadCellColors("pelmo.ini");
+    EXPECT_EQ(kDefaultMarkedColor, colors.marked);
+    EXPECT_EQ(kDefaultTodayColor, colors.today);
+    EXPECT_EQ(kDefaultMarkedTodayColor, colors.markedToday);
+    EXPECT_FALSE(ReadTransparent("pelmo.ini"));
+
+    const std::string ini = Path("pelmo.ini");
+    WritePrivateProfileStringA("MARKED", "COLOR", std::to_string(kMemo).c_str(), ini.c_str());
+    WritePrivateProfileStringA("TODAY", "COLOR", std::to_string(kToday).c_str(), ini.c_str());
+    WritePrivateProfileStringA("MARKED", "TODAYCOLOR", std::to_string(kTodayMemo).c_str(), ini.c_str());
+    WritePrivateProfileStringA("BGBRUSH", "TRANSPARENT", "2", ini.c_str());
+    colors = ReadCellColors("pelmo.ini");
+    EXPECT_EQ(kMemo, colors.marked);
+    EXPECT_EQ(kToday, colors.today);
+    EXPECT_EQ(kTodayMemo, colors.markedToday);
+    EXPECT_TRUE(ReadTransparent("pelmo.ini"));
+}
+
+TEST(DesignFormats, AnsiFontTakesTheEnglishFormats)
+{
+    DesignRecord design = TestDesign();
+    design.font.lfCharSet = ANSI_CHARSET;
     design.titleFormat = kTitleJapanese;
     design.weekdayFormat = 0;
     design.clockFlag = kClockShown;
-    PaintMay(&design, 0);
+    EXPECT_TRUE(AdjustFormatsForFont(&design));
     EXPECT_EQ(kTitleMonthName, design.titleFormat);
     EXPECT_EQ(1, design.weekdayFormat);
     EXPECT_EQ(0, design.clockFlag);
-    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), surface_.bits));
+    EXPECT_FALSE(AdjustFormatsForFont(&design));
 
     // Formats the font can show are kept, and so is a Japanese font's.
     design.titleFormat = kTitleMonthAbbrev;
     design.clockFlag = kClockShown;
-    PaintMay(&design, 0);
-    EXPECT_EQ(kTitleMonthAbbrev, design.titleFormat);
+    EXPECT_FALSE(AdjustFormatsForFont(&design));
     EXPECT_EQ(kClockShown, design.clockFlag);
     DesignRecord japanese = TestDesign();
     japanese.titleFormat = kTitleJapanese;
     japanese.clockFlag = kClockShown;
-    PaintMay(&japanese, 0);
+    EXPECT_FALSE(AdjustFormatsForFont(&japanese));
     EXPECT_EQ(kTitleJapanese, japanese.titleFormat);
-    EXPECT_EQ(0, japanese.weekdayFormat);
     EXPECT_EQ(kClockShown, japanese.clockFlag);
+}
+
+TEST(PaintFonts, KeptWhileTheirDescriptionStaysAndReleasedWhole)
+{
+    DesignRecord design = TestDesign();
+    KeptFont kept = {};
+    HFONT first = KeepCalendarFont(&kept, 20, design);
+    ASSERT_NE(nullptr, first);
+    EXPECT_EQ(first, KeepCalendarFont(&kept, 20, design));
+
+    HFONT taller = KeepCalendarFont(&kept, 21, design);
+    EXPECT_NE(first, taller);
+    EXPECT_EQ(0u, GetObjectType(first)) << "the replaced font is deleted";
+    design.font.lfWeight = FW_BOLD;
+    HFONT bold = KeepCalendarFont(&kept, 21, design);
+    EXPECT_NE(taller, bold);
+    LOGFONTA made = {};
+    GetObjectA(bold, sizeof made, &made);
+    EXPECT_EQ(FW_BOLD, made.lfWeight);
+
+    PaintFonts fonts = {kept, {}};
+    ReleasePaintFonts(&fonts);
+    EXPECT_EQ(0u, GetObjectType(bold));
+    EXPECT_EQ(nullptr, fonts.text.font);
 }
 
 TEST(PaintFonts, HeightsFollowTheCellSizeAndHeaderFormat)
