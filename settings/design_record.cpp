@@ -1,5 +1,7 @@
 #include "settings/design_record.h"
 
+#include <string.h>
+
 #include "core/dates.h"
 
 // Header formats that need Japanese glyphs, and their English stand-ins.
@@ -22,4 +24,9 @@ bool AdjustFormatsForFont(DesignRecord* design)
         changed = true;
     }
     return changed;
+}
+
+bool NamesFile(const char* path)
+{
+    return path && path[0] && strcmp(path, kNoKeyValue) != 0;
 }

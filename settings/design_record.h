@@ -3,6 +3,7 @@
 // design registry values.
 #pragma once
 #include <windows.h>
+#include <stddef.h>
 #include <stdint.h>
 
 struct DesignRecord {
@@ -33,6 +34,25 @@ struct BrushTriple {
     int32_t style;      // BS_SOLID, BS_HATCHED or BS_PATTERN
     COLORREF color;     // background colour, or the colour of hatch lines
     int32_t hatch;      // HS_* style, meaningful for BS_HATCHED only
+};
+
+// Stands for an unset path, both when read and when written.
+constexpr const char* kNoKeyValue = "no key value";
+// A stored picture path, terminator included.
+constexpr size_t kPicturePathSize = 261;
+
+// True when a stored path names a file rather than standing for none.
+bool NamesFile(const char* path);
+
+// The whole background of BGBRUSH but its transparency: the brush values
+// and the two picture paths. Only a picture style (any style but solid and
+// hatched) uses the paths; at most one of them names a file. bitmap is a
+// BMP loaded as it is; orgFile a picture of another kind that is converted
+// each time it is used.
+struct BackgroundRecord {
+    BrushTriple brush;
+    char bitmap[kPicturePathSize];
+    char orgFile[kPicturePathSize];
 };
 
 // MARKED COLOR, TODAY COLOR and MARKED TODAYCOLOR: the backgrounds of a day

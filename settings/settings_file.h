@@ -11,8 +11,6 @@
 constexpr const char* kSettingsFile = "pelmo.ini";
 constexpr const char* kWorkingFile = "temp.ini";
 constexpr const char* kScratchFile = "copy.ini";
-// Stands for an unset path, both when read and when written.
-constexpr const char* kNoKeyValue = "no key value";
 
 // The file's full path beside the executable; false when it would not fit.
 bool SettingsPath(const char* file, char* out, size_t size);

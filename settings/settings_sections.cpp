@@ -19,6 +19,26 @@ BrushTriple ReadBrushSection(const char* file)
     return brush;
 }
 
+BackgroundRecord ReadBackground(const char* file)
+{
+    BackgroundRecord background = {};
+    background.brush = ReadBrushSection(file);
+    ReadSettingString(file, "BGBRUSH", "BITMAP", kNoKeyValue, background.bitmap,
+                      sizeof background.bitmap);
+    ReadSettingString(file, "BGBRUSH", "ORGFILE", kNoKeyValue, background.orgFile,
+                      sizeof background.orgFile);
+    return background;
+}
+
+bool WriteBackground(const char* file, const BackgroundRecord& background)
+{
+    const BrushTriple& brush = background.brush;
+    bool ok = WriteBrushSection(file, brush.style, brush.color, brush.hatch);
+    ok = WriteSettingString(file, "BGBRUSH", "BITMAP", background.bitmap) && ok;
+    ok = WriteSettingString(file, "BGBRUSH", "ORGFILE", background.orgFile) && ok;
+    return ok;
+}
+
 bool WriteBrushSection(const char* file, int32_t style, COLORREF color, int32_t hatch)
 {
     bool ok = WriteSettingInt(file, "BGBRUSH", "STYLE", style);

@@ -10,6 +10,10 @@
 #include "settings/design_record.h"
 
 BrushTriple ReadBrushSection(const char* file);
+// The brush values with BITMAP and ORGFILE ("no key value" when absent).
+BackgroundRecord ReadBackground(const char* file);
+// STYLE, COLOR, HATCH, BITMAP and ORGFILE.
+bool WriteBackground(const char* file, const BackgroundRecord& background);
 bool WriteBrushSection(const char* file, int32_t style, COLORREF color, int32_t hatch);
 // Style, colour and hatch of a brush object; false when it is not a brush.
 bool BrushTripleFromBrush(HBRUSH brush, BrushTriple* out);

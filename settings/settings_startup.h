@@ -15,7 +15,7 @@
 bool LoadSettings(HWND window, DesignRecord* design, MemoDisplaySettings* memo, RegistryValues* registry);
 
 // Stores everything the calendar window holds into pelmo.ini: the brush's
-// values (call before deleting it), the design, the memo sizes, the registry
+// values (call before deleting it; a null brush leaves them as stored), the design, the memo sizes, the registry
 // values and the window's rectangle.
 bool SaveSettings(HWND window, HBRUSH brush, DesignRecord design, MemoDisplaySettings memo,
                   RegistryValues registry);

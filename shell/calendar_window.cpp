@@ -6,6 +6,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 #include <stdlib.h>
 #include <time.h>
 
@@ -31,6 +32,7 @@
 #include "view/layout.h"
 #include "view/layout_win.h"
 #include "view/paint.h"
+#include "view/picture.h"
 
 struct CalendarState {
     // The back buffer, with the device context's own first bitmap and brush
@@ -40,6 +42,10 @@ struct CalendarState {
     HGDIOBJ firstBitmap;
     HGDIOBJ firstBrush;
     HBRUSH brush;
+    // Set while the brush stands in for a stored picture that could not be
+    // used this time: the stored background is then kept at exit, so a
+    // picture on a drive that is not there today survives.
+    bool keepStoredBrush;
     PaintFonts fonts;
     // What the design in force looks like beyond its record.
     CellColors cellColors;
@@ -102,6 +108,11 @@ static void CopySettingsToWorkingFile()
     }
 }
 
+static bool ConvertedPicturePath(char* out, size_t size)
+{
+    return BuildAppPath(kConvertedPictureName, out, size);
+}
+
 static bool CreateBackBuffer(HWND window)
 {
     CalendarState& s = s_calendar;
@@ -110,7 +121,9 @@ static bool CreateBackBuffer(HWND window)
     s.backBitmap = CreateCompatibleBitmap(screen, GetSystemMetrics(SM_CXSCREEN),
                                           GetSystemMetrics(SM_CYSCREEN));
     s.firstBitmap = SelectObject(s.backBuffer, s.backBitmap);
-    s.brush = CreateBackgroundBrush(ReadBrushSection(kSettingsFile));
+    char converted[kAppPathSize];
+    ConvertedPicturePath(converted, sizeof converted);
+    s.brush = CreateBackgroundBrush(ReadBackground(kSettingsFile), converted, &s.keepStoredBrush);
     s.firstBrush = SelectObject(s.backBuffer, s.brush);
     ReleaseDC(window, screen);
     return s.backBuffer && s.backBitmap && s.brush;
@@ -156,6 +169,7 @@ static LRESULT OnCreate(HWND window)
 {
     CalendarState& s = s_calendar;
     s = CalendarState{};
+    DragAcceptFiles(window, TRUE);
     srand((unsigned)time(nullptr));
     s.registry.unregisteredChange = DecideFirstStart(window);
     CopySettingsToWorkingFile();
@@ -179,6 +193,7 @@ static LRESULT OnCreate(HWND window)
     EnsureFolder(kImageFolder);
     CreateDesignListWindow(window);
     RunStartupDesignChange(window);
+    UpdateDesignMenu(s.registry);
     SetTimer(window, IDT_CLOCK, kClockPeriodMs, nullptr);
     if (s.refreshCount == 0) {
         RequestRefresh(window);   // placing the window did not resize it
@@ -399,6 +414,27 @@ static void OnRightButtonDown(HWND window, LPARAM lParam)
     ShowContextMenu(window, HitTestCell(s_calendar.layout, pt) != kNoCell);
 }
 
+// A picture dropped on the calendar becomes its background at once; of
+// several files the first is used.
+static void OnDropFiles(HWND window, HDROP drop)
+{
+    CalendarState& s = s_calendar;
+    char path[kPicturePathSize];
+    char converted[kAppPathSize];
+    const UINT length = DragQueryFileA(drop, 0, path, sizeof path);
+    DragFinish(drop);
+    BackgroundRecord background;
+    if (length == 0 || length >= sizeof path || !ConvertedPicturePath(converted, sizeof converted) ||
+        !ApplyPictureBrush(s.backBuffer, path, converted, &s.brush, &background)) {
+        return;
+    }
+    s.keepStoredBrush = false;
+    WriteBackground(kSettingsFile, background);
+    s.registry.unregisteredChange = 1;
+    UpdateDesignMenu(s.registry);
+    RequestRefresh(window);
+}
+
 static void OnCommand(HWND window, WPARAM wParam)
 {
     if (HandleCommand(window, LOWORD(wParam), s_calendar.dateLine)) {
@@ -411,7 +447,7 @@ static void OnCommand(HWND window, WPARAM wParam)
 static void SaveEverything(HWND window)
 {
     const CalendarState& s = s_calendar;
-    SaveSettings(window, s.brush, s.design, s.memo, s.registry);
+    SaveSettings(window, s.keepStoredBrush ? nullptr : s.brush, s.design, s.memo, s.registry);
 }
 
 static void DeleteWorkingFile()
@@ -510,6 +546,9 @@ LRESULT CALLBACK CalendarWindowProc(HWND window, UINT message, WPARAM wParam, LP
         return 0;
     case WM_MOUSEWHEEL:
         OnMouseWheel(window, wParam, lParam);
+        return 0;
+    case WM_DROPFILES:
+        OnDropFiles(window, (HDROP)wParam);
         return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);

@@ -1,6 +1,7 @@
 #include "shell/context_menu.h"
 
 #include "res/resource.h"
+#include "settings/design_registry.h"
 #include "shell/app.h"
 
 static HMENU s_menuResource;
@@ -31,6 +32,17 @@ HMENU ContextMenu()
 static void EnableCommand(int command, bool enabled)
 {
     EnableMenuItem(s_contextMenu, command, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+void UpdateDesignMenu(RegistryValues registry)
+{
+    if (!s_contextMenu) {
+        return;
+    }
+    const DesignMenuState state = DesignMenuFor(registry);
+    EnableCommand(IDM_DESIGN_NEW, state.registerNew);
+    EnableCommand(IDM_DESIGN_OVERWRITE, state.overwrite);
+    EnableCommand(IDM_DESIGN_CHOOSE, state.choose);
 }
 
 void PrepareCalendarMenu(bool overDayCell)

@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include "settings/design_record.h"
+
 // Where the tooltip switch sits; its entry is replaced, not just renamed,
 // when tooltips are switched.
 constexpr int kTooltipMenuPosition = 4;
@@ -16,6 +18,10 @@ HMENU ContextMenu();
 // The enabling of a right click on the calendar: the memo entry only over a
 // day cell, hiding always.
 void PrepareCalendarMenu(bool overDayCell);
+
+// Enables and disables the three design commands as the registry values
+// call for.
+void UpdateDesignMenu(RegistryValues registry);
 
 // Prepares the menu for a right click on the calendar and shows it at the
 // cursor; the chosen command arrives at window as WM_COMMAND.

@@ -1,11 +1,39 @@
 #include "view/background.h"
 
+#include "view/picture.h"
+
 static const int32_t kLastHatch = HS_DIAGCROSS;
 
-HBRUSH CreateBackgroundBrush(BrushTriple brush)
+static HBRUSH PictureBrush(const BackgroundRecord& background, const char* convertedFile)
 {
-    if (brush.style == BS_HATCHED && brush.hatch >= 0 && brush.hatch <= kLastHatch) {
-        return CreateHatchBrush(brush.hatch, brush.color);
+    char load[kPicturePathSize];
+    if (NamesFile(background.orgFile)) {
+        if (!PreparePictureFile(background.orgFile, convertedFile, load, sizeof load)) {
+            return nullptr;
+        }
+        return LoadPictureBrush(load);
     }
-    return CreateSolidBrush(brush.color);
+    return NamesFile(background.bitmap) ? LoadPictureBrush(background.bitmap) : nullptr;
+}
+
+HBRUSH CreateBackgroundBrush(const BackgroundRecord& background, const char* convertedFile,
+                             bool* fellBack)
+{
+    const BrushTriple& brush = background.brush;
+    HBRUSH made = nullptr;
+    bool picture = false;
+    if (brush.style == BS_SOLID) {
+        made = CreateSolidBrush(brush.color);
+    } else if (brush.style == BS_HATCHED) {
+        // An unknown hatch would make no brush at all.
+        made = brush.hatch >= 0 && brush.hatch <= kLastHatch ? CreateHatchBrush(brush.hatch, brush.color)
+                                                            : CreateSolidBrush(brush.color);
+    } else {
+        picture = true;
+        made = PictureBrush(background, convertedFile);
+    }
+    if (fellBack) {
+        *fellBack = picture && !made;
+    }
+    return made ? made : CreateSolidBrush(kFallbackBackgroundColor);
 }

@@ -4,6 +4,14 @@
 
 #include "settings/design_record.h"
 
-// A solid or hatched brush from the stored brush values; the caller owns
-// it. Pictures fall back to the solid colour until they are supported.
-HBRUSH CreateBackgroundBrush(BrushTriple brush);
+// The solid colour of a background whose picture cannot be used.
+constexpr COLORREF kFallbackBackgroundColor = 0xFFFFE1;
+
+// The brush a stored background describes; the caller owns it. Solid and
+// hatched styles make their brush; any other style is a picture: orgFile is
+// converted again (convertedFile is the full path of pelmo.bmp), else
+// bitmap is loaded. A picture that names no file, is gone or cannot be
+// converted gives the solid fallback colour, and *fellBack (when given)
+// tells so. Never null unless the system is out of brushes.
+HBRUSH CreateBackgroundBrush(const BackgroundRecord& background, const char* convertedFile,
+                             bool* fellBack = nullptr);

@@ -1,0 +1,57 @@
+// Registered designs: numbered sections DESIGN001 to DESIGN999 of a
+// settings file, each holding a whole design (background, cell colours and
+// the design record), and the registry values that say how many there are
+// and which is in force.
+#pragma once
+#include <windows.h>
+#include <stddef.h>
+#include <stdint.h>
+
+#include "settings/design_record.h"
+
+// Register as new does nothing once this many designs exist.
+constexpr uint32_t kMaxDesigns = 999;
+
+// "DESIGN%03d"; false when number is 0 or above kMaxDesigns.
+bool DesignSectionName(uint32_t number, char* out, size_t size);
+
+// The enabled states of the three design commands of the context menu
+// (register as new 354, overwrite 355, choose design 356), from the
+// registry values the calendar window holds.
+struct DesignMenuState {
+    bool registerNew;
+    bool overwrite;
+    bool choose;
+};
+DesignMenuState DesignMenuFor(RegistryValues registry);
+
+// Everything of a design beyond its record: the 9 keys of a design section
+// that mirror BGBRUSH (with TRANSPARENT), TODAY and MARKED.
+struct DesignLook {
+    BackgroundRecord background;
+    int32_t transparent;
+    CellColors cellColors;
+};
+
+// The look of design section of file, each absent key with its design
+// default (a picture style, no picture paths, ...).
+DesignLook ReadDesignLook(const char* file, const char* section);
+
+// Writes the working sections of pelmo.ini from the brush values in force
+// and the record, then the registry values and the design of number
+// registry.currentDesign: its brush from brush, its picture paths (for a
+// picture style only), transparency and cell colours copied from the
+// working sections, and the record. CHANGE is written as 0.
+bool RegisterDesign(const DesignRecord& design, BrushTriple brush, RegistryValues registry);
+
+// True when the settings in force of pelmo.ini (its working brush keys,
+// transparency and cell colours) or the record differ from the current
+// design, or when there is no current design.
+bool SettingsDifferFromDesign(const DesignRecord& design);
+
+// Copies the file beside the executable over another one there. A copy
+// over pelmo.ini is made whole beside it first and then moved over it, so
+// that pelmo.ini is always the old file or the new one. False (the
+// destination as it was) when the copy failed.
+bool CopySettingsFile(const char* source, const char* destination);
+bool DeleteSettingsFile(const char* name);

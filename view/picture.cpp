@@ -1,0 +1,175 @@
+#include "view/picture.h"
+
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+#include <wchar.h>
+
+#include <gdiplus.h>
+
+#include "view/picture_size.h"
+
+using namespace Gdiplus;
+using namespace Gdiplus::DllExports;
+
+static PictureMessageBoxFn s_messageBox = MessageBoxA;
+
+void SetPictureMessageBox(PictureMessageBoxFn fn)
+{
+    s_messageBox = fn ? fn : MessageBoxA;
+}
+
+static void ShowPictureError(const char* text, const char* caption)
+{
+    s_messageBox(nullptr, text, caption, MB_OK | MB_ICONERROR);
+}
+
+int FindBmpEncoder(CLSID* clsid)
+{
+    UINT count = 0;
+    UINT bytes = 0;
+    if (GdipGetImageEncodersSize(&count, &bytes) != Ok || bytes == 0) {
+        return -1;
+    }
+    ImageCodecInfo* codecs = static_cast<ImageCodecInfo*>(malloc(bytes));
+    if (!codecs) {
+        return -1;
+    }
+    int found = -1;
+    if (GdipGetImageEncoders(count, bytes, codecs) == Ok) {
+        for (UINT i = 0; i < count; ++i) {
+            if (codecs[i].MimeType && wcscmp(codecs[i].MimeType, L"image/bmp") == 0) {
+                *clsid = codecs[i].Clsid;
+                found = static_cast<int>(i);
+                break;
+            }
+        }
+    }
+    free(codecs);
+    return found;
+}
+
+bool ConvertPictureToBmp(const wchar_t* destination, const wchar_t* source)
+{
+    GpImage* image = nullptr;
+    if (GdipLoadImageFromFile(source, &image) != Ok || !image) {
+        return false;
+    }
+    CLSID bmp;
+    bool saved = FindBmpEncoder(&bmp) >= 0 &&
+                 GdipSaveImageToFile(image, destination, &bmp, nullptr) == Ok;
+    GdipDisposeImage(image);
+    return saved;
+}
+
+static bool HasBitmapExtension(const char* path)
+{
+    const char* dot = strrchr(path, '.');
+    const char* slash = strrchr(path, '\\');
+    if (!dot || (slash && slash > dot)) {
+        return false;
+    }
+    return _stricmp(dot, ".bmp") == 0 || _stricmp(dot, ".dib") == 0;
+}
+
+static bool ToWide(const char* text, wchar_t* out, int size)
+{
+    return MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text, -1, out, size) > 0;
+}
+
+// Pictures too large to become a brush are refused from their header,
+// before anything decodes them.
+static bool RefuseIfTooLarge(const char* source)
+{
+    PictureSize size;
+    if (ReadPictureSize(source, &size) &&
+        (size.width > kMaxPictureSide || size.height > kMaxPictureSide)) {
+        ShowPictureError(kPictureTooLargeText, source);
+        return true;
+    }
+    return false;
+}
+
+bool PreparePictureFile(const char* source, const char* convertedFile, char* load, size_t size)
+{
+    if (size > 0) {
+        load[0] = '\0';
+    }
+    if (strcmp(source, convertedFile) == 0) {
+        ShowPictureError(kPictureRefusedText, kConvertedPictureName);
+        return false;
+    }
+    if (RefuseIfTooLarge(source)) {
+        return false;
+    }
+    const char* chosen = HasBitmapExtension(source) ? source : convertedFile;
+    int n = snprintf(load, size, "%s", chosen);
+    if (n < 0 || (size_t)n >= size) {
+        ShowPictureError(kPictureConversionFailedText, source);
+        return false;
+    }
+    if (chosen == source) {
+        return true;
+    }
+    wchar_t wideSource[MAX_PATH + 1];
+    wchar_t wideDestination[MAX_PATH + 1];
+    if (!ToWide(source, wideSource, MAX_PATH + 1) ||
+        !ToWide(convertedFile, wideDestination, MAX_PATH + 1) ||
+        !ConvertPictureToBmp(wideDestination, wideSource)) {
+        ShowPictureError(kPictureConversionFailedText, source);
+        load[0] = '\0';
+        return false;
+    }
+    return true;
+}
+
+HBRUSH LoadPictureBrush(const char* bmpPath)
+{
+    PictureSize size;
+    if (!ReadPictureSize(bmpPath, &size) || size.width > kMaxPictureSide ||
+        size.height > kMaxPictureSide) {
+        return nullptr;
+    }
+    HBITMAP bitmap = (HBITMAP)LoadImageA(nullptr, bmpPath, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
+    if (!bitmap) {
+        return nullptr;
+    }
+    HBRUSH brush = CreatePatternBrush(bitmap);   // the brush keeps its own copy
+    DeleteObject(bitmap);
+    return brush;
+}
+
+bool ApplyPictureBrush(HDC surface, const char* source, const char* convertedFile, HBRUSH* slot,
+                       BackgroundRecord* background)
+{
+    char load[kPicturePathSize];
+    if (!PreparePictureFile(source, convertedFile, load, sizeof load)) {
+        return false;
+    }
+    HBRUSH brush = LoadPictureBrush(load);
+    if (!brush) {
+        ShowPictureError(kPictureConversionFailedText, source);
+        return false;
+    }
+    // The new brush goes in first, so the old one is no longer selected
+    // anywhere when it is deleted.
+    SelectObject(surface, brush);
+    if (*slot) {
+        DeleteObject(*slot);
+    }
+    *slot = brush;
+
+    BackgroundRecord record = {};
+    record.brush = {BS_PATTERN, 0, 0};
+    LOGBRUSH made;
+    if (GetObjectA(brush, sizeof made, &made) == (int)sizeof made) {
+        record.brush.color = made.lbColor;
+    }
+    // A path that holds the converted file's name is recorded as a picture
+    // to convert, even one chosen elsewhere under that name.
+    const bool converted = strstr(load, kConvertedPictureName) != nullptr;
+    snprintf(record.bitmap, sizeof record.bitmap, "%s", converted ? kNoKeyValue : source);
+    snprintf(record.orgFile, sizeof record.orgFile, "%s", converted ? source : kNoKeyValue);
+    *background = record;
+    return true;
+}

@@ -1,0 +1,50 @@
+// Pictures as the calendar's background. A BMP (or DIB) file is loaded as
+// it is; a picture of any other kind that GDI+ reads is converted into the
+// one BMP file beside the program (pelmo.bmp) each time it is used. The
+// brush tiles the picture at its own size, without scaling.
+#pragma once
+#include <windows.h>
+#include <stddef.h>
+
+#include "settings/design_record.h"
+
+constexpr const char* kConvertedPictureName = "pelmo.bmp";
+
+constexpr const char* kPictureRefusedText = "このファイルは使えません";
+constexpr const char* kPictureConversionFailedText = "ビットマップファイルの作成に失敗しました";
+constexpr const char* kPictureTooLargeText =
+    "画像が大きすぎるため、背景にできません\n(縦横それぞれ 8192 ピクセルまで)";
+
+// The largest side of a picture that becomes a brush: larger ones would
+// take hundreds of megabytes and stall the calendar, or fail half way.
+constexpr unsigned kMaxPictureSide = 8192;
+
+// Every message box of the pictures goes through this function; tests put
+// a recorder in its place. nullptr restores MessageBoxA.
+typedef int (WINAPI* PictureMessageBoxFn)(HWND owner, LPCSTR text, LPCSTR caption, UINT flags);
+void SetPictureMessageBox(PictureMessageBoxFn fn);
+
+// Index of the image encoder for "image/bmp" with its class id in *clsid;
+// -1 when there is none.
+int FindBmpEncoder(CLSID* clsid);
+
+// Reads the source picture and writes it as a BMP file at destination.
+bool ConvertPictureToBmp(const wchar_t* destination, const wchar_t* source);
+
+// The BMP file to load for source into load: the source itself for .bmp
+// and .dib, else convertedFile (the full path of pelmo.bmp) after
+// converting the source into it. False after a message box: the source is
+// convertedFile itself, it is too large, or it cannot be converted.
+bool PreparePictureFile(const char* source, const char* convertedFile, char* load, size_t size);
+
+// A pattern brush of the BMP file; null when it cannot be loaded or is too
+// large.
+HBRUSH LoadPictureBrush(const char* bmpPath);
+
+// Makes the picture source the background: the new brush replaces the one
+// in *slot (deleted) and is selected into surface, and *background is set
+// to what the settings file is to record of it. convertedFile is the full
+// path of pelmo.bmp. False, with nothing changed, when the picture cannot
+// be used (a message has told why).
+bool ApplyPictureBrush(HDC surface, const char* source, const char* convertedFile, HBRUSH* slot,
+                       BackgroundRecord* background);
