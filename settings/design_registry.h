@@ -37,6 +37,11 @@ struct DesignLook {
 // default (a picture style, no picture paths, ...).
 DesignLook ReadDesignLook(const char* file, const char* section);
 
+// Copies a design's transparency and cell colours into the working
+// sections of file (BGBRUSH TRANSPARENT, TODAY COLOR, MARKED TODAYCOLOR,
+// MARKED COLOR).
+bool WriteWorkingLookFromDesign(const char* file, const DesignLook& look);
+
 // Writes the working sections of pelmo.ini from the brush values in force
 // and the record, then the registry values and the design of number
 // registry.currentDesign: its brush from brush, its picture paths (for a

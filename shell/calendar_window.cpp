@@ -22,7 +22,9 @@
 #include "settings/settings_file.h"
 #include "settings/settings_sections.h"
 #include "settings/settings_startup.h"
+#include "shell/calendar_state.h"
 #include "shell/commands.h"
+#include "shell/design_commands.h"
 #include "shell/context_menu.h"
 #include "shell/first_start.h"
 #include "shell/long_path_notice.h"
@@ -33,35 +35,6 @@
 #include "view/layout_win.h"
 #include "view/paint.h"
 #include "view/picture.h"
-
-struct CalendarState {
-    // The back buffer, with the device context's own first bitmap and brush
-    // to select back before it is deleted.
-    HDC backBuffer;
-    HBITMAP backBitmap;
-    HGDIOBJ firstBitmap;
-    HGDIOBJ firstBrush;
-    HBRUSH brush;
-    // Set while the brush stands in for a stored picture that could not be
-    // used this time: the stored background is then kept at exit, so a
-    // picture on a drive that is not there today survives.
-    bool keepStoredBrush;
-    PaintFonts fonts;
-    // What the design in force looks like beyond its record.
-    CellColors cellColors;
-    bool transparent;
-    DesignRecord design;
-    MemoDisplaySettings memo;
-    RegistryValues registry;
-    // What is shown.
-    DateTime now;
-    int lastMinute;
-    int monthOffset;
-    char dateLine[kDateLineSize];   // of the day cell last hovered
-    CalendarLayout layout;
-    bool resourcesReleased;
-    unsigned refreshCount;
-};
 
 static CalendarState s_calendar;
 
@@ -437,9 +410,20 @@ static void OnDropFiles(HWND window, HDROP drop)
 
 static void OnCommand(HWND window, WPARAM wParam)
 {
-    if (HandleCommand(window, LOWORD(wParam), s_calendar.dateLine)) {
+    const int command = LOWORD(wParam);
+    bool refresh = false;
+    if (!HandleDesignCommand(window, command, &s_calendar, &refresh)) {
+        refresh = HandleCommand(window, command, s_calendar.dateLine);
+    }
+    if (refresh) {
         RequestRefresh(window);
     }
+}
+
+static void OnApplyDesign(HWND window, WPARAM number, LPARAM count)
+{
+    ApplyDesignToCalendar(window, &s_calendar, (uint32_t)number, (uint32_t)count);
+    RequestRefresh(window);
 }
 
 // --- close ----------------------------------------------------------------
@@ -549,6 +533,9 @@ LRESULT CALLBACK CalendarWindowProc(HWND window, UINT message, WPARAM wParam, LP
         return 0;
     case WM_DROPFILES:
         OnDropFiles(window, (HDROP)wParam);
+        return 0;
+    case WM_PELMO_APPLY_DESIGN:
+        OnApplyDesign(window, wParam, lParam);
         return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);

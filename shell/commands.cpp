@@ -8,13 +8,6 @@
 #include "shell/context_menu.h"
 #include "shell/shell_commands.h"
 
-// --- commands whose work arrives with the settings sheet and the designs ---
-
-static void RunSettingsSheet(HWND) {}
-static void RegisterNewDesign(HWND) {}
-static void OverwriteDesign(HWND) {}
-static void ChooseDesign(HWND) {}
-
 // --- hiding and maximising --------------------------------------------------
 
 // Hiding waits for the tray icon: a hidden calendar without an icon could
@@ -64,32 +57,12 @@ static bool EditHoveredMemo(HWND window, const char* dateLine)
 
 // --- dispatch ---------------------------------------------------------------
 
-static bool HandleDesignCommand(HWND window, int command)
-{
-    switch (command) {
-    case IDM_SETTINGS:
-        RunSettingsSheet(window);
-        return true;
-    case IDM_DESIGN_NEW:
-        RegisterNewDesign(window);
-        return true;
-    case IDM_DESIGN_OVERWRITE:
-        OverwriteDesign(window);
-        return true;
-    case IDM_DESIGN_CHOOSE:
-        ChooseDesign(window);
-        return true;
-    }
-    return false;
-}
-
 bool HandleCommand(HWND window, int command, const char* dateLine)
 {
     if (command == IDM_EDIT_MEMO) {
         return EditHoveredMemo(window, dateLine);
     }
-    if (HandleDesignCommand(window, command) || HandleShellCommand(window, command) ||
-        HandleWindowCommand(window, command)) {
+    if (HandleShellCommand(window, command) || HandleWindowCommand(window, command)) {
         return false;
     }
     // The tooltips replace their own menu entry as they switch.

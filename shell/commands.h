@@ -1,4 +1,5 @@
-// Commands of the context menu and of the header buttons.
+// Commands of the context menu and of the header buttons that need none of
+// the calendar's design state (the design commands are in design_commands).
 #pragma once
 #include <windows.h>
 

@@ -7,6 +7,7 @@
 
 #include <gdiplus.h>
 
+#include "view/background.h"
 #include "view/picture_size.h"
 
 using namespace Gdiplus;
@@ -151,13 +152,7 @@ bool ApplyPictureBrush(HDC surface, const char* source, const char* convertedFil
         ShowPictureError(kPictureConversionFailedText, source);
         return false;
     }
-    // The new brush goes in first, so the old one is no longer selected
-    // anywhere when it is deleted.
-    SelectObject(surface, brush);
-    if (*slot) {
-        DeleteObject(*slot);
-    }
-    *slot = brush;
+    InstallBrush(surface, slot, brush);
 
     BackgroundRecord record = {};
     record.brush = {BS_PATTERN, 0, 0};

@@ -1,0 +1,40 @@
+// The run-time state of the calendar window. The window keeps the one
+// instance, static in its file, sets it up whole at creation and hands it
+// to the commands that change the design in force.
+#pragma once
+#include <windows.h>
+
+#include "core/dates.h"
+#include "settings/design_record.h"
+#include "view/fonts.h"
+#include "view/layout.h"
+
+struct CalendarState {
+    // The back buffer, with the device context's own first bitmap and brush
+    // to select back before it is deleted.
+    HDC backBuffer;
+    HBITMAP backBitmap;
+    HGDIOBJ firstBitmap;
+    HGDIOBJ firstBrush;
+    HBRUSH brush;
+    // Set while the brush stands in for a stored picture that could not be
+    // used this time: the stored background is then kept at exit, so a
+    // picture on a drive that is not there today survives.
+    bool keepStoredBrush;
+    PaintFonts fonts;
+    // What the design in force looks like beyond its record.
+    CellColors cellColors;
+    bool transparent;
+    DesignRecord design;
+    MemoDisplaySettings memo;
+    RegistryValues registry;
+    // What is shown.
+    DateTime now;
+    int lastMinute;
+    int monthOffset;
+    char dateLine[kDateLineSize];   // of the day cell last hovered
+    CalendarLayout layout;
+    bool resourcesReleased;
+    unsigned refreshCount;
+};
+

@@ -1,0 +1,95 @@
+#include "shell/design_commands.h"
+
+#include "res/resource.h"
+#include "settings/design_registry.h"
+#include "settings/settings_file.h"
+#include "settings/settings_sections.h"
+#include "shell/context_menu.h"
+#include "shell/design_apply.h"
+#include "shell/shell_commands.h"
+
+static const UINT kClockPeriodMs = 1000;
+
+// The brush values in force: the brush's own, or the stored ones while the
+// brush only stands in for a picture that could not be used.
+static BrushTriple BrushInForce(const CalendarState& state)
+{
+    BrushTriple brush = {};
+    if (state.keepStoredBrush || !BrushTripleFromBrush(state.brush, &brush)) {
+        brush = ReadBrushSection(kSettingsFile);
+    }
+    return brush;
+}
+
+static void Register(HWND window, CalendarState* state, int notice)
+{
+    RegisterDesign(state->design, BrushInForce(*state), state->registry);
+    state->registry.unregisteredChange = 0;
+    UpdateDesignMenu(state->registry);
+    ShowNotice(window, notice);
+}
+
+static void RegisterNewDesign(HWND window, CalendarState* state)
+{
+    if (state->registry.designCount >= kMaxDesigns) {
+        return;
+    }
+    ++state->registry.designCount;
+    state->registry.currentDesign = state->registry.designCount;
+    Register(window, state, IDD_NOTICE_REGISTERED);
+}
+
+// Only a design in force can be overwritten; the menu offers it only then.
+static void OverwriteDesign(HWND window, CalendarState* state)
+{
+    if (state->registry.currentDesign == 0) {
+        return;
+    }
+    Register(window, state, IDD_NOTICE_OVERWRITTEN);
+}
+
+bool HandleDesignCommand(HWND window, int command, CalendarState* state, bool* refresh)
+{
+    *refresh = false;
+    switch (command) {
+    case IDM_DESIGN_NEW:
+        RegisterNewDesign(window, state);
+        return true;
+    case IDM_DESIGN_OVERWRITE:
+        OverwriteDesign(window, state);
+        return true;
+    case IDM_SETTINGS:
+    case IDM_DESIGN_CHOOSE:
+        return true;   // their windows are still to come
+    }
+    return false;
+}
+
+// Transparency arrives with the tray and the colour key.
+void ApplyTransparencySetting(HWND) {}
+
+// The automatic change reads its settings again with its own work.
+static void ReadAutoChangeSettings() {}
+
+void ApplyDesignToCalendar(HWND window, CalendarState* state, uint32_t number, uint32_t count)
+{
+    RegistryValues& registry = state->registry;
+    registry.currentDesign = number;
+    registry.designCount = count;
+    registry.unregisteredChange = 0;
+    if (count != 0) {
+        ApplyDesign(&state->brush, &state->design, number, state->backBuffer, kSettingsFile);
+        state->keepStoredBrush = false;
+        state->cellColors = ReadCellColors(kSettingsFile);
+        state->transparent = ReadTransparent(kSettingsFile);
+        ApplyTransparencySetting(window);
+    } else {
+        registry.currentDesign = 0;
+    }
+    // With the flag clear this gives what applying asks for: nothing to
+    // overwrite or register while a design is in force, nothing to choose
+    // once none is left.
+    UpdateDesignMenu(registry);
+    ReadAutoChangeSettings();
+    SetTimer(window, IDT_CLOCK, kClockPeriodMs, nullptr);
+}

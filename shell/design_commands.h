@@ -1,0 +1,21 @@
+// The commands that change the design in force: register as new (354),
+// overwrite (355), and applying a design (the private apply message).
+// The settings sheet (308) and the design list (356) come with their own
+// windows.
+#pragma once
+#include <windows.h>
+#include <stdint.h>
+
+#include "shell/calendar_state.h"
+
+// True when command was a design command; *refresh tells whether the
+// calendar should be painted again.
+bool HandleDesignCommand(HWND window, int command, CalendarState* state, bool* refresh);
+
+// The apply message: design number becomes the design in force (count 0:
+// there is none left). Restarts the clock timer; the caller refreshes.
+void ApplyDesignToCalendar(HWND window, CalendarState* state, uint32_t number, uint32_t count);
+
+// Called after the transparency setting may have changed (a design was
+// applied); brings the window into line with it.
+void ApplyTransparencySetting(HWND window);
