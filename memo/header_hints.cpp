@@ -7,7 +7,6 @@
 
 #include "memo/tooltip_parts.h"
 #include "res/resource.h"
-#include "shell/app.h"
 
 static const int kHintDelayMs = 500;
 static const int kHintAutoHideMs = 5000;
@@ -48,42 +47,48 @@ static Rect ZoneRect(const HintZone& zone, const CalendarLayout& layout)
     return zone.header == kTitleZone ? layout.titleRect : layout.weekdayRects[zone.header];
 }
 
-static void FinishHint(HWND tip)
+// A tool armed before this move saw the move itself; a new one is shown it.
+static void FinishHint(HWND tip, bool armedBefore, Point pt)
 {
     SetTooltipDelay(tip, TTDT_INITIAL, kHintDelayMs);
     SetTooltipDelay(tip, TTDT_RESHOW, kHintDelayMs);
     SetTooltipDelay(tip, TTDT_AUTOPOP, kHintAutoHideMs);
     ActivateIfOn(tip);
+    if (!armedBefore) {
+        ReplayMove(tip, pt);
+    }
 }
 
-static void ArmTextHint(UINT id, Rect rect, const char* text)
+static void ArmTextHint(UINT id, Rect rect, const char* text, Point pt)
 {
     ActivateTooltip(TooltipHandle(kHintIconTooltip), false);
     HWND tip = TooltipHandle(kHintTextTooltip);
     if (!tip) {
         return;
     }
-    if (!IsToolArmed(tip, id, rect, text)) {
+    bool armed = IsToolArmed(tip, id, rect, text);
+    if (!armed) {
         ArmTool(tip, id, rect, text, text);
     }
-    FinishHint(tip);
+    FinishHint(tip, armed, pt);
 }
 
 // Newer systems draw a tooltip's title in bold beside its icon, older ones
 // do not: there the hint stays the body and the title only carries the icon.
 // The blank body keeps the tooltip's own font: a tiny one would also shrink
 // the title wherever the title font is derived from the body font.
-static void ArmIconHint(UINT id, Rect rect, int icon, const char* text)
+static void ArmIconHint(UINT id, Rect rect, int icon, const char* text, Point pt)
 {
     ActivateTooltip(TooltipHandle(kHintTextTooltip), false);
     HWND tip = TooltipHandle(kHintIconTooltip);
     if (!tip) {
         return;
     }
-    if (!IsToolArmed(tip, id, rect, text)) {
+    bool armed = IsToolArmed(tip, id, rect, text);
+    if (!armed) {
         // Shared icons belong to the system; the tooltip copies what it shows.
-        HANDLE picture = LoadImageA(AppInstance(), MAKEINTRESOURCEA(icon), IMAGE_ICON, kHintIconSize,
-                                    kHintIconSize, LR_SHARED);
+        HANDLE picture = LoadImageA(TooltipInstance(), MAKEINTRESOURCEA(icon), IMAGE_ICON,
+                                    kHintIconSize, kHintIconSize, LR_SHARED);
         if (IsWindowsVistaOrGreater()) {
             SendMessageA(tip, TTM_SETTITLEA, (WPARAM)picture, (LPARAM)text);
             ArmTool(tip, id, rect, kBlank, text);
@@ -92,7 +97,7 @@ static void ArmIconHint(UINT id, Rect rect, int icon, const char* text)
             ArmTool(tip, id, rect, text, text);
         }
     }
-    FinishHint(tip);
+    FinishHint(tip, armed, pt);
 }
 
 void UpdateHeaderHints(Point pt, const CalendarLayout& layout)
@@ -105,9 +110,9 @@ void UpdateHeaderHints(Point pt, const CalendarLayout& layout)
         bool maximised = zone.maximisedText && IsZoomed(TooltipOwner());
         const char* text = maximised ? zone.maximisedText : zone.text;
         if (zone.icon) {
-            ArmIconHint(zone.id, rect, maximised ? zone.maximisedIcon : zone.icon, text);
+            ArmIconHint(zone.id, rect, maximised ? zone.maximisedIcon : zone.icon, text, pt);
         } else {
-            ArmTextHint(zone.id, rect, text);
+            ArmTextHint(zone.id, rect, text, pt);
         }
         return;
     }
