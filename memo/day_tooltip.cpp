@@ -8,6 +8,7 @@
 #include <string.h>
 
 #include "core/holidays.h"
+#include "memo/memo_io.h"
 #include "memo/memo_store.h"
 #include "memo/tooltip_parts.h"
 #include "settings/app_folder.h"
@@ -16,12 +17,6 @@ static const int kDayInitialDelayMs = 100;
 static const int kDayAutoHideMs = 30000;
 
 static char* s_memoBuffer;
-
-// The cell the day tooltip was last armed for and the date it had then: a
-// pointer resting in one cell must not reread (or re-announce the failure
-// to read) its memo at every move.
-static int s_hoverCell = kNoCell;
-static char s_hoverDateLine[kDateLineSize];
 
 bool PrepareMemoBuffer()
 {
@@ -37,11 +32,40 @@ void ReleaseMemoBuffer()
     s_memoBuffer = nullptr;
 }
 
-static const char* DayText(const char* dateLine, GridDate date, char* label, size_t size)
+// The store's tooltip read without its messages, for a memo whose failure
+// to read has already been told during this stay of the pointer.
+static bool ReadMemoQuietly(const char* path)
+{
+    s_memoBuffer[0] = '\0';
+    if (!PathExists(path)) {
+        return false;
+    }
+    HANDLE file = OpenMemoLocked(path);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    bool tooLarge = false;
+    bool read = ReadMemoFile(file, kMemoMaxFileBytes, s_memoBuffer, kMemoBufferSize, &tooLarge);
+    CloseHandle(file);
+    return read;
+}
+
+static bool ReadMemo(const char* dateLine, bool quiet)
 {
     char path[kAppPathSize];
-    if (s_memoBuffer && MemoFilePath(dateLine, path, sizeof path) &&
-        ReadMemoForTooltip(path, TooltipOwner(), s_memoBuffer, kMemoBufferSize)) {
+    if (!s_memoBuffer || !MemoFilePath(dateLine, path, sizeof path)) {
+        return false;
+    }
+    if (quiet) {
+        return ReadMemoQuietly(path);
+    }
+    return ReadMemoForTooltip(path, TooltipOwner(), s_memoBuffer, kMemoBufferSize);
+}
+
+static const char* DayText(const char* dateLine, GridDate date, bool quiet, char* label,
+                           size_t size)
+{
+    if (ReadMemo(dateLine, quiet)) {
         return s_memoBuffer;
     }
     if (BuildDayLabel(dateLine, date, label, size)) {
@@ -50,18 +74,26 @@ static const char* DayText(const char* dateLine, GridDate date, char* label, siz
     return dateLine;
 }
 
-void ArmDayTooltip(int cell, Rect cellRect, const char* dateLine, GridDate date)
+void ArmDayTooltip(int cell, Rect cellRect, const char* dateLine, GridDate date, Point pt)
 {
     ActivateTooltip(TooltipHandle(kHintTextTooltip), false);
     ActivateTooltip(TooltipHandle(kHintIconTooltip), false);
-    if (cell == s_hoverCell && strcmp(dateLine, s_hoverDateLine) == 0) {
+    // A pointer resting in one cell must not reread its memo at every move,
+    // nor announce a memo it cannot read more than once, whatever number of
+    // refreshes made it read the memo again meanwhile.
+    DayHover* hover = RememberedHover();
+    bool staying = cell == hover->cell && strcmp(dateLine, hover->dateLine) == 0;
+    if (staying && hover->armed) {
         return;
     }
-    s_hoverCell = cell;
-    snprintf(s_hoverDateLine, sizeof s_hoverDateLine, "%s", dateLine);
+    // Remembered before the read: a refresh while its message box is open
+    // (the clock keeps ticking) then still gets the next move to read again.
+    hover->cell = cell;
+    snprintf(hover->dateLine, sizeof hover->dateLine, "%s", dateLine);
+    hover->armed = true;
 
     char label[kDayLabelSize];
-    const char* text = DayText(dateLine, date, label, sizeof label);
+    const char* text = DayText(dateLine, date, staying, label, sizeof label);
     HWND tip = TooltipHandle(kDayTooltip);
     if (!tip) {
         return;
@@ -74,11 +106,19 @@ void ArmDayTooltip(int cell, Rect cellRect, const char* dateLine, GridDate date)
     SendMessageA(tip, TTM_SETMAXTIPWIDTH, 0, DayTooltipWidth());
     SetTooltipDelay(tip, TTDT_AUTOPOP, kDayAutoHideMs);
     ActivateIfOn(tip);
+    ReplayMove(tip, pt);
+}
+
+void InvalidateDayTooltip()
+{
+    RememberedHover()->armed = false;
 }
 
 void ForgetHover()
 {
-    s_hoverCell = kNoCell;
-    s_hoverDateLine[0] = '\0';
+    DayHover* hover = RememberedHover();
+    hover->cell = kNoCell;
+    hover->dateLine[0] = '\0';
+    hover->armed = false;
     ActivateTooltip(TooltipHandle(kDayTooltip), false);
 }

@@ -22,6 +22,7 @@
 #include "settings/settings_file.h"
 #include "settings/settings_sections.h"
 #include "settings/settings_startup.h"
+#include "shell/app.h"
 #include "shell/calendar_state.h"
 #include "shell/commands.h"
 #include "shell/design_commands.h"
@@ -182,7 +183,7 @@ static void OnFirstFrameShown(HWND window)
     KillTimer(window, IDT_FIRST_FRAME_SHOWN);
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    CreateTooltips(window, s_calendar.memo);
+    CreateTooltips(window, AppInstance(), s_calendar.memo);
     if (TooltipsOn()) {
         SetTooltipsActive(true);
     }
@@ -214,7 +215,7 @@ static void OnRefresh(HWND window)
     SetTooltipsActive(false);
     // What the cells show may have changed (a memo written, another month):
     // the next move over a cell reads its tooltip afresh.
-    ForgetHover();
+    InvalidateDayTooltip();
 
     RECT client;
     GetClientRect(window, &client);
@@ -329,7 +330,7 @@ static void OnMouseMove(HWND window, WPARAM buttons, LPARAM lParam)
     int cell = HitTestCell(s.layout, pt);
     if (cell != kNoCell) {
         FormatDateLine(s.layout.dates.cells[cell], s.dateLine, sizeof s.dateLine);
-        ArmDayTooltip(cell, s.layout.cellRects[cell], s.dateLine, s.layout.dates.cells[cell]);
+        ArmDayTooltip(cell, s.layout.cellRects[cell], s.dateLine, s.layout.dates.cells[cell], pt);
     } else {
         ForgetHover();
         UpdateHeaderHints(pt, s.layout);

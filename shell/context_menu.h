@@ -5,10 +5,6 @@
 
 #include "settings/design_record.h"
 
-// Where the tooltip switch sits; its entry is replaced, not just renamed,
-// when tooltips are switched.
-constexpr int kTooltipMenuPosition = 4;
-
 void LoadContextMenu();
 void DestroyContextMenu();
 

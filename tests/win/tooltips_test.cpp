@@ -1,15 +1,17 @@
 // The day tooltip's text for memos, holidays, observances and plain days,
-// the header hints, and the tooltip switch, against real tooltip controls.
+// the header hints, and the tooltip switch, against real tooltip controls
+// watching a stand-in for the calendar window.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 #include "core/dates.h"
+#include "memo/memo_store.h"
 #include "memo/tooltips.h"
 #include "res/resource.h"
-#include "shell/app.h"
 #include "tests/win/test_support.h"
 
 namespace {
@@ -37,19 +39,82 @@ BOOL CALLBACK FindTooltips(HWND window, LPARAM param)
     return TRUE;
 }
 
+std::vector<std::string> g_messages;
+
+int WINAPI RecordMessage(HWND, LPCSTR text, LPCSTR, UINT)
+{
+    g_messages.push_back(text ? text : "");
+    return IDOK;
+}
+
+// The stand-in calendar: December 2026 in a 196 by 200 client area, its
+// pointer moves handled as the calendar window handles them.
+const int kStandInWidth = 196;
+const int kStandInHeight = 200;
+const char kStandInClass[] = "TooltipsStandIn";
+CalendarLayout g_layout;
+int g_moves;
+
+LRESULT CALLBACK StandInProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != WM_MOUSEMOVE) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    ++g_moves;
+    Point pt = {(short)LOWORD(lParam), (short)HIWORD(lParam)};
+    int cell = HitTestCell(g_layout, pt);
+    if (cell != kNoCell) {
+        char dateLine[kDateLineSize];
+        FormatDateLine(g_layout.dates.cells[cell], dateLine, sizeof dateLine);
+        ArmDayTooltip(cell, g_layout.cellRects[cell], dateLine, g_layout.dates.cells[cell], pt);
+    } else {
+        ForgetHover();
+        UpdateHeaderHints(pt, g_layout);
+    }
+    return 0;
+}
+
+Point Centre(Rect r)
+{
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+// A tooltip control that will not let go of its tools.
+WNDPROC g_tooltipProc;
+
+LRESULT CALLBACK KeepToolsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == TTM_DELTOOLA || message == TTM_DELTOOLW) {
+        return 0;
+    }
+    return CallWindowProcA(g_tooltipProc, window, message, wParam, lParam);
+}
+
 class Tooltips : public AppFolderTest {
 protected:
     void SetUp() override
     {
         AppFolderTest::SetUp();
         ASSERT_FALSE(HasFatalFailure());
-        SetAppInstance(GetModuleHandleA(nullptr));
+        g_messages.clear();
+        SetMemoMessageBox(RecordMessage);
         INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
         InitCommonControlsEx(&controls);
         CreateDirectoryA(Path("DATA").c_str(), nullptr);
-        window_ = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 100, 100, 196, 200, nullptr,
-                                  nullptr, nullptr, nullptr);
-        ASSERT_TRUE(CreateTooltips(window_, {18, 18, 300}));
+
+        HINSTANCE instance = GetModuleHandleA(nullptr);
+        WNDCLASSA cls = {};
+        cls.lpfnWndProc = StandInProc;
+        cls.hInstance = instance;
+        cls.lpszClassName = kStandInClass;
+        RegisterClassA(&cls);
+        g_layout = {};
+        g_layout.clientRect = {0, 0, kStandInWidth, kStandInHeight};
+        ASSERT_TRUE(ComputeLayoutGeometry(&g_layout, 2026, 12));
+        window_ = CreateWindowExA(WS_EX_TOPMOST, kStandInClass, "", WS_POPUP, 100, 100, kStandInWidth,
+                                  kStandInHeight, nullptr, nullptr, instance, nullptr);
+        ASSERT_NE(nullptr, window_);
+        ASSERT_TRUE(CreateTooltips(window_, instance, {18, 18, 300}));
         ASSERT_TRUE(PrepareMemoBuffer());
         found_.owner = window_;
         EnumThreadWindows(GetCurrentThreadId(), FindTooltips, (LPARAM)&found_);
@@ -62,12 +127,15 @@ protected:
         ReleaseMemoBuffer();
         DestroyTooltipResources();
         DestroyWindow(window_);
+        SetMemoMessageBox(nullptr);
         AppFolderTest::TearDown();
     }
 
+    std::string MemoPath(const char* dateLine) { return Path("DATA\\") + dateLine + ".dat"; }
+
     void WriteMemo(const char* dateLine, const char* text)
     {
-        ASSERT_TRUE(WriteWholeFile(Path("DATA\\") + dateLine + ".dat", text));
+        ASSERT_TRUE(WriteWholeFile(MemoPath(dateLine), text));
     }
 
     // Arms the day tooltip for cell 3 with the date and returns its text.
@@ -76,7 +144,7 @@ protected:
         GridDate date = MakeGridDate(year, month, day);
         char dateLine[kDateLineSize];
         FormatDateLine(date, dateLine, sizeof dateLine);
-        ArmDayTooltip(cell, {0, 50, 28, 75}, dateLine, date);
+        ArmDayTooltip(cell, {0, 50, 28, 75}, dateLine, date, {14, 60});
         return ToolText(found_.day, (UINT)cell);
     }
 
@@ -91,6 +159,39 @@ protected:
         tool.lpszText = text;
         SendMessageA(tip, TTM_GETTEXTA, sizeof text, (LPARAM)&tool);
         return text;
+    }
+
+    // Runs the thread's messages for up to limitMs or until tip shows. The
+    // pointer moves that the system makes of SetCursorPos are dropped: the
+    // stand-in sees only the moves a test sends it.
+    bool ShowsWithin(HWND tip, DWORD limitMs)
+    {
+        DWORD start = GetTickCount();
+        do {
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                if (msg.message != WM_MOUSEMOVE) {
+                    DispatchMessageA(&msg);
+                }
+            }
+            if (tip && IsWindowVisible(tip)) {
+                return true;
+            }
+            Sleep(10);
+        } while (GetTickCount() - start < limitMs);
+        return false;
+    }
+
+    // Puts the real pointer at pt, which the tooltip checks when its delay
+    // ends, and sends the stand-in exactly one move there.
+    void MoveOnceTo(Point pt)
+    {
+        POINT screen = {pt.x, pt.y};
+        ClientToScreen(window_, &screen);
+        SetCursorPos(screen.x, screen.y);
+        ShowsWithin(nullptr, 50);
+        g_moves = 0;
+        SendMessageA(window_, WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
     }
 
     HWND window_ = nullptr;
@@ -116,8 +217,88 @@ TEST_F(Tooltips, MemoIsReadAgainOnlyForAnotherCellOrDate)
     EXPECT_EQ("2026年12月30日(水)", DayTip(2026, 12, 30));   // same cell, next month's date
     EXPECT_EQ("new memo", DayTip(2026, 12, 29));
     WriteMemo("2026年12月29日(火)", "changed");
-    ForgetHover();
+    InvalidateDayTooltip();
     EXPECT_EQ("changed", DayTip(2026, 12, 29));
+    WriteMemo("2026年12月29日(火)", "again");
+    ForgetHover();
+    EXPECT_EQ("again", DayTip(2026, 12, 29));
+}
+
+TEST_F(Tooltips, UnreadableMemoIsAnnouncedOnceWhileThePointerStaysInItsCell)
+{
+    const char* const dateLine = "2026年12月29日(火)";
+    ASSERT_TRUE(CreateDirectoryA(MemoPath(dateLine).c_str(), nullptr));
+    EXPECT_EQ(dateLine, DayTip(2026, 12, 29));
+    ASSERT_EQ(1u, g_messages.size());
+    EXPECT_EQ(kMemoOpenFailedText, g_messages[0]);
+    EXPECT_EQ(dateLine, DayTip(2026, 12, 29));
+    EXPECT_EQ(1u, g_messages.size());
+
+    // Each refresh reads the memo again, silently while it still fails.
+    InvalidateDayTooltip();
+    EXPECT_EQ(dateLine, DayTip(2026, 12, 29));
+    EXPECT_EQ(1u, g_messages.size());
+    RemoveDirectoryA(MemoPath(dateLine).c_str());
+    WriteMemo(dateLine, "readable");
+    InvalidateDayTooltip();
+    EXPECT_EQ("readable", DayTip(2026, 12, 29));
+    WriteMemo(dateLine, std::string(kMemoMaxFileBytes + 1, 'a').c_str());
+    InvalidateDayTooltip();
+    EXPECT_EQ(dateLine, DayTip(2026, 12, 29));
+    EXPECT_EQ(1u, g_messages.size());
+
+    // Leaving the cell, for no cell or another one, ends the stay.
+    ForgetHover();
+    DayTip(2026, 12, 29);
+    ASSERT_EQ(2u, g_messages.size());
+    EXPECT_EQ(kMemoTooLargeText, g_messages[1]);
+    DayTip(2026, 12, 28, 2);
+    DayTip(2026, 12, 29);
+    EXPECT_EQ(3u, g_messages.size());
+    // So does another month's date under the pointer after a refresh.
+    ASSERT_TRUE(CreateDirectoryA(MemoPath("2027年01月26日(火)").c_str(), nullptr));
+    InvalidateDayTooltip();
+    DayTip(2027, 1, 26);
+    EXPECT_EQ(4u, g_messages.size());
+}
+
+// The tooltip watches the stand-in's moves itself and starts its delay on
+// entering a tool; the tool of a cell is only made while that very move is
+// handled. One move, then rest: the tooltip still shows.
+TEST_F(Tooltips, OneMoveThenRestShowsTheDayTipAndTheHints)
+{
+    ShowWindow(window_, SW_SHOWNOACTIVATE);
+    SetTooltipsActive(true);
+
+    MoveOnceTo(Centre(g_layout.cellRects[10]));
+    EXPECT_TRUE(ShowsWithin(found_.day, 2000));
+    EXPECT_EQ("2026年12月09日(水)", ToolText(found_.day, 10));
+
+    MoveOnceTo(Centre(g_layout.cellRects[11]));
+    EXPECT_TRUE(ShowsWithin(found_.day, 2000));
+    EXPECT_EQ("2026年12月10日(木)", ToolText(found_.day, 11));
+
+    MoveOnceTo(Centre(g_layout.titleRect));
+    HWND text = found_.hints[ToolText(found_.hints[0], 100).empty() ? 1 : 0];
+    EXPECT_TRUE(ShowsWithin(text, 2000));
+    EXPECT_FALSE(IsWindowVisible(found_.day));
+
+    MoveOnceTo(Centre(g_layout.weekdayRects[6]));
+    HWND icon = text == found_.hints[0] ? found_.hints[1] : found_.hints[0];
+    EXPECT_TRUE(ShowsWithin(icon, 2000));
+    EXPECT_FALSE(IsWindowVisible(text));
+    EXPECT_EQ(1, g_moves);
+}
+
+// The old tool stays beside the new one, but the arming does not wait for
+// the tooltip to give it up.
+TEST_F(Tooltips, ArmingGoesOnWhenATooltipKeepsItsOldTool)
+{
+    g_tooltipProc = (WNDPROC)SetWindowLongPtrA(found_.day, GWLP_WNDPROC, (LONG_PTR)KeepToolsProc);
+    EXPECT_EQ("2026年12月29日(火)", DayTip(2026, 12, 29));
+    EXPECT_EQ("2026年12月30日(水)", DayTip(2026, 12, 30, 4));
+    EXPECT_EQ(2, SendMessageA(found_.day, TTM_GETTOOLCOUNT, 0, 0));
+    SetWindowLongPtrA(found_.day, GWLP_WNDPROC, (LONG_PTR)g_tooltipProc);
 }
 
 TEST_F(Tooltips, HeaderHintsNameTheDoubleClickActions)
