@@ -8,7 +8,6 @@
 #include "memo/memo_store.h"
 #include "memo/memo_text.h"
 #include "res/resource.h"
-#include "shell/app.h"
 #include "view/fonts.h"
 
 static const char kTooManyLineFeedsText[] = "改行が多すぎます";
@@ -20,6 +19,7 @@ static HFONT s_editorFont;
 struct EditorState {
     char* text;
     size_t size;
+    bool unsaved;
     bool imeWasClosed;
 };
 
@@ -81,6 +81,9 @@ static INT_PTR OnInitDialog(HWND dialog, LPARAM param)
         SendMessageA(edit, WM_SETFONT, (WPARAM)s_editorFont, FALSE);
     }
     SetWindowTextA(edit, state->text);
+    // A text that failed to save is still the user's change: confirming it
+    // again as it is must try the save once more, not count as cancelled.
+    SendMessageA(edit, EM_SETMODIFY, state->unsaved ? TRUE : FALSE, 0);
     state->imeWasClosed = OpenImeForEditing(edit);
     // The caret waits behind the text instead of selecting it all, so the
     // first key typed does not wipe out the date line of a new memo.
@@ -148,14 +151,15 @@ static INT_PTR CALLBACK EditorProc(HWND dialog, UINT message, WPARAM wParam, LPA
     return FALSE;
 }
 
-bool RunMemoEditor(HWND owner, char* text, size_t size, void*)
+bool RunMemoEditor(HWND owner, char* text, size_t size, bool unsaved, void*)
 {
     if (!text || size == 0) {
         return false;
     }
     text[size - 1] = '\0';
-    EditorState state = {text, size, false};
-    INT_PTR result = DialogBoxParamA(AppInstance(), MAKEINTRESOURCEA(IDD_MEMO_EDITOR), owner, EditorProc,
-                                     (LPARAM)&state);
+    EditorState state = {text, size, unsaved, false};
+    // The dialog template is linked into the executable itself.
+    INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MEMO_EDITOR), owner,
+                                     EditorProc, (LPARAM)&state);
     return result == IDOK;
 }

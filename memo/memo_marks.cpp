@@ -1,8 +1,14 @@
 // Asking for 42 memo files one by one is cheap on Windows, but where names
 // are matched without case by reading the whole folder (Wine on Linux), each
 // missing file costs a pass over every memo ever written. So the names in
-// DATA are read once and kept while the folder's last-write time, which
-// every file created, deleted or renamed in it moves on, stays the same.
+// DATA are read once and kept until DATA tells that a name in it came, went
+// or changed. Its last-write time cannot be trusted to tell: on FAT and
+// exFAT, where a portable calendar often lives, a folder's time does not
+// reliably move when a file in it is added or removed. A change
+// notification on DATA does tell, on any volume that offers one; it is only
+// polled, never waited on, at each marking. Where none can be had, the
+// listing is read again whenever the folder's time moved or a little while
+// has passed.
 #include "memo/memo_marks.h"
 
 #include <windows.h>
@@ -16,18 +22,26 @@
 #include "memo/memo_store.h"
 #include "settings/app_folder.h"
 
-// Folders on FAT keep their times in steps of two seconds: a listing is only
-// trusted once it was read that long after the folder's last change.
-static const ULONGLONG kCoarseStampTicks = 2ull * 10000000ull;
+static const DWORD kWatchedChanges = FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME;
+// Without a notification: how long a listing is trusted while the folder's
+// time stays put (FAT keeps folder times in steps of two seconds).
+static const DWORD kUnwatchedTrustMs = 2000;
 
-static char s_folder[kAppPathSize];
-static FILETIME s_stamp;
-static bool s_known;
-static std::vector<std::string> s_names;   // folded, sorted
+struct FolderListing {
+    char folder[kAppPathSize];      // the DATA it is of; empty when none
+    FILETIME created;               // of that folder: a new DATA by the same name differs
+    FILETIME written;               // its last-write time when names were read
+    DWORD readAt;                   // tick count then
+    bool known;                     // names is the folder's listing
+    HANDLE watch = INVALID_HANDLE_VALUE;   // change notification on folder
+    std::vector<std::string> names;        // folded, sorted
+};
 
-static ULONGLONG Ticks(FILETIME time)
+static FolderListing s_listing;
+
+static bool SameTime(FILETIME a, FILETIME b)
 {
-    return ((ULONGLONG)time.dwHighDateTime << 32) | time.dwLowDateTime;
+    return a.dwLowDateTime == b.dwLowDateTime && a.dwHighDateTime == b.dwHighDateTime;
 }
 
 // File names match without regard to the case of ASCII letters; the second
@@ -49,7 +63,7 @@ static std::string FoldName(const char* name)
 
 static void ReadFolderNames(const char* folder)
 {
-    s_names.clear();
+    s_listing.names.clear();
     char pattern[kAppPathSize];
     int n = snprintf(pattern, sizeof pattern, "%s\\*", folder);
     if (n < 0 || (size_t)n >= sizeof pattern) {
@@ -62,11 +76,45 @@ static void ReadFolderNames(const char* folder)
     }
     do {
         if (strcmp(found.cFileName, ".") != 0 && strcmp(found.cFileName, "..") != 0) {
-            s_names.push_back(FoldName(found.cFileName));
+            s_listing.names.push_back(FoldName(found.cFileName));
         }
     } while (FindNextFileA(search, &found));
     FindClose(search);
-    std::sort(s_names.begin(), s_names.end());
+    std::sort(s_listing.names.begin(), s_listing.names.end());
+}
+
+static void CloseWatch()
+{
+    if (s_listing.watch != INVALID_HANDLE_VALUE) {
+        FindCloseChangeNotification(s_listing.watch);
+        s_listing.watch = INVALID_HANDLE_VALUE;
+    }
+}
+
+// Starts on another DATA (or the same one made anew): the watch is made
+// before the first reading, so nothing that happens during it is missed.
+static void TakeFolder(const char* folder, FILETIME created)
+{
+    CloseWatch();
+    s_listing.known = false;
+    snprintf(s_listing.folder, sizeof s_listing.folder, "%s", folder);
+    s_listing.created = created;
+    s_listing.watch = FindFirstChangeNotificationA(folder, FALSE, kWatchedChanges);
+}
+
+// True when the watch saw a change since it was last armed. It is armed
+// again at once, before the folder is read, so a change during the reading
+// shows at the next marking instead of being lost; a watch that cannot be
+// armed again is given up for the fallback.
+static bool TakeChangeSignal()
+{
+    if (s_listing.watch == INVALID_HANDLE_VALUE || WaitForSingleObject(s_listing.watch, 0) != WAIT_OBJECT_0) {
+        return false;
+    }
+    if (!FindNextChangeNotification(s_listing.watch)) {
+        CloseWatch();
+    }
+    return true;
 }
 
 // Brings the listing up to date; false when there is no DATA folder.
@@ -77,19 +125,22 @@ static bool RefreshListing()
     if (!BuildAppPath(kMemoFolder, folder, sizeof folder) ||
         !GetFileAttributesExA(folder, GetFileExInfoStandard, &data) ||
         !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        ForgetMemoFolder();
+        ReleaseMemoMarks();
         return false;
     }
-    if (s_known && strcmp(folder, s_folder) == 0 &&
-        Ticks(data.ftLastWriteTime) == Ticks(s_stamp)) {
-        return true;
+    if (strcmp(folder, s_listing.folder) != 0 || !SameTime(data.ftCreationTime, s_listing.created)) {
+        TakeFolder(folder, data.ftCreationTime);
     }
-    FILETIME now;
-    GetSystemTimeAsFileTime(&now);
-    ReadFolderNames(folder);
-    snprintf(s_folder, sizeof s_folder, "%s", folder);
-    s_stamp = data.ftLastWriteTime;
-    s_known = Ticks(now) >= Ticks(s_stamp) + kCoarseStampTicks;
+    bool changed = TakeChangeSignal();
+    DWORD now = GetTickCount();
+    bool stale = !s_listing.known || changed || !SameTime(data.ftLastWriteTime, s_listing.written) ||
+                 (s_listing.watch == INVALID_HANDLE_VALUE && now - s_listing.readAt >= kUnwatchedTrustMs);
+    if (stale) {
+        ReadFolderNames(folder);
+        s_listing.written = data.ftLastWriteTime;
+        s_listing.readAt = now;
+        s_listing.known = true;
+    }
     return true;
 }
 
@@ -101,7 +152,8 @@ static int32_t HasMemo(const GridDate& date)
         return 0;
     }
     snprintf(name, sizeof name, "%s%s", dateLine, kMemoExtension);
-    return std::binary_search(s_names.begin(), s_names.end(), FoldName(name)) ? 1 : 0;
+    const std::vector<std::string>& names = s_listing.names;
+    return std::binary_search(names.begin(), names.end(), FoldName(name)) ? 1 : 0;
 }
 
 void MarkMemoDates(const MonthGrid& dates, int32_t marked[kGridCells])
@@ -114,7 +166,13 @@ void MarkMemoDates(const MonthGrid& dates, int32_t marked[kGridCells])
 
 void ForgetMemoFolder()
 {
-    s_known = false;
-    s_folder[0] = '\0';
-    s_names.clear();
+    s_listing.known = false;
+    s_listing.names.clear();
+}
+
+void ReleaseMemoMarks()
+{
+    CloseWatch();
+    ForgetMemoFolder();
+    s_listing.folder[0] = '\0';
 }

@@ -10,13 +10,13 @@
 #include "memo/memo_editor.h"
 #include "memo/memo_store.h"
 #include "res/resource.h"
-#include "shell/app.h"
 #include "tests/win/test_support.h"
 
 namespace {
 
 struct Session {
     const char* typed;      // nullptr: OK on the untouched text
+    bool unsaved;           // the text is one whose save failed
     bool pasteLong;         // paste more than the limit instead
     // Observed:
     DialogSeen box;         // a message box owned by the dialog
@@ -81,7 +81,6 @@ class MemoEditor : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        SetAppInstance(GetModuleHandleA(nullptr));
         CreateEditorFont(18);
     }
     void TearDown() override { DeleteEditorFont(); }
@@ -94,7 +93,7 @@ protected:
         watch.act = ActAsUser;
         watch.context = s;
         HANDLE watcher = StartDialogWatch(&watch);
-        bool confirmed = RunMemoEditor(nullptr, text_, sizeof text_, nullptr);
+        bool confirmed = RunMemoEditor(nullptr, text_, sizeof text_, s->unsaved, nullptr);
         EndDialogWatch(watcher, &watch);
         KillTimer(nullptr, timer);
         return confirmed;
@@ -114,6 +113,13 @@ TEST_F(MemoEditor, OnlyAnEditedTextIsConfirmed)
     EXPECT_TRUE(Run(&edited));
     EXPECT_STREQ(edited.typed, text_);
     EXPECT_EQ(nullptr, edited.box.dialog);
+
+    // Shown again after its save failed, the same text confirmed as it is
+    // must be saved, not dropped as "no change".
+    Session retried = {};
+    retried.unsaved = true;
+    EXPECT_TRUE(Run(&retried));
+    EXPECT_STREQ(edited.typed, text_);
 }
 
 TEST_F(MemoEditor, FortyOneLineFeedsAreRefusedEvenWhenBlank)

@@ -30,29 +30,45 @@ int WINAPI RecordMessage(HWND owner, LPCSTR text, LPCSTR caption, UINT flags)
     return IDOK;
 }
 
-// What the stand-in "user" does in the editor.
-struct EditorScript {
+// What the stand-in "user" does in one opening of the editor.
+struct EditorRun {
     bool confirm;
     std::string reply;              // the text left in the editor
     void (*during)(const std::string& memoPath);
-    std::string memoPath;
-    // Observed:
-    int runs;
-    std::string shown;
-    size_t size;
 };
 
-bool ScriptedEditor(HWND, char* text, size_t size, void* context)
+struct EditorScript {
+    std::vector<EditorRun> plan;    // one per opening; then the user cancels
+    std::string memoPath;
+    // Observed, one per opening:
+    std::vector<std::string> shown;
+    std::vector<bool> unsaved;
+    size_t size;
+
+    int runs() const { return (int)shown.size(); }
+    std::string Shown(size_t run) const { return run < shown.size() ? shown[run] : "<not opened>"; }
+    void Then(bool confirm, const std::string& reply, void (*during)(const std::string&) = nullptr)
+    {
+        plan.push_back({ confirm, reply, during });
+    }
+};
+
+bool ScriptedEditor(HWND, char* text, size_t size, bool unsaved, void* context)
 {
     EditorScript* script = (EditorScript*)context;
-    ++script->runs;
-    script->shown = text;
+    script->shown.push_back(text);
+    script->unsaved.push_back(unsaved);
     script->size = size;
-    if (script->during) {
-        script->during(script->memoPath);
+    size_t run = script->shown.size() - 1;
+    if (run >= script->plan.size()) {
+        return false;
     }
-    snprintf(text, size, "%s", script->reply.c_str());
-    return script->confirm;
+    const EditorRun& step = script->plan[run];
+    if (step.during) {
+        step.during(script->memoPath);
+    }
+    snprintf(text, size, "%s", step.reply.c_str());
+    return step.confirm;
 }
 
 // Monday, 4 June 2012.
@@ -79,8 +95,7 @@ protected:
     EditorScript Script(bool confirm, const std::string& reply)
     {
         EditorScript script = {};
-        script.confirm = confirm;
-        script.reply = reply;
+        script.Then(confirm, reply);
         script.memoPath = MemoPath();
         return script;
     }
@@ -123,7 +138,7 @@ TEST_F(MemoStore, PathsAndFolders)
     EXPECT_STREQ("", path);
     EditorScript script = Script(true, "text");
     EXPECT_FALSE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
-    EXPECT_EQ(0, script.runs);
+    EXPECT_EQ(0, script.runs());
     ExpectOneMessage(window_, kMemoEditOpenFailedText, MB_ICONINFORMATION);
 }
 
@@ -131,9 +146,15 @@ TEST_F(MemoStore, FileNamedDataBlocksNewMemos)
 {
     ASSERT_TRUE(WriteWholeFile(Path("DATA"), "not a folder"));
     EXPECT_FALSE(EnsureFolder(kMemoFolder));
+
+    // The failure brings the editor back with the typed text; cancelling it
+    // then gives the text up: a failed transaction that wrote nothing.
     EditorScript script = Script(true, "text");
     EXPECT_FALSE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
-    EXPECT_EQ(1, script.runs);
+    ASSERT_EQ(2, script.runs());
+    EXPECT_EQ("text", script.Shown(1));
+    EXPECT_FALSE(script.unsaved[0]);
+    EXPECT_TRUE(script.unsaved[1]);
     ExpectOneMessage(nullptr, kMemoCreateFailedText, MB_ICONINFORMATION);
     EXPECT_EQ("not a folder", ReadWholeFile(Path("DATA")));
 }
@@ -200,7 +221,7 @@ TEST_F(MemoStore, NewMemoStartsWithDateLineAndCancelLeavesNoFile)
     ASSERT_TRUE(EnsureFolder(kMemoFolder));
     EditorScript script = Script(false, "typed but cancelled");
     EXPECT_TRUE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
-    EXPECT_EQ(std::string(kDateLine) + "\r\n", script.shown);
+    EXPECT_EQ(std::string(kDateLine) + "\r\n", script.Shown(0));
     EXPECT_GE(script.size, kMemoMaxFileBytes);
     EXPECT_FALSE(PathExists(MemoPath()));
 
@@ -217,7 +238,7 @@ TEST_F(MemoStore, ReplacingShortensAndBlankTextDeletes)
     ASSERT_TRUE(WriteWholeFile(MemoPath(), "a long old memo text"));
     EditorScript script = Script(true, "short");
     EXPECT_TRUE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
-    EXPECT_EQ("a long old memo text", script.shown);
+    EXPECT_EQ("a long old memo text", script.Shown(0));
     EXPECT_EQ("short", ReadWholeFile(MemoPath()));
 
     script = Script(false, "ignored");
@@ -232,7 +253,7 @@ TEST_F(MemoStore, ReplacingShortensAndBlankTextDeletes)
     ASSERT_TRUE(WriteWholeFile(MemoPath(), ""));
     script = Script(true, "");
     EXPECT_TRUE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
-    EXPECT_EQ("", script.shown);
+    EXPECT_EQ("", script.Shown(0));
     EXPECT_FALSE(PathExists(MemoPath()));
     EXPECT_TRUE(g_messages.empty());
 }
@@ -262,7 +283,7 @@ TEST_F(MemoStore, FileStaysLockedWhileEditing)
     ASSERT_TRUE(EnsureFolder(kMemoFolder));
     ASSERT_TRUE(WriteWholeFile(MemoPath(), "old"));
     EditorScript script = Script(true, "new");
-    script.during = ExpectLocked;
+    script.plan[0].during = ExpectLocked;
     EXPECT_TRUE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
     EXPECT_EQ("new", ReadWholeFile(MemoPath()));
 
@@ -272,7 +293,7 @@ TEST_F(MemoStore, FileStaysLockedWhileEditing)
     script = Script(true, "never");
     EXPECT_FALSE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
     CloseHandle(other);
-    EXPECT_EQ(0, script.runs);
+    EXPECT_EQ(0, script.runs());
     ExpectOneMessage(window_, kMemoEditOpenFailedText, MB_ICONINFORMATION);
     EXPECT_EQ("new", ReadWholeFile(MemoPath()));
 }
@@ -284,7 +305,7 @@ TEST_F(MemoStore, OversizedFileIsNotOpenedForEditing)
     ASSERT_TRUE(WriteWholeFile(MemoPath(), big));
     EditorScript script = Script(true, "would cut the memo short");
     EXPECT_FALSE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
-    EXPECT_EQ(0, script.runs);
+    EXPECT_EQ(0, script.runs());
     ExpectOneMessage(window_, kMemoTooLargeText, MB_ICONINFORMATION);
     EXPECT_EQ(big, ReadWholeFile(MemoPath()));
 
@@ -292,28 +313,55 @@ TEST_F(MemoStore, OversizedFileIsNotOpenedForEditing)
     ASSERT_TRUE(WriteWholeFile(MemoPath(), big.substr(1)));
     script = Script(false, "");
     EXPECT_TRUE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
-    EXPECT_EQ(big.substr(1), script.shown);
+    EXPECT_EQ(big.substr(1), script.Shown(0));
 }
 
-TEST_F(MemoStore, FailedWriteKeepsTheOldMemoWhole)
+static void BlockTemporaryFile(const std::string& memoPath)
+{
+    std::string temporary = memoPath.substr(0, memoPath.size() - strlen(".dat")) + ".tmp";
+    EXPECT_TRUE(CreateDirectoryA(temporary.c_str(), nullptr));
+}
+
+static void UnblockTemporaryFile(const std::string& memoPath)
+{
+    std::string temporary = memoPath.substr(0, memoPath.size() - strlen(".dat")) + ".tmp";
+    EXPECT_TRUE(RemoveDirectoryA(temporary.c_str()));
+}
+
+TEST_F(MemoStore, FailedWriteKeepsTheOldMemoWholeAndTheTypedTextInTheEditor)
 {
     ASSERT_TRUE(EnsureFolder(kMemoFolder));
     ASSERT_TRUE(WriteWholeFile(MemoPath(), "precious old memo"));
 
+    // The editor comes back on the typed text, the old memo still locked;
+    // cancelling leaves the old memo and no new file.
     EditorScript script = Script(true, "new text");
-    script.during = [](const std::string& memoPath) {
-        std::string temporary = memoPath.substr(0, memoPath.size() - strlen(".dat")) + ".tmp";
-        EXPECT_TRUE(CreateDirectoryA(temporary.c_str(), nullptr));
-    };
+    script.plan[0].during = BlockTemporaryFile;
+    script.Then(false, "", ExpectLocked);
     EXPECT_FALSE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
+    ASSERT_EQ(2, script.runs());
+    EXPECT_EQ("new text", script.Shown(1));
+    EXPECT_TRUE(script.unsaved[1]);
     ExpectOneMessage(nullptr, kMemoWriteFailedText, MB_ICONINFORMATION);
     EXPECT_EQ("precious old memo", ReadWholeFile(MemoPath()));
-    RemoveDirectoryA(TempPath().c_str());
+    UnblockTemporaryFile(MemoPath());
+    EXPECT_FALSE(PathExists(TempPath()));
+
+    // A retry once the cause is gone replaces the memo as usual.
+    script = Script(true, "new text");
+    script.plan[0].during = BlockTemporaryFile;
+    script.Then(true, "new text", UnblockTemporaryFile);
+    EXPECT_TRUE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
+    EXPECT_EQ(2, script.runs());
+    ExpectOneMessage(nullptr, kMemoWriteFailedText, MB_ICONINFORMATION);
+    EXPECT_EQ("new text", ReadWholeFile(MemoPath()));
+    EXPECT_FALSE(PathExists(TempPath()));
 
     // A read-only memo: Windows refuses to replace it, Wine replaces it.
     // Either way the memo is one whole text and no temporary file is left.
+    ASSERT_TRUE(WriteWholeFile(MemoPath(), "precious old memo"));
     script = Script(true, "new text");
-    script.during = [](const std::string& memoPath) {
+    script.plan[0].during = [](const std::string& memoPath) {
         EXPECT_TRUE(SetFileAttributesA(memoPath.c_str(), FILE_ATTRIBUTE_READONLY));
     };
     bool saved = EditMemo(window_, kDateLine, ScriptedEditor, &script);
@@ -328,13 +376,21 @@ TEST_F(MemoStore, FailedWriteKeepsTheOldMemoWhole)
     EXPECT_FALSE(PathExists(TempPath()));
 }
 
+// A memo someone else wrote while the editor was open is theirs: a retry
+// never overwrites it, and a blank text never deletes it.
 TEST_F(MemoStore, NewMemoNeverOverwritesAFileMadeMeanwhile)
 {
     ASSERT_TRUE(EnsureFolder(kMemoFolder));
     EditorScript script = Script(true, "mine");
-    script.during = [](const std::string& memoPath) { EXPECT_TRUE(WriteWholeFile(memoPath, "theirs")); };
-    EXPECT_FALSE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
-    ExpectOneMessage(nullptr, kMemoCreateFailedText, MB_ICONINFORMATION);
+    script.plan[0].during = [](const std::string& memoPath) { EXPECT_TRUE(WriteWholeFile(memoPath, "theirs")); };
+    script.Then(true, "mine");
+    script.Then(true, "");
+    EXPECT_TRUE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
+    EXPECT_EQ(3, script.runs());
+    EXPECT_EQ("mine", script.Shown(2));
+    ASSERT_EQ(2u, g_messages.size());
+    EXPECT_EQ(kMemoCreateFailedText, g_messages[0].text);
+    EXPECT_EQ(kMemoCreateFailedText, g_messages[1].text);
     EXPECT_EQ("theirs", ReadWholeFile(MemoPath()));
     EXPECT_FALSE(PathExists(TempPath()));
 }
