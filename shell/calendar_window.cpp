@@ -459,6 +459,7 @@ static void RunCloseOrder(HWND window)
     RemoveTrayIcon(window);
     DestroyTooltipResources();
     ReleaseMemoBuffer();
+    ReleaseMemoMarks();
     DeleteWorkingFile();
     SaveShortcutFlags();
 }

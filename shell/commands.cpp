@@ -1,7 +1,6 @@
 #include "shell/commands.h"
 
 #include "memo/memo_editor.h"
-#include "memo/memo_marks.h"
 #include "memo/memo_store.h"
 #include "memo/tooltips.h"
 #include "res/resource.h"
@@ -48,11 +47,7 @@ static bool EditHoveredMemo(HWND window, const char* dateLine)
     if (!dateLine || !dateLine[0]) {
         return false;
     }
-    if (!EditMemo(window, dateLine, RunMemoEditor, nullptr)) {
-        return false;
-    }
-    ForgetMemoFolder();
-    return true;
+    return EditMemo(window, dateLine, RunMemoEditor, nullptr);
 }
 
 // --- dispatch ---------------------------------------------------------------
