@@ -17,24 +17,32 @@ file(GLOB WIN_SOURCES CONFIGURE_DEPENDS
     ${CMAKE_SOURCE_DIR}/dialogs/*.cpp)
 list(REMOVE_ITEM WIN_SOURCES ${CMAKE_SOURCE_DIR}/shell/main.cpp ${PURE_VIEW_SOURCES})
 
-# comctl32 is delay-loaded: loading it (side by side, version 6) costs the
-# start-up more than anything else, and nothing needs it before the first
-# frame is painted.
-set(PELMO_COMCTL32_DELAY ${CMAKE_BINARY_DIR}/libcomctl32_delay.a)
-add_custom_command(OUTPUT ${PELMO_COMCTL32_DELAY}
-    COMMAND ${PELMO_TRIPLE}-dlltool --input-def ${CMAKE_SOURCE_DIR}/cmake/comctl32-delay.def
-            --output-delaylib ${PELMO_COMCTL32_DELAY}
-    DEPENDS ${CMAKE_SOURCE_DIR}/cmake/comctl32-delay.def
-    VERBATIM)
-add_custom_target(comctl32_delay DEPENDS ${PELMO_COMCTL32_DELAY})
+# Libraries that are not always taken from the system folder are imported
+# lazily, through an import library made from cmake/<name>-delay.def, so that
+# they are loaded only after the entry point has restricted the search (a
+# copy planted beside the executable is never run). comctl32 besides costs
+# the start-up more than anything else, and nothing needs it before the first
+# frame is painted. The other libraries that pelmo.exe imports (gdi32, user32,
+# kernel32, msvcrt, imm32, shell32) are known DLLs, always the system's.
+set(PELMO_DELAY_IMPORTS)
+foreach(library gdiplus comctl32)
+    set(delaylib ${CMAKE_BINARY_DIR}/lib${library}_delay.a)
+    set(def ${CMAKE_SOURCE_DIR}/cmake/${library}-delay.def)
+    add_custom_command(OUTPUT ${delaylib}
+        COMMAND ${PELMO_TRIPLE}-dlltool --input-def ${def} --output-delaylib ${delaylib}
+        DEPENDS ${def}
+        VERBATIM)
+    add_custom_target(${library}_delay DEPENDS ${delaylib})
+    list(APPEND PELMO_DELAY_IMPORTS ${delaylib})
+endforeach()
 
 add_library(pelmo_win STATIC ${WIN_SOURCES})
-add_dependencies(pelmo_win comctl32_delay)
+add_dependencies(pelmo_win gdiplus_delay comctl32_delay)
 target_include_directories(pelmo_win PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_definitions(pelmo_win PUBLIC
     WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0800 STRICT NOMINMAX)
 target_link_libraries(pelmo_win PUBLIC
-    pelmo_core gdiplus ${PELMO_COMCTL32_DELAY} delayimp comdlg32 shell32 ole32 oleaut32 uuid
+    pelmo_core ${PELMO_DELAY_IMPORTS} delayimp comdlg32 shell32 ole32 oleaut32 uuid
     imm32 gdi32 user32 shlwapi)
 
 set(PELMO_RC ${CMAKE_SOURCE_DIR}/res/pelmo.rc)
@@ -72,12 +80,28 @@ add_executable(win_tests ${WIN_TEST_SOURCES} ${PELMO_RC})
 target_link_libraries(win_tests PRIVATE pelmo_win GTest::gtest_main)
 gtest_discover_tests(win_tests TEST_PREFIX "wine." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120)
 
-# End-to-end: the real executable, a fresh folder, a private display, real input.
+# Stand-ins for the system libraries that pelmo.exe loads, which a test
+# plants beside it to show that they are never loaded. They are built into a
+# folder of their own, so that no folder of the build holds them beside an
+# executable, and nothing ships them.
+set(PELMO_PLANTED_DIR ${CMAKE_BINARY_DIR}/planted)
+foreach(library gdiplus comctl32)
+    add_library(planted_${library} SHARED ${CMAKE_SOURCE_DIR}/tests/e2e/planted/planted_library.c)
+    string(TOUPPER ${library} upper)
+    target_compile_definitions(planted_${library} PRIVATE PLANTED_${upper})
+    set_target_properties(planted_${library} PROPERTIES OUTPUT_NAME ${library} PREFIX ""
+        RUNTIME_OUTPUT_DIRECTORY ${PELMO_PLANTED_DIR} ARCHIVE_OUTPUT_DIRECTORY ${PELMO_PLANTED_DIR})
+endforeach()
+add_dependencies(win_tests planted_gdiplus)
+
+# End-to-end: the real executable, a fresh folder, a private display, real
+# input; a script may take more files after the executable.
+set(E2E_ARGS_dll_planting $<TARGET_FILE:planted_gdiplus> $<TARGET_FILE:planted_comctl32>)
 file(GLOB E2E_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/test_*.sh)
 foreach(script ${E2E_SCRIPTS})
     get_filename_component(name ${script} NAME_WE)
     string(REGEX REPLACE "^test_" "" name ${name})
-    add_test(NAME e2e.${name} COMMAND bash ${script} $<TARGET_FILE:pelmo>)
+    add_test(NAME e2e.${name} COMMAND bash ${script} $<TARGET_FILE:pelmo> ${E2E_ARGS_${name}})
     set_tests_properties(e2e.${name} PROPERTIES TIMEOUT 300)
 endforeach()
 

@@ -14,6 +14,16 @@ constexpr int32_t kFallbackWindowHeight = 200;
 // A stored top-left corner closer than this to the screen's right or bottom
 // edge would leave nothing of the window to grab.
 constexpr int32_t kScreenEdgeMargin = 10;
+// A stored window is kept only between these sizes. The calendar's 7
+// columns and 8 rows then get cells of at least 16 by 16 pixels, and its day
+// numbers, drawn 5 pixels smaller than a cell's smaller side, at least 11
+// pixels high: the least at which every digit is told apart (at 9 an 8
+// reads as a 0) and two of them still fit the cell side by side. The largest
+// window is the primary screen, the size of the picture the calendar is
+// painted into.
+constexpr int32_t kMinCellSide = 16;
+constexpr int32_t kMinWindowWidth = 7 * kMinCellSide;
+constexpr int32_t kMinWindowHeight = 8 * kMinCellSide;
 
 // BGBRUSH. A design section without a style describes a picture background.
 constexpr int32_t kDefaultBrushStyle = BS_SOLID;

@@ -1,16 +1,26 @@
 #include "settings/window_position.h"
 
+#include <stdint.h>
+
 #include "settings/settings_defaults.h"
 #include "settings/settings_file.h"
+
+// A window too small shows no readable number and is hard to grab; one
+// larger than the screen reaches past the picture the calendar is painted
+// into, and past every edge.
+static bool UsableSize(const RECT& stored, int screenWidth, int screenHeight)
+{
+    const int64_t width = (int64_t)stored.right - stored.left;
+    const int64_t height = (int64_t)stored.bottom - stored.top;
+    return width >= kMinWindowWidth && height >= kMinWindowHeight && width <= screenWidth &&
+           height <= screenHeight;
+}
 
 RECT ChooseWindowRect(RECT stored, int screenWidth, int screenHeight)
 {
     bool cornerOnScreen = stored.left >= 0 && stored.left < screenWidth - kScreenEdgeMargin &&
                           stored.top >= 0 && stored.top < screenHeight - kScreenEdgeMargin;
-    // A borderless window of no width or height can neither be seen nor
-    // grabbed to resize it, so such a rectangle is not kept either.
-    bool hasArea = stored.right > stored.left && stored.bottom > stored.top;
-    if (cornerOnScreen && hasArea) {
+    if (cornerOnScreen && UsableSize(stored, screenWidth, screenHeight)) {
         return stored;
     }
     RECT fallback = {kDefaultWindowLeft, kDefaultWindowTop, kDefaultWindowLeft + kFallbackWindowWidth,

@@ -4,8 +4,9 @@
 
 // The rectangle to place the window at: the stored one while its top-left
 // corner lies on the primary screen (and at least a margin away from the
-// right and bottom edges) and it has an area, otherwise the fallback
-// rectangle at the default corner.
+// right and bottom edges) and its size lies between the smallest usable
+// window and the primary screen, otherwise the fallback rectangle at the
+// default corner. A window that only reaches past an edge is kept.
 RECT ChooseWindowRect(RECT stored, int screenWidth, int screenHeight);
 
 // Places the window from the stored rectangle and shows it.

@@ -1,9 +1,11 @@
-// Entry point: one copy per logon, GDI+ around the message loop.
+// Entry point: libraries from the system folder only, one copy per logon,
+// GDI+ around the message loop.
 #include <windows.h>
 #include <gdiplus.h>
 
 #include "res/resource.h"
 #include "shell/app.h"
+#include "shell/system_library.h"
 
 static const char kOwnerTitle[] = "私のカレンダーの親ウィンドウ";
 
@@ -37,6 +39,9 @@ static int RunMessageLoop()
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
+    // Before anything can load a library: GDI+ and the common controls are
+    // imported lazily so that they too come from the system folder.
+    RestrictLibrarySearch();
     if (AnotherCopyIsRunning()) {
         return 0;
     }

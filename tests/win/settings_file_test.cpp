@@ -3,6 +3,7 @@
 // the calendar window saves, and the forced end on a damaged registry count.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <limits.h>
 #include <string.h>
 #include <string>
 
@@ -247,6 +248,43 @@ TEST_F(SettingsFile, WindowOffTheScreenOrWithoutAreaGoesBackToTheDefaultPlace)
     RECT rect;
     GetWindowRect(window_, &rect);
     EXPECT_TRUE(EqualRect(&fallback, &rect));
+}
+
+TEST_F(SettingsFile, WindowTooSmallOrLargerThanTheScreenGoesBackToTheDefaultPlace)
+{
+    const int width = 1024, height = 768;
+    const RECT fallback = {100, 100, 296, 300};
+    struct Case { RECT stored; bool kept; };
+    const Case cases[] = {
+        {{400, 300, 401, 301}, false},
+        {{400, 300, 403, 500}, false},
+        {{400, 300, 596, 303}, false},
+        {{400, 300, 400 + 111, 300 + 128}, false},
+        {{400, 300, 400 + 112, 300 + 127}, false},
+        {{400, 300, 400 + 112, 300 + 128}, true},   // the smallest kept
+        {{0, 0, width, height}, true},             // the whole screen
+        {{0, 0, width + 1, height}, false},
+        {{0, 0, width, height + 1}, false},
+        {{10, 10, 10 + 32767, 10 + 32767}, false},
+        {{10, 10, INT_MAX, INT_MAX}, false},
+        {{width - 11, 10, width + 300, 400}, true},  // only reaches past the edge
+    };
+    for (const Case& c : cases) {
+        RECT placed = ChooseWindowRect(c.stored, width, height);
+        const RECT& expected = c.kept ? c.stored : fallback;
+        EXPECT_TRUE(EqualRect(&expected, &placed))
+            << c.stored.right - c.stored.left << " by " << c.stored.bottom - c.stored.top;
+    }
+
+    // Through the file, against the real screen.
+    for (const char* stored : {"LEFT=100\r\nTOP=100\r\nRIGHT=101\r\nBOTTOM=101\r\n",
+                               "LEFT=0\r\nTOP=0\r\nRIGHT=32767\r\nBOTTOM=32767\r\n"}) {
+        WriteRaw((std::string("[POSITION]\r\n") + stored).c_str());
+        LoadWindowPosition(window_);
+        RECT rect;
+        GetWindowRect(window_, &rect);
+        EXPECT_TRUE(EqualRect(&fallback, &rect)) << stored;
+    }
 }
 
 TEST_F(SettingsFile, BrushValuesComeFromTheBrushObjectWithoutHandles)
