@@ -3,7 +3,9 @@
 // rule, and what a log-off query and a close leave in the settings file.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <shlobj.h>
 #include <string>
+#include <vector>
 
 #include "res/resource.h"
 #include "shell/app.h"
@@ -67,7 +69,80 @@ protected:
     {
         return (int)GetPrivateProfileIntA(section, key, -12345, Path("pelmo.ini").c_str());
     }
+
+    std::string IniText(const char* section, const char* key)
+    {
+        char text[MAX_PATH] = {};
+        GetPrivateProfileStringA(section, key, "", text, sizeof text, Path("pelmo.ini").c_str());
+        return text;
+    }
+
+    // Closes the calendar and starts it again from the same folder.
+    void Restart()
+    {
+        SendMessageA(calendar_, WM_CLOSE, 0, 0);
+        DestroyWindow(owner_);
+        owner_ = CreateOwnerWindow(GetModuleHandleA(nullptr));
+        calendar_ = FindWindowExA(nullptr, nullptr, PELMO_CALENDAR_CLASS, nullptr);
+        ASSERT_NE(nullptr, calendar_);
+    }
+
+    COLORREF ScreenPixel(int x, int y)
+    {
+        UpdateWindow(calendar_);
+        HDC dc = GetDC(calendar_);
+        COLORREF pixel = GetPixel(dc, x, y);
+        ReleaseDC(calendar_, dc);
+        return pixel;
+    }
 };
+
+// A 24-bit BMP file of one colour.
+bool WriteSolidBmp(const std::string& path, COLORREF colour, int width, int height)
+{
+    const int stride = (width * 3 + 3) & ~3;
+    BITMAPFILEHEADER file = {};
+    BITMAPINFOHEADER info = {};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + stride * height;
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    std::string bytes((const char*)&file, sizeof file);
+    bytes.append((const char*)&info, sizeof info);
+    std::string row(stride, '\0');
+    for (int x = 0; x < width; ++x) {
+        row[x * 3] = (char)GetBValue(colour);
+        row[x * 3 + 1] = (char)GetGValue(colour);
+        row[x * 3 + 2] = (char)GetRValue(colour);
+    }
+    for (int y = 0; y < height; ++y) {
+        bytes += row;
+    }
+    return WriteWholeFile(path, bytes);
+}
+
+// The drop handle a shell would send for these files.
+HDROP MakeDrop(const std::vector<std::string>& paths)
+{
+    size_t bytes = sizeof(DROPFILES) + 1;
+    for (const std::string& path : paths) {
+        bytes += path.size() + 1;
+    }
+    HGLOBAL memory = GlobalAlloc(GHND, bytes);
+    DROPFILES* drop = (DROPFILES*)GlobalLock(memory);
+    drop->pFiles = sizeof(DROPFILES);
+    char* names = (char*)(drop + 1);
+    for (const std::string& path : paths) {
+        memcpy(names, path.c_str(), path.size() + 1);
+        names += path.size() + 1;
+    }
+    GlobalUnlock(memory);
+    return (HDROP)memory;
+}
 
 TEST_F(CalendarWindow, KeysWheelAndHeadersPageThroughMonths)
 {
@@ -147,6 +222,36 @@ TEST_F(CalendarWindow, CloseSavesEverythingAndRemovesTheWorkingCopy)
     EXPECT_EQ(1, IniInt("FORMAT", "PARTITION"));
     EXPECT_EQ(18, IniInt("TOOLTIP", "FONTHEIGHT"));
     EXPECT_FALSE(PathExists(Path("temp.ini")));
+}
+
+TEST_F(CalendarWindow, ADroppedPictureBecomesTheBackgroundAndOutlivesRestarts)
+{
+    const COLORREF green = RGB(20, 180, 60);
+    const std::string first = Path("first.bmp");
+    ASSERT_TRUE(WriteSolidBmp(first, green, 8, 8));
+    ASSERT_TRUE(WriteSolidBmp(Path("second.bmp"), RGB(200, 0, 0), 8, 8));
+    EXPECT_EQ(RGB(0xE1, 0xFF, 0xFF), ScreenPixel(2, 2));
+
+    HDROP drop = MakeDrop({first, Path("second.bmp")});
+    SendMessageA(calendar_, WM_DROPFILES, (WPARAM)drop, 0);
+    EXPECT_EQ(0u, GlobalSize(drop)) << "the drop is finished";
+    EXPECT_EQ(green, ScreenPixel(2, 2));
+    EXPECT_EQ(BS_PATTERN, IniInt("BGBRUSH", "STYLE"));
+    EXPECT_EQ(first, IniText("BGBRUSH", "BITMAP"));
+    EXPECT_EQ("no key value", IniText("BGBRUSH", "ORGFILE"));
+
+    Restart();
+    EXPECT_EQ(green, ScreenPixel(2, 2));
+    EXPECT_EQ(1, IniInt("REGIST", "CHANGE")) << "a dropped picture is an unregistered change";
+
+    // Gone for one run (a drive not plugged in): the fallback colour shows,
+    // and the picture is still named when it comes back.
+    ASSERT_TRUE(MoveFileA(first.c_str(), Path("away.bmp").c_str()));
+    Restart();
+    EXPECT_EQ(RGB(0xE1, 0xFF, 0xFF), ScreenPixel(2, 2));
+    SendMessageA(calendar_, WM_CLOSE, 0, 0);
+    EXPECT_EQ(BS_PATTERN, IniInt("BGBRUSH", "STYLE"));
+    EXPECT_EQ(first, IniText("BGBRUSH", "BITMAP"));
 }
 
 }  // namespace
