@@ -5,6 +5,7 @@
 #include "settings/settings_file.h"
 #include "settings/settings_sections.h"
 #include "view/background.h"
+#include "view/brush_slot.h"
 #include "view/picture.h"
 
 // A picture to convert: the conversion writes the brush values and both

@@ -37,12 +37,3 @@ HBRUSH CreateBackgroundBrush(const BackgroundRecord& background, const char* con
     }
     return made ? made : CreateSolidBrush(kFallbackBackgroundColor);
 }
-
-void InstallBrush(HDC surface, HBRUSH* slot, HBRUSH brush)
-{
-    SelectObject(surface, brush);
-    if (*slot && *slot != brush) {
-        DeleteObject(*slot);
-    }
-    *slot = brush;
-}

@@ -15,7 +15,3 @@ constexpr COLORREF kFallbackBackgroundColor = 0xFFFFE1;
 // tells so. Never null unless the system is out of brushes.
 HBRUSH CreateBackgroundBrush(const BackgroundRecord& background, const char* convertedFile,
                              bool* fellBack = nullptr);
-
-// Makes brush the one in *slot and selected into surface; the brush it
-// replaces is deleted once nothing holds it selected.
-void InstallBrush(HDC surface, HBRUSH* slot, HBRUSH brush);

@@ -7,7 +7,7 @@
 
 #include <gdiplus.h>
 
-#include "view/background.h"
+#include "view/brush_slot.h"
 #include "view/picture_size.h"
 
 using namespace Gdiplus;

@@ -1,0 +1,35 @@
+// What the window benchmarks share: timing, private folders, the calendar
+// window of this process, and whole starts of a program.
+#pragma once
+#include <windows.h>
+#include <stddef.h>
+
+#include <vector>
+
+double Seconds();
+double Median(std::vector<double> values);
+
+// A fresh folder in the temporary folder, with its trailing backslash.
+bool MakeFolder(const char* tag, char* out, size_t size);
+// The folder, given with its trailing backslash, and all in it.
+void RemoveFolder(const char* folder);
+
+void PumpMessages(int milliseconds);
+
+// The calendar window of this process, started in folder as an ordinary
+// start (no first-start questions); StopCalendar closes it.
+HWND StartCalendar(const char* folder, HWND* owner);
+void StopCalendar(HWND owner);
+// The calendar is borderless: its window is its client area.
+void Resize(HWND window, int width, int height);
+// One refresh as the calendar does it, up to the picture on the screen.
+double TimeCalendarRefresh(HWND calendar);
+
+// The top-left pixel of the process's visible window of that class.
+bool WindowCornerColour(DWORD processId, const char* className, COLORREF* colour);
+// Seconds from creating the process until its message loop first runs
+// idle; *shown tells whether the window's corner then has its painted
+// colour.
+double TimeToFirstFrame(const char* exe, const char* folder, const char* className, COLORREF painted,
+                        bool* shown);
+bool CopyBeside(const char* from, const char* folder, const char* name, char* out, size_t size);
