@@ -47,6 +47,7 @@ target_link_libraries(pelmo_win PUBLIC
 
 set(PELMO_RC ${CMAKE_SOURCE_DIR}/res/pelmo.rc)
 file(GLOB PELMO_RC_INPUTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/*.ico ${CMAKE_SOURCE_DIR}/res/*.manifest
+     ${CMAKE_SOURCE_DIR}/res/*.rc ${CMAKE_SOURCE_DIR}/res/*.bmp
      ${CMAKE_SOURCE_DIR}/res/*.h)
 set_source_files_properties(${PELMO_RC} PROPERTIES OBJECT_DEPENDS "${PELMO_RC_INPUTS}")
 add_executable(pelmo WIN32 ${CMAKE_SOURCE_DIR}/shell/main.cpp ${PELMO_RC})

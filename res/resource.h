@@ -56,3 +56,18 @@
 #define IDI_HINT_HIDE        103
 #define IDI_HINT_MAXIMIZE    104
 #define IDI_HINT_RESTORE     105
+
+// The settings sheet: its four pages (each with its "更 新" button) and the
+// controls of each page, kept in a header of the page's own.
+#define IDD_PAGE_BACKGROUND  402
+#define IDD_PAGE_TEXT        418
+#define IDD_PAGE_FONT        432
+#define IDD_PAGE_MEMO        510
+#define IDC_BACKGROUND_UPDATE 490
+#define IDC_TEXT_UPDATE       491
+#define IDC_FONT_UPDATE       492
+#define IDC_MEMO_UPDATE       493
+#include "res/page_background_ids.h"
+#include "res/page_text_ids.h"
+#include "res/page_font_ids.h"
+#include "res/page_memo_ids.h"

@@ -34,6 +34,13 @@ static void EnableCommand(int command, bool enabled)
     EnableMenuItem(s_contextMenu, command, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
+void EnableDesignCommand(int command, bool enabled)
+{
+    if (s_contextMenu) {
+        EnableCommand(command, enabled);
+    }
+}
+
 void UpdateDesignMenu(RegistryValues registry)
 {
     if (!s_contextMenu) {

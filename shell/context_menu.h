@@ -15,6 +15,9 @@ HMENU ContextMenu();
 // day cell, hiding always.
 void PrepareCalendarMenu(bool overDayCell);
 
+// Enables or disables one command of the menu.
+void EnableDesignCommand(int command, bool enabled);
+
 // Enables and disables the three design commands as the registry values
 // call for.
 void UpdateDesignMenu(RegistryValues registry);

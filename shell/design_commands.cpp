@@ -1,5 +1,7 @@
 #include "shell/design_commands.h"
 
+#include "dialogs/settings_sheet.h"
+#include "memo/tooltips.h"
 #include "res/resource.h"
 #include "settings/design_registry.h"
 #include "settings/settings_file.h"
@@ -48,6 +50,46 @@ static void OverwriteDesign(HWND window, CalendarState* state)
     Register(window, state, IDD_NOTICE_OVERWRITTEN);
 }
 
+// After OK: the menu and the flag follow whether what is in force is still
+// the current design, and the memo fonts are made again.
+static void AfterSettingsConfirmed(CalendarState* state)
+{
+    RegistryValues& registry = state->registry;
+    if (SettingsDifferFromDesign(state->design)) {
+        registry.unregisteredChange = 1;
+        EnableDesignCommand(IDM_DESIGN_NEW, true);
+        EnableDesignCommand(IDM_DESIGN_OVERWRITE, registry.currentDesign != 0);
+    } else {
+        registry.unregisteredChange = 0;
+        EnableDesignCommand(IDM_DESIGN_NEW, false);
+        EnableDesignCommand(IDM_DESIGN_OVERWRITE, false);
+    }
+    ApplyMemoDisplaySettings(state->memo);
+}
+
+// The clock stops while the sheet is open; the pages may replace the brush,
+// so the surface holds its own first brush meanwhile.
+static void RunSettingsCommand(HWND window, CalendarState* state)
+{
+    KillTimer(window, IDT_CLOCK);
+    SelectObject(state->backBuffer, state->firstBrush);
+    HBRUSH before = state->brush;
+    SheetTarget target = {&state->brush, &state->design, &state->memo};
+    if (RunSettingsSheet(window, &target)) {
+        AfterSettingsConfirmed(state);
+    }
+    if (state->brush != before) {
+        state->keepStoredBrush = false;
+    }
+    // What the pages wrote to the file (cell colours, transparency) is read
+    // once here, so that no refresh needs to.
+    state->cellColors = ReadCellColors(kSettingsFile);
+    state->transparent = ReadTransparent(kSettingsFile);
+    ApplyTransparencySetting(window);
+    SelectObject(state->backBuffer, state->brush);
+    SetTimer(window, IDT_CLOCK, kClockPeriodMs, nullptr);
+}
+
 bool HandleDesignCommand(HWND window, int command, CalendarState* state, bool* refresh)
 {
     *refresh = false;
@@ -59,8 +101,11 @@ bool HandleDesignCommand(HWND window, int command, CalendarState* state, bool* r
         OverwriteDesign(window, state);
         return true;
     case IDM_SETTINGS:
+        RunSettingsCommand(window, state);
+        *refresh = true;
+        return true;
     case IDM_DESIGN_CHOOSE:
-        return true;   // their windows are still to come
+        return true;   // its window is still to come
     }
     return false;
 }

@@ -1,0 +1,67 @@
+#include "dialogs/sheet_pages.h"
+
+#include <commdlg.h>
+
+static const int kCustomColours = 16;
+static const COLORREF kWhite = 0xFFFFFF;
+
+static ChooseColourFn s_chooseColour = ChooseColorA;
+
+void SetPageColourDialog(ChooseColourFn fn)
+{
+    s_chooseColour = fn ? fn : ChooseColorA;
+}
+
+PROPSHEETPAGEA MakeSheetPage(int templateId, DLGPROC procedure, SheetTarget* target)
+{
+    PROPSHEETPAGEA page = {};
+    page.dwSize = sizeof page;
+    page.dwFlags = PSP_DEFAULT;
+    page.hInstance = GetModuleHandleA(nullptr);
+    page.pszTemplate = MAKEINTRESOURCEA(templateId);
+    page.pfnDlgProc = procedure;
+    page.lParam = (LPARAM)target;
+    return page;
+}
+
+SheetTarget* PageTarget(LPARAM initLParam)
+{
+    const PROPSHEETPAGEA* page = (const PROPSHEETPAGEA*)initLParam;
+    return page ? (SheetTarget*)page->lParam : nullptr;
+}
+
+void MarkPageEdited(HWND page, int updateButton)
+{
+    EnableWindow(GetDlgItem(page, updateButton), TRUE);
+}
+
+void MarkPageApplied(HWND page, int updateButton)
+{
+    EnableWindow(GetDlgItem(page, updateButton), FALSE);
+}
+
+bool PageHasStagedEdits(HWND page, int updateButton)
+{
+    return IsWindowEnabled(GetDlgItem(page, updateButton)) != 0;
+}
+
+// Custom colours are not kept between calls: each opening starts afresh.
+bool ChoosePageColour(HWND page, COLORREF* colour)
+{
+    COLORREF custom[kCustomColours];
+    custom[0] = *colour;
+    for (int i = 1; i < kCustomColours; ++i) {
+        custom[i] = kWhite;
+    }
+    CHOOSECOLORA choose = {};
+    choose.lStructSize = sizeof choose;
+    choose.hwndOwner = page;
+    choose.rgbResult = *colour;
+    choose.lpCustColors = custom;
+    choose.Flags = CC_RGBINIT | CC_FULLOPEN;
+    if (!s_chooseColour(&choose)) {
+        return false;
+    }
+    *colour = choose.rgbResult;
+    return true;
+}

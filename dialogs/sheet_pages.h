@@ -1,0 +1,35 @@
+// What the four pages of the settings sheet provide and share.
+#pragma once
+#include <windows.h>
+#include <prsht.h>
+
+#include "dialogs/settings_sheet.h"
+
+// Each page file: the page for the sheet, its lParam the target.
+PROPSHEETPAGEA BackgroundPage(SheetTarget* target);
+PROPSHEETPAGEA FontPage(SheetTarget* target);
+PROPSHEETPAGEA TextPage(SheetTarget* target);
+PROPSHEETPAGEA MemoPage(SheetTarget* target);
+
+// A page for dialog template id with its procedure and target.
+PROPSHEETPAGEA MakeSheetPage(int templateId, DLGPROC procedure, SheetTarget* target);
+
+// The target a page was made with, from the PROPSHEETPAGEA of its
+// WM_INITDIALOG lParam.
+SheetTarget* PageTarget(LPARAM initLParam);
+
+// Any staged edit enables the page's update button; applying disables it.
+void MarkPageEdited(HWND page, int updateButton);
+void MarkPageApplied(HWND page, int updateButton);
+// OK applies a page only while its update button is enabled.
+bool PageHasStagedEdits(HWND page, int updateButton);
+
+// The colour dialog of the pages: opened on *colour with the custom colours
+// open, the first custom colour the current one and the others white. True
+// with *colour set when a colour was chosen.
+bool ChoosePageColour(HWND page, COLORREF* colour);
+
+// Every colour dialog of the pages goes through this function; tests put a
+// stand-in in its place. nullptr restores ChooseColorA.
+typedef BOOL (WINAPI* ChooseColourFn)(LPCHOOSECOLORA choose);
+void SetPageColourDialog(ChooseColourFn fn);
