@@ -12,6 +12,9 @@
 // Register as new does nothing once this many designs exist.
 constexpr uint32_t kMaxDesigns = 999;
 
+// Room for "DESIGNnnn" and its terminator, with some to spare.
+constexpr size_t kDesignSectionSize = 16;
+
 // "DESIGN%03d"; false when number is 0 or above kMaxDesigns.
 bool DesignSectionName(uint32_t number, char* out, size_t size);
 
@@ -37,16 +40,19 @@ struct DesignLook {
 // default (a picture style, no picture paths, ...).
 DesignLook ReadDesignLook(const char* file, const char* section);
 
-// Copies a design's transparency and cell colours into the working
-// sections of file (BGBRUSH TRANSPARENT, TODAY COLOR, MARKED TODAYCOLOR,
-// MARKED COLOR).
+// Makes a design's transparency and cell colours those in force of file
+// (BGBRUSH TRANSPARENT, TODAY COLOR, MARKED TODAYCOLOR, MARKED COLOR). The
+// brush and its picture paths need a brush object and are left to the
+// caller.
 bool WriteWorkingLookFromDesign(const char* file, const DesignLook& look);
 
 // Writes the working sections of pelmo.ini from the brush values in force
 // and the record, then the registry values and the design of number
 // registry.currentDesign: its brush from brush, its picture paths (for a
 // picture style only), transparency and cell colours copied from the
-// working sections, and the record. CHANGE is written as 0.
+// working sections, and the record. CHANGE is written as 0. Writes nothing
+// and returns false when the current number is 0, above the count or the
+// count is above kMaxDesigns; false too when a write failed.
 bool RegisterDesign(const DesignRecord& design, BrushTriple brush, RegistryValues registry);
 
 // True when the settings in force of pelmo.ini (its working brush keys,
@@ -59,4 +65,5 @@ bool SettingsDifferFromDesign(const DesignRecord& design);
 // that pelmo.ini is always the old file or the new one. False (the
 // destination as it was) when the copy failed.
 bool CopySettingsFile(const char* source, const char* destination);
+// True when the file is not there afterwards (a file already gone too).
 bool DeleteSettingsFile(const char* name);

@@ -2,13 +2,9 @@
 
 #include <string.h>
 
+#include "settings/design_keys.h"
 #include "settings/settings_defaults.h"
 #include "settings/settings_file.h"
-
-// A design section stores the working keys under "SECTION_KEY" names.
-static const char* const kBrushStyleKey = "BGBRUSH_STYLE";
-static const char* const kBrushColorKey = "BGBRUSH_COLOR";
-static const char* const kBrushHatchKey = "BGBRUSH_HATCH";
 
 BrushTriple ReadBrushSection(const char* file)
 {
@@ -208,17 +204,17 @@ bool WriteDesignSection(DesignRecord design, const char* section, const char* fi
 BrushTriple ReadDesignBrush(const char* file, const char* section)
 {
     BrushTriple brush;
-    brush.style = ReadSettingInt(file, section, kBrushStyleKey, kDefaultDesignBrushStyle);
-    brush.color = (COLORREF)ReadSettingInt(file, section, kBrushColorKey, (int32_t)kDefaultBackgroundColor);
-    brush.hatch = ReadSettingInt(file, section, kBrushHatchKey, kDefaultHatch);
+    brush.style = ReadSettingInt(file, section, kDesignStyleKey, kDefaultDesignBrushStyle);
+    brush.color = (COLORREF)ReadSettingInt(file, section, kDesignColorKey, (int32_t)kDefaultBackgroundColor);
+    brush.hatch = ReadSettingInt(file, section, kDesignHatchKey, kDefaultHatch);
     return brush;
 }
 
 bool WriteDesignBrush(const char* section, const char* file, int32_t style, COLORREF color, int32_t hatch)
 {
-    bool ok = WriteSettingInt(file, section, kBrushStyleKey, style);
-    ok = WriteSettingInt(file, section, kBrushColorKey, (int32_t)color) && ok;
-    ok = WriteSettingInt(file, section, kBrushHatchKey, hatch) && ok;
+    bool ok = WriteSettingInt(file, section, kDesignStyleKey, style);
+    ok = WriteSettingInt(file, section, kDesignColorKey, (int32_t)color) && ok;
+    ok = WriteSettingInt(file, section, kDesignHatchKey, hatch) && ok;
     return ok;
 }
 

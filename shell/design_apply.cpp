@@ -36,7 +36,7 @@ static void ApplyBitmap(HBRUSH* slot, HDC surface, const char* file, const char*
 
 void ApplyDesign(HBRUSH* slot, DesignRecord* design, uint32_t number, HDC surface, const char* file)
 {
-    char section[16];
+    char section[kDesignSectionSize];
     if (!DesignSectionName(number, section, sizeof section)) {
         return;
     }
