@@ -1,0 +1,151 @@
+// Designs put in force in the running calendar by the apply message, and
+// registered from its commands.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "res/resource.h"
+#include "shell/app.h"
+#include "shell/context_menu.h"
+#include "tests/win/test_support.h"
+#include "view/picture.h"
+
+namespace {
+
+std::vector<std::string> s_pictureMessages;
+
+int WINAPI RecordPictureMessage(HWND, LPCSTR text, LPCSTR caption, UINT)
+{
+    s_pictureMessages.push_back(std::string(text) + "|" + caption);
+    return IDOK;
+}
+
+class DesignApply : public AppFolderTest {
+protected:
+    HWND owner_ = nullptr;
+    HWND calendar_ = nullptr;
+
+    void SetUp() override
+    {
+        AppFolderTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
+        s_pictureMessages.clear();
+        SetPictureMessageBox(RecordPictureMessage);
+        Write("SHELLLINK", "STARTUP", "0");
+        Write("REGIST", "SUM", "3");
+        Write("REGIST", "CURRENT", "1");
+        // Design 2: a solid colour, its own cell colours and record.
+        Write("DESIGN002", "BGBRUSH_STYLE", "0");
+        Write("DESIGN002", "BGBRUSH_COLOR", std::to_string(RGB(10, 120, 200)));
+        Write("DESIGN002", "TODAY_COLOR", std::to_string(RGB(250, 0, 0)));
+        Write("DESIGN002", "FORMAT_YMTYPE", "3");
+        Write("DESIGN002", "FONT_FACENAME", "ＭＳ Ｐゴシック");
+        Write("DESIGN002", "FONT_CHARSET", "128");
+        // Design 3: a picture to convert that is gone.
+        Write("DESIGN003", "BGBRUSH_STYLE", "3");
+        Write("DESIGN003", "BGBRUSH_ORGFILE", Path("gone.png"));
+        Write("DESIGN003", "BGBRUSH_BITMAP", Path("old.bmp"));
+        Write("DESIGN003", "TODAY_COLOR", std::to_string(RGB(0, 0, 250)));
+        HINSTANCE instance = GetModuleHandleA(nullptr);
+        SetAppInstance(instance);
+        RegisterWindowClasses(instance);
+        owner_ = CreateOwnerWindow(instance);
+        calendar_ = FindWindowExA(nullptr, nullptr, PELMO_CALENDAR_CLASS, nullptr);
+        ASSERT_NE(nullptr, calendar_);
+    }
+
+    void TearDown() override
+    {
+        if (IsWindow(calendar_)) {
+            SendMessageA(calendar_, WM_CLOSE, 0, 0);
+        }
+        DestroyWindow(owner_);
+        SetPictureMessageBox(nullptr);
+        AppFolderTest::TearDown();
+    }
+
+    void Write(const char* section, const char* key, const std::string& value)
+    {
+        WritePrivateProfileStringA(section, key, value.c_str(), Path("pelmo.ini").c_str());
+    }
+
+    std::string Read(const char* section, const char* key)
+    {
+        char text[MAX_PATH] = {};
+        GetPrivateProfileStringA(section, key, "", text, sizeof text, Path("pelmo.ini").c_str());
+        return text;
+    }
+
+    COLORREF Pixel(int x, int y)
+    {
+        UpdateWindow(calendar_);
+        HDC dc = GetDC(calendar_);
+        COLORREF pixel = GetPixel(dc, x, y);
+        ReleaseDC(calendar_, dc);
+        return pixel;
+    }
+
+    bool Enabled(int command)
+    {
+        return !(GetMenuState(ContextMenu(), command, MF_BYCOMMAND) & MF_GRAYED);
+    }
+};
+
+TEST_F(DesignApply, ADesignTakesOverTheCalendarAndItsFile)
+{
+    SendMessageA(calendar_, WM_PELMO_APPLY_DESIGN, 2, 3);
+    EXPECT_EQ(RGB(10, 120, 200), Pixel(2, 2));
+    EXPECT_EQ("2", Read("REGIST", "CURRENT"));
+    EXPECT_EQ("0", Read("BGBRUSH", "STYLE"));
+    EXPECT_EQ(std::to_string(RGB(250, 0, 0)), Read("TODAY", "COLOR"));
+    EXPECT_EQ("3", Read("FORMAT", "YMTYPE"));
+    EXPECT_FALSE(Enabled(IDM_DESIGN_NEW));
+    EXPECT_FALSE(Enabled(IDM_DESIGN_OVERWRITE));
+    EXPECT_TRUE(Enabled(IDM_DESIGN_CHOOSE));
+
+    // Today's cell takes the design's today colour at once.
+    RECT client;
+    GetClientRect(calendar_, &client);
+    bool todayRed = false;
+    for (int y = client.bottom / 4; y < client.bottom && !todayRed; y += 2) {
+        for (int x = 0; x < client.right && !todayRed; x += 2) {
+            todayRed = Pixel(x, y) == RGB(250, 0, 0);
+        }
+    }
+    EXPECT_TRUE(todayRed);
+}
+
+TEST_F(DesignApply, AGonePictureKeepsTheBrushButTheRestApplies)
+{
+    SendMessageA(calendar_, WM_PELMO_APPLY_DESIGN, 2, 3);
+    SendMessageA(calendar_, WM_PELMO_APPLY_DESIGN, 3, 3);
+    ASSERT_EQ(1u, s_pictureMessages.size());
+    EXPECT_EQ(std::string(kPictureConversionFailedText) + "|" + Path("gone.png"), s_pictureMessages[0]);
+    EXPECT_EQ(RGB(10, 120, 200), Pixel(2, 2)) << "the brush stays";
+    EXPECT_EQ("0", Read("BGBRUSH", "STYLE"));
+    EXPECT_EQ(Path("gone.png"), Read("BGBRUSH", "ORGFILE"));
+    EXPECT_EQ("no key value", Read("DESIGN003", "BGBRUSH_BITMAP"));
+    EXPECT_EQ(std::to_string(RGB(0, 0, 250)), Read("TODAY", "COLOR"));
+}
+
+TEST_F(DesignApply, NoDesignsLeftAndRegisteringFromTheMenu)
+{
+    SendMessageA(calendar_, WM_PELMO_APPLY_DESIGN, 0, 0);
+    EXPECT_TRUE(Enabled(IDM_DESIGN_NEW));
+    EXPECT_FALSE(Enabled(IDM_DESIGN_OVERWRITE));
+    EXPECT_FALSE(Enabled(IDM_DESIGN_CHOOSE));
+
+    // Registering as new with 3 designs: the notice closes by itself.
+    SendMessageA(calendar_, WM_PELMO_APPLY_DESIGN, 1, 3);
+    SendMessageA(calendar_, WM_COMMAND, IDM_DESIGN_NEW, 0);
+    EXPECT_EQ("4", Read("REGIST", "SUM"));
+    EXPECT_EQ("4", Read("REGIST", "CURRENT"));
+    EXPECT_EQ("0", Read("DESIGN004", "BGBRUSH_STYLE"));
+    SendMessageA(calendar_, WM_CLOSE, 0, 0);
+    EXPECT_EQ("4", Read("REGIST", "SUM"));
+    EXPECT_EQ("0", Read("REGIST", "CHANGE"));
+}
+
+}  // namespace
