@@ -25,23 +25,13 @@ protected:
         ASSERT_FALSE(HasFatalFailure());
         // An ordinary start: no first-start questions to answer.
         WritePrivateProfileStringA("SHELLLINK", "STARTUP", "0", Path("pelmo.ini").c_str());
-        HINSTANCE instance = GetModuleHandleA(nullptr);
-        SetAppInstance(instance);
-        RegisterWindowClasses(instance);   // a second registration fails harmlessly
-        owner_ = CreateOwnerWindow(instance);
-        calendar_ = FindWindowExA(nullptr, nullptr, PELMO_CALENDAR_CLASS, nullptr);
+        calendar_ = StartCalendar(&owner_);
         ASSERT_NE(nullptr, calendar_);
     }
 
     void TearDown() override
     {
-        if (IsWindow(calendar_)) {
-            SendMessageA(calendar_, WM_CLOSE, 0, 0);
-        }
-        DestroyWindow(owner_);
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        }
+        StopCalendar(owner_, calendar_);
         AppFolderTest::TearDown();
     }
 
@@ -80,21 +70,12 @@ protected:
     // Closes the calendar and starts it again from the same folder.
     void Restart()
     {
-        SendMessageA(calendar_, WM_CLOSE, 0, 0);
-        DestroyWindow(owner_);
-        owner_ = CreateOwnerWindow(GetModuleHandleA(nullptr));
-        calendar_ = FindWindowExA(nullptr, nullptr, PELMO_CALENDAR_CLASS, nullptr);
+        StopCalendar(owner_, calendar_);
+        calendar_ = StartCalendar(&owner_);
         ASSERT_NE(nullptr, calendar_);
     }
 
-    COLORREF ScreenPixel(int x, int y)
-    {
-        UpdateWindow(calendar_);
-        HDC dc = GetDC(calendar_);
-        COLORREF pixel = GetPixel(dc, x, y);
-        ReleaseDC(calendar_, dc);
-        return pixel;
-    }
+    COLORREF ScreenPixel(int x, int y) { return WindowPixel(calendar_, x, y); }
 };
 
 // A 24-bit BMP file of one colour.

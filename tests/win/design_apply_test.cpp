@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "res/resource.h"
-#include "shell/app.h"
 #include "shell/context_menu.h"
 #include "tests/win/test_support.h"
 #include "view/picture.h"
@@ -48,20 +47,13 @@ protected:
         Write("DESIGN003", "BGBRUSH_ORGFILE", Path("gone.png"));
         Write("DESIGN003", "BGBRUSH_BITMAP", Path("old.bmp"));
         Write("DESIGN003", "TODAY_COLOR", std::to_string(RGB(0, 0, 250)));
-        HINSTANCE instance = GetModuleHandleA(nullptr);
-        SetAppInstance(instance);
-        RegisterWindowClasses(instance);
-        owner_ = CreateOwnerWindow(instance);
-        calendar_ = FindWindowExA(nullptr, nullptr, PELMO_CALENDAR_CLASS, nullptr);
+        calendar_ = StartCalendar(&owner_);
         ASSERT_NE(nullptr, calendar_);
     }
 
     void TearDown() override
     {
-        if (IsWindow(calendar_)) {
-            SendMessageA(calendar_, WM_CLOSE, 0, 0);
-        }
-        DestroyWindow(owner_);
+        StopCalendar(owner_, calendar_);
         SetPictureMessageBox(nullptr);
         AppFolderTest::TearDown();
     }
@@ -78,14 +70,7 @@ protected:
         return text;
     }
 
-    COLORREF Pixel(int x, int y)
-    {
-        UpdateWindow(calendar_);
-        HDC dc = GetDC(calendar_);
-        COLORREF pixel = GetPixel(dc, x, y);
-        ReleaseDC(calendar_, dc);
-        return pixel;
-    }
+    COLORREF Pixel(int x, int y) { return WindowPixel(calendar_, x, y); }
 
     bool Enabled(int command)
     {

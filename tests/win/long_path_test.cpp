@@ -6,7 +6,6 @@
 
 #include "res/resource.h"
 #include "settings/app_folder.h"
-#include "shell/app.h"
 #include "shell/long_path_notice.h"
 #include "tests/win/test_support.h"
 
@@ -84,11 +83,8 @@ TEST_F(LongPath, ToldOnceAtStartAndTheCalendarGoesOn)
     ASSERT_TRUE(PathExists(deep)) << deep.size();
     OverrideAppFolder(deep.c_str());
     WritePrivateProfileStringA("SHELLLINK", "STARTUP", "0", (deep + "pelmo.ini").c_str());
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    SetAppInstance(instance);
-    RegisterWindowClasses(instance);
-    HWND owner = CreateOwnerWindow(instance);
-    HWND calendar = FindWindowExA(nullptr, nullptr, PELMO_CALENDAR_CLASS, nullptr);
+    HWND owner = nullptr;
+    HWND calendar = StartCalendar(&owner);
     ASSERT_NE(nullptr, calendar);
     Pump(300);
     EXPECT_EQ(1, s_notices);
@@ -101,9 +97,7 @@ TEST_F(LongPath, ToldOnceAtStartAndTheCalendarGoesOn)
     EXPECT_EQ(1, s_notices);
     EXPECT_TRUE(IsWindowVisible(calendar));
 
-    SendMessageA(calendar, WM_CLOSE, 0, 0);
-    DestroyWindow(owner);
-    Pump(50);
+    StopCalendar(owner, calendar);
 }
 
 }  // namespace

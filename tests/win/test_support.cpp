@@ -6,7 +6,9 @@
 #include <fstream>
 #include <iterator>
 
+#include "res/resource.h"
 #include "settings/app_folder.h"
+#include "shell/app.h"
 
 void RemoveTestFolder(const std::string& folder)
 {
@@ -217,4 +219,33 @@ void PressKey(HWND target, WPARAM key)
 {
     PostMessageA(target, WM_KEYDOWN, key, 1);
     PostMessageA(target, WM_KEYUP, key, 0xC0000001);
+}
+
+HWND StartCalendar(HWND* owner)
+{
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    SetAppInstance(instance);
+    RegisterWindowClasses(instance);   // a second registration fails harmlessly
+    *owner = CreateOwnerWindow(instance);
+    return FindWindowExA(nullptr, nullptr, PELMO_CALENDAR_CLASS, nullptr);
+}
+
+void StopCalendar(HWND owner, HWND calendar)
+{
+    if (IsWindow(calendar)) {
+        SendMessageA(calendar, WM_CLOSE, 0, 0);
+    }
+    DestroyWindow(owner);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
+}
+
+COLORREF WindowPixel(HWND window, int x, int y)
+{
+    UpdateWindow(window);
+    HDC dc = GetDC(window);
+    COLORREF pixel = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return pixel;
 }

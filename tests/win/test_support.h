@@ -84,3 +84,12 @@ HANDLE StartDialogWatch(DialogWatch* watch);
 void EndDialogWatch(HANDLE watcher, DialogWatch* watch);
 
 void PressKey(HWND target, WPARAM key);
+
+// The calendar window of this process, started from the current program
+// folder as the program starts it (the folder's pelmo.ini as it is); null
+// when it was not made. StopCalendar closes it the way a user does.
+HWND StartCalendar(HWND* owner);
+void StopCalendar(HWND owner, HWND calendar);
+
+// A pixel of a window as it is on the screen, after any pending paint.
+COLORREF WindowPixel(HWND window, int x, int y);
