@@ -124,20 +124,87 @@ bool PreparePictureFile(const char* source, const char* convertedFile, char* loa
     return true;
 }
 
-HBRUSH LoadPictureBrush(const char* bmpPath)
+HBITMAP LoadPictureBitmap(const char* bmpPath)
 {
     PictureSize size;
     if (!ReadPictureSize(bmpPath, &size) || size.width > kMaxPictureSide ||
         size.height > kMaxPictureSide) {
         return nullptr;
     }
-    HBITMAP bitmap = (HBITMAP)LoadImageA(nullptr, bmpPath, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
+    return (HBITMAP)LoadImageA(nullptr, bmpPath, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
+}
+
+HBRUSH LoadPictureBrush(const char* bmpPath)
+{
+    HBITMAP bitmap = LoadPictureBitmap(bmpPath);
     if (!bitmap) {
         return nullptr;
     }
     HBRUSH brush = CreatePatternBrush(bitmap);   // the brush keeps its own copy
     DeleteObject(bitmap);
     return brush;
+}
+
+HBITMAP LoadChosenPicture(const char* source, const char* convertedFile, char* load, size_t size)
+{
+    if (!PreparePictureFile(source, convertedFile, load, size)) {
+        return nullptr;
+    }
+    HBITMAP bitmap = LoadPictureBitmap(load);
+    if (!bitmap) {
+        ShowPictureError(kPictureConversionFailedText, source);
+    }
+    return bitmap;
+}
+
+static bool FileExists(const char* path)
+{
+    DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// A stored BMP is loaded as it is; a stored picture of another kind is
+// converted again, as at start-up. A file that has gone (a removed drive)
+// is no error worth a message: the page just shows the plain background.
+static HBITMAP LoadStoredPicture(const BackgroundRecord& stored, const char* convertedFile)
+{
+    if (NamesFile(stored.bitmap)) {
+        return FileExists(stored.bitmap) ? LoadPictureBitmap(stored.bitmap) : nullptr;
+    }
+    if (!NamesFile(stored.orgFile) || !FileExists(stored.orgFile)) {
+        return nullptr;
+    }
+    char load[kPicturePathSize];
+    return LoadChosenPicture(stored.orgFile, convertedFile, load, sizeof load);
+}
+
+bool LoadPatternPicture(LOGBRUSH* brush, const BackgroundRecord& stored, const char* convertedFile,
+                        HBITMAP* picture, char* selected, size_t selectedSize)
+{
+    if (selectedSize > 0) {
+        selected[0] = '\0';
+    }
+    *picture = nullptr;
+    if (brush->lbStyle == BS_SOLID || brush->lbStyle == BS_HATCHED) {
+        return false;
+    }
+    HBITMAP bitmap = LoadStoredPicture(stored, convertedFile);
+    if (!bitmap) {
+        return false;
+    }
+    // The user chose the original picture, never pelmo.bmp: the open dialog
+    // starts from it, and pelmo.bmp itself would be refused there.
+    const char* chosen = NamesFile(stored.bitmap) ? stored.bitmap : stored.orgFile;
+    int n = snprintf(selected, selectedSize, "%s", chosen);
+    if (n < 0 || (size_t)n >= selectedSize) {
+        if (selectedSize > 0) {
+            selected[0] = '\0';
+        }
+    }
+    brush->lbStyle = BS_PATTERN;
+    brush->lbHatch = (ULONG_PTR)bitmap;
+    *picture = bitmap;
+    return true;
 }
 
 bool ApplyPictureBrush(HDC surface, const char* source, const char* convertedFile, HBRUSH* slot,

@@ -37,9 +37,30 @@ bool ConvertPictureToBmp(const wchar_t* destination, const wchar_t* source);
 // convertedFile itself, it is too large, or it cannot be converted.
 bool PreparePictureFile(const char* source, const char* convertedFile, char* load, size_t size);
 
+// The bitmap of the BMP file at its own size; null when it cannot be
+// loaded or is too large. The caller deletes it.
+HBITMAP LoadPictureBitmap(const char* bmpPath);
+
 // A pattern brush of the BMP file; null when it cannot be loaded or is too
 // large.
 HBRUSH LoadPictureBrush(const char* bmpPath);
+
+// A picture the user has just chosen: PreparePictureFile, then the bitmap
+// of the file it gives in load. Null after a message when the picture
+// cannot be used.
+HBITMAP LoadChosenPicture(const char* source, const char* convertedFile, char* load, size_t size);
+
+// The picture of the background in force, for the settings sheet. When
+// brush describes a picture (any style but solid and hatched), loads the
+// stored picture: stored.bitmap as it is, else stored.orgFile converted
+// again into convertedFile. On success brush becomes a pattern whose lbHatch
+// is the bitmap, also given in *picture (the caller deletes it), and
+// selected holds the path of the picture the user chose. False, with
+// selected empty and brush untouched, when there is no picture to load; a
+// file that is gone fails quietly, one that cannot be converted after its
+// message.
+bool LoadPatternPicture(LOGBRUSH* brush, const BackgroundRecord& stored, const char* convertedFile,
+                        HBITMAP* picture, char* selected, size_t selectedSize);
 
 // Makes the picture source the background: the new brush replaces the one
 // in *slot (deleted) and is selected into surface, and *background is set
