@@ -393,6 +393,8 @@ static INT_PTR CALLBACK BackgroundPageProc(HWND page, UINT message, WPARAM wPara
         return (INT_PTR)StaticBrush((HWND)lParam, (HDC)wParam);
     case WM_CTLCOLORDLG:
         return (INT_PTR)GetSysColorBrush(COLOR_BTNFACE);
+    case WM_ERASEBKGND:
+        return ErasePageFace(page, (HDC)wParam);
     case WM_NOTIFY:
         return OnNotify(page, (const NMHDR*)lParam);
     case WM_DESTROY:

@@ -384,6 +384,8 @@ static INT_PTR CALLBACK FontPageProc(HWND page, UINT message, WPARAM wParam, LPA
         return OnStaticColour(page, (HDC)wParam, (HWND)lParam);
     case WM_CTLCOLORDLG:
         return (INT_PTR)GetSysColorBrush(COLOR_BTNFACE);
+    case WM_ERASEBKGND:
+        return ErasePageFace(page, (HDC)wParam);
     case WM_DESTROY:
         s_font = {};
         return FALSE;

@@ -279,15 +279,6 @@ static INT_PTR PageFace(HDC dc)
 // A themed sheet paints its pages with the tab body instead of asking for
 // their colour; the page paints its own face so that its labels, drawn on
 // that face, sit on the same colour.
-static INT_PTR EraseFace(HWND page, HDC dc)
-{
-    RECT face;
-    GetClientRect(page, &face);
-    FillRect(dc, &face, GetSysColorBrush(COLOR_BTNFACE));
-    SetWindowLongPtrA(page, DWLP_MSGRESULT, TRUE);
-    return TRUE;
-}
-
 // The samples are drawn in their button's colour on the calendar's brush.
 static INT_PTR StaticColour(HDC dc, HWND control)
 {
@@ -318,7 +309,7 @@ static INT_PTR CALLBACK TextPageProc(HWND page, UINT message, WPARAM wParam, LPA
     case WM_CTLCOLORDLG:
         return PageFace((HDC)wParam);
     case WM_ERASEBKGND:
-        return EraseFace(page, (HDC)wParam);
+        return ErasePageFace(page, (HDC)wParam);
     case WM_DESTROY:
         ReleaseTextPage(page);
         return FALSE;

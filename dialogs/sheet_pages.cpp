@@ -65,3 +65,12 @@ bool ChoosePageColour(HWND page, COLORREF* colour)
     *colour = choose.rgbResult;
     return true;
 }
+
+INT_PTR ErasePageFace(HWND page, HDC dc)
+{
+    RECT face;
+    GetClientRect(page, &face);
+    FillRect(dc, &face, GetSysColorBrush(COLOR_BTNFACE));
+    SetWindowLongPtrA(page, DWLP_MSGRESULT, TRUE);
+    return TRUE;
+}

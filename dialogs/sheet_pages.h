@@ -24,6 +24,10 @@ void MarkPageApplied(HWND page, int updateButton);
 // OK applies a page only while its update button is enabled.
 bool PageHasStagedEdits(HWND page, int updateButton);
 
+// A themed sheet paints its pages white, while the pages' labels ask for
+// the button face: every page paints its own face so the two agree.
+INT_PTR ErasePageFace(HWND page, HDC dc);
+
 // The colour dialog of the pages: opened on *colour with the custom colours
 // open, the first custom colour the current one and the others white. True
 // with *colour set when a colour was chosen.
