@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <prsht.h>
+
 #include "res/resource.h"
 #include "shell/context_menu.h"
 #include "tests/win/test_support.h"
@@ -131,6 +133,41 @@ TEST_F(DesignApply, NoDesignsLeftAndRegisteringFromTheMenu)
     SendMessageA(calendar_, WM_CLOSE, 0, 0);
     EXPECT_EQ("4", Read("REGIST", "SUM"));
     EXPECT_EQ("0", Read("REGIST", "CHANGE"));
+}
+
+// The settings sheet closed with OK: the flag and the menu follow whether
+// what is in force still is the current design.
+void PressSheetOk(HWND sheet, DialogWatch*)
+{
+    SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+    PostMessageA(sheet, WM_NULL, 0, 0);   // the sheet looks at its end on a message
+}
+
+void RunSheetWithOk(HWND calendar)
+{
+    DialogWatch watch = {};
+    watch.act = PressSheetOk;
+    HANDLE watcher = StartDialogWatch(&watch);
+    SendMessageA(calendar, WM_COMMAND, IDM_SETTINGS, 0);
+    EndDialogWatch(watcher, &watch);
+}
+
+TEST_F(DesignApply, SettingsThatEqualTheCurrentDesignClearTheFlag)
+{
+    // Design 2 in force, then the settings sheet with nothing changed.
+    SendMessageA(calendar_, WM_PELMO_APPLY_DESIGN, 2, 3);
+    SendMessageA(calendar_, WM_COMMAND, IDM_DESIGN_OVERWRITE, 0);
+    RunSheetWithOk(calendar_);
+    EXPECT_FALSE(Enabled(IDM_DESIGN_NEW));
+    EXPECT_FALSE(Enabled(IDM_DESIGN_OVERWRITE));
+
+    // The stored design no longer matches: an unregistered change.
+    Write("DESIGN002", "FORMAT_YMTYPE", "1");
+    RunSheetWithOk(calendar_);
+    EXPECT_TRUE(Enabled(IDM_DESIGN_NEW));
+    EXPECT_TRUE(Enabled(IDM_DESIGN_OVERWRITE));
+    SendMessageA(calendar_, WM_CLOSE, 0, 0);
+    EXPECT_EQ("1", Read("REGIST", "CHANGE"));
 }
 
 }  // namespace
