@@ -305,6 +305,8 @@ static INT_PTR CALLBACK MemoPageProc(HWND page, UINT message, WPARAM wParam, LPA
         return StaticColours((HDC)wParam, (HWND)lParam);
     case WM_CTLCOLORDLG:
         return (INT_PTR)GetSysColorBrush(COLOR_BTNFACE);
+    case WM_ERASEBKGND:
+        return ErasePageFace(page, (HDC)wParam);
     case WM_DESTROY:
         FreeSamples(page);
         return FALSE;
