@@ -76,11 +76,14 @@ TEST_F(WorkingCopy, DeletingRenumbersTheRestAndKeepsEverySectionNoDesignOwns)
 {
     // A copy.ini left by an interrupted run must not bring its designs back.
     ASSERT_TRUE(WriteWholeFile(Path("copy.ini"), "[DESIGN009]\r\nBGBRUSH_COLOR=9\r\n"));
+    // Nor a design beyond the count in temp.ini.
+    ASSERT_TRUE(WriteSettingInt(kWorkingFile, "DESIGN008", "BGBRUSH_COLOR", 8));
     uint32_t count = 4;
     ASSERT_TRUE(DeleteDesign(2, &count));
     EXPECT_EQ(3u, count);
     EXPECT_EQ("1/face1 3/face3 4/face4 <absent>/<absent> ", Designs(3));
-    EXPECT_EQ("<absent>", Key(kWorkingFile, "DESIGN009", "BGBRUSH_COLOR"));
+    EXPECT_EQ("<absent>|<absent>", Key(kWorkingFile, "DESIGN009", "BGBRUSH_COLOR") + "|" +
+                                       Key(kWorkingFile, "DESIGN008", "BGBRUSH_COLOR"));
     EXPECT_EQ("3/2/0", Key(kWorkingFile, "REGIST", "SUM") + "/" + Key(kWorkingFile, "REGIST", "CURRENT") + "/" +
                            Key(kWorkingFile, "REGIST", "CHANGE"));
     // Absent TIMING and ORDER are carried as the start-up reads them.
