@@ -19,6 +19,9 @@ static const int32_t kCopiedOrder = 300;
 // buffer grows until the list fits, up to this size.
 static const DWORD kFirstListSize = 4096;
 static const DWORD kLargestListSize = 1u << 22;
+// One design at a time on its way into copy.ini, as its section DESIGN001.
+static const char kStagingFile[] = "copy.ini.design";
+static const char kStagingSection[] = "DESIGN001";
 
 static bool WriteDesignLook(const char* file, const char* section, const DesignLook& look)
 {
@@ -129,12 +132,17 @@ static std::vector<char> ReadProfileList(Reader read)
     return std::vector<char>(2, '\0');
 }
 
-static bool CarrySection(const char* fromPath, const char* toPath, const char* name)
+static bool CarrySectionAs(const char* fromPath, const char* fromName, const char* toPath, const char* toName)
 {
     std::vector<char> keys = ReadProfileList([&](char* buffer, DWORD size) {
-        return GetPrivateProfileSectionA(name, buffer, size, fromPath);
+        return GetPrivateProfileSectionA(fromName, buffer, size, fromPath);
     });
-    return WritePrivateProfileSectionA(name, keys.data(), toPath) != FALSE;
+    return WritePrivateProfileSectionA(toName, keys.data(), toPath) != FALSE;
+}
+
+static bool CarrySection(const char* fromPath, const char* toPath, const char* name)
+{
+    return CarrySectionAs(fromPath, name, toPath, name);
 }
 
 // Copies whole every section of from that a deletion does not rebuild.
@@ -198,15 +206,33 @@ static bool WriteRebuiltRegistry(const char* from, const char* to)
     return WriteSettingInt(to, "AUTOCHANGE", "ORDER", ReadSettingInt(from, "AUTOCHANGE", "ORDER", kCopiedOrder)) && ok;
 }
 
+// The profile API rewrites the whole file at every key it writes, so 25
+// writes per design into a copy.ini holding hundreds of designs would keep
+// the list window frozen for minutes. Each design is therefore written key
+// by key into a file of its own and moved into copy.ini in one write.
+static bool CopyDesignToScratch(uint32_t destination, uint32_t source, const char* stagingPath,
+                                const char* scratchPath)
+{
+    char section[kDesignSectionSize];
+    if (!DesignSectionName(destination, section, sizeof section) || !CopyDesign(1, source, kStagingFile)) {
+        return false;
+    }
+    return CarrySectionAs(stagingPath, kStagingSection, scratchPath, section);
+}
+
 static bool CopyRemainingDesigns(uint32_t number, uint32_t count)
 {
+    char stagingPath[kAppPathSize];
+    char scratchPath[kAppPathSize];
+    if (!SettingsPath(kStagingFile, stagingPath, sizeof stagingPath) ||
+        !SettingsPath(kScratchFile, scratchPath, sizeof scratchPath) || !DeleteSettingsFile(kStagingFile)) {
+        return false;
+    }
     bool ok = true;
-    for (uint32_t k = 1; k < number; ++k) {
-        ok = CopyDesign(k, k, kScratchFile) && ok;
+    for (uint32_t k = 1; k < count; ++k) {
+        ok = CopyDesignToScratch(k, k < number ? k : k + 1, stagingPath, scratchPath) && ok;
     }
-    for (uint32_t k = number; k < count; ++k) {
-        ok = CopyDesign(k, k + 1, kScratchFile) && ok;
-    }
+    DeleteSettingsFile(kStagingFile);
     return ok;
 }
 

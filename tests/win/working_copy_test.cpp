@@ -69,6 +69,7 @@ protected:
         EXPECT_EQ("2/99/3", Key(kWorkingFile, "BGBRUSH", "STYLE") + "/" + Key(kWorkingFile, "BGBRUSH", "COLOR") +
                                 "/" + Key(kWorkingFile, "BGBRUSH", "HATCH"));
         EXPECT_FALSE(PathExists(Path("copy.ini")));
+        EXPECT_FALSE(PathExists(Path("copy.ini.design")));
     }
 };
 
