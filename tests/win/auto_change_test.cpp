@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <set>
+#include <string>
 
 #include "settings/auto_change_rules.h"
 #include "settings/clock.h"
@@ -14,14 +15,37 @@ namespace {
 
 bool Unchanged(const DesignRecord&) { return false; }
 bool Changed(const DesignRecord&) { return true; }
-
 int s_draw = 0;
 int CountingSource() { return s_draw++; }
-int StuckSource() { return 1; }   // always design 2 of any count
+int StuckSource() { return 1; }   // always design 2
 
 DateTime At(uint16_t day, uint16_t hour, uint16_t minute, uint16_t second)
 {
     return DateTime{2026, 12, 0, day, hour, minute, second, 0};
+}
+
+// The pick, or 0 when there is none.
+uint32_t Next(int32_t order, uint32_t current, uint32_t count)
+{
+    uint32_t next = 0;
+    return PickNextDesign(order, current, count, &next) ? next : 0;
+}
+
+std::string Text(AutoChangeValues values)
+{
+    return std::to_string(values.timing) + "/" + std::to_string(values.order);
+}
+
+// "repaint", "apply n", "notice", or nothing, for one decision.
+std::string Text(AutoChangeDecision decision)
+{
+    std::string text = decision.repaint ? "repaint " : "";
+    if (decision.action == kAutoChangeApply) {
+        text += "apply " + std::to_string(decision.design);
+    } else if (decision.action == kAutoChangeCalledOff) {
+        text += "notice";
+    }
+    return text;
 }
 
 class AutoChange : public AppFolderTest {
@@ -32,40 +56,32 @@ protected:
         SetClockForTests(nullptr);
         AppFolderTest::TearDown();
     }
-
-    AutoChangeDecision Tick(AutoChangeState* state, RegistryValues registry, DateTime now,
-                            DifferCheck differ = Unchanged)
+    std::string Tick(uint32_t current, DateTime now, DifferCheck differ = Unchanged)
     {
-        return DecideTimerChange(state, registry, now, design_, differ);
+        return Text(DecideTimerChange(&state_, {3, current, 0}, now, DesignRecord{}, differ));
+    }
+    std::string Startup(uint32_t count, DifferCheck differ = Unchanged)
+    {
+        return Text(DecideStartupChange(&state_, {count, 3, 0}, DesignRecord{}, differ));
     }
 
-    DesignRecord design_ = {};
+    AutoChangeState state_ = {};
 };
 
 TEST_F(AutoChange, ListOrderWrapsAndRandomNeverRepeatsTheCurrentDesign)
 {
-    uint32_t next = 0;
-    ASSERT_TRUE(PickNextDesign(kOrderList, 2, 2, &next));
-    EXPECT_EQ(1u, next);
-    ASSERT_TRUE(PickNextDesign(kOrderList, 1, 3, &next));
-    EXPECT_EQ(2u, next);
-    ASSERT_TRUE(PickNextDesign(kOrderList, 5, 3, &next));
-    EXPECT_EQ(5u, next);
-    next = 9;
-    EXPECT_FALSE(PickNextDesign(500, 1, 3, &next));
-    EXPECT_FALSE(PickNextDesign(kOrderList, 1, 1, &next));
-    EXPECT_FALSE(PickNextDesign(kOrderRandom, 1, 1, &next));
-    EXPECT_EQ(9u, next);
+    EXPECT_EQ(2u, Next(kOrderList, 1, 3));
+    EXPECT_EQ(1u, Next(kOrderList, 2, 2));
+    EXPECT_EQ(5u, Next(kOrderList, 5, 3));   // a number beyond the count stays
+    EXPECT_EQ(0u, Next(500, 1, 3));
+    EXPECT_EQ(0u, Next(kOrderRandom, 1, 1));
 
-    // Two designs alternate strictly, whatever the generator draws.
+    uint32_t next = 0;
     srand(7);
-    uint32_t current = 1;
-    for (int i = 0; i < 50; ++i) {
+    for (uint32_t i = 0, current = 1; i < 50; ++i, current = next) {
         ASSERT_TRUE(PickNextDesign(kOrderRandom, current, 2, &next));
         ASSERT_EQ(3 - current, next);
-        current = next;
     }
-    // Every other design comes up, the current one never.
     SetRandomSourceForTests(CountingSource);
     std::set<uint32_t> seen;
     for (int i = 0; i < 40; ++i) {
@@ -73,7 +89,7 @@ TEST_F(AutoChange, ListOrderWrapsAndRandomNeverRepeatsTheCurrentDesign)
         seen.insert(next);
     }
     EXPECT_EQ((std::set<uint32_t>{1, 2, 4, 5}), seen);
-    // A source that only ever draws the current design still gives an answer.
+    // A source that only ever draws the current design still ends.
     SetRandomSourceForTests(StuckSource);
     ASSERT_TRUE(PickNextDesign(kOrderRandom, 2, 4, &next));
     EXPECT_EQ(3u, next);
@@ -81,129 +97,73 @@ TEST_F(AutoChange, ListOrderWrapsAndRandomNeverRepeatsTheCurrentDesign)
 
 TEST_F(AutoChange, StartupReadsItsDefaultsAndChangesOnlyWhenAskedTo)
 {
-    AutoChangeState state = StartAutoChangeState(At(7, 10, 59, 30));
-    state.skipOnce = true;
-    // One design: nothing is read, the values stay.
-    state.values = {kTimingHourly, kOrderList};
+    state_.values = {kTimingHourly, kOrderList};
+    state_.skipOnce = true;
     ASSERT_TRUE(WriteSettingInt(kSettingsFile, "AUTOCHANGE", "CHANGE", 1));
-    EXPECT_EQ(kAutoChangeNone, DecideStartupChange(&state, {1, 1, 0}, design_, Unchanged).action);
-    EXPECT_EQ(kTimingHourly, state.values.timing);
-    EXPECT_FALSE(state.skipOnce);
+    EXPECT_EQ("", Startup(1));   // one design: nothing read
+    EXPECT_EQ("200/300", Text(state_.values));
+    EXPECT_FALSE(state_.skipOnce);
+    // CHANGE alone means at start-up, in list order, there; 0 elsewhere.
+    EXPECT_EQ("apply 1", Startup(3));
+    EXPECT_EQ("100/300", Text(state_.values));
+    EXPECT_EQ("0/0", Text(ReadAutoChangeValues()));
+    EXPECT_EQ("notice", Startup(3, Changed));
 
-    // CHANGE alone: at start-up, in list order.
-    AutoChangeDecision decision = DecideStartupChange(&state, {3, 3, 0}, design_, Unchanged);
-    EXPECT_EQ(kAutoChangeApply, decision.action);
-    EXPECT_EQ(1u, decision.design);
-    EXPECT_EQ(kTimingAtStartup, state.values.timing);
-    EXPECT_EQ(kOrderList, state.values.order);
-    EXPECT_EQ(kAutoChangeCalledOff, DecideStartupChange(&state, {3, 3, 0}, design_, Changed).action);
-    // Elsewhere absent keys read as 0.
-    AutoChangeValues values = ReadAutoChangeValues();
-    EXPECT_EQ(0, values.timing);
-    EXPECT_EQ(0, values.order);
-
-    // Hourly only: no change at a 10:59:30 start.
     ASSERT_TRUE(WriteSettingInt(kSettingsFile, "AUTOCHANGE", "TIMING", kTimingHourly));
     ASSERT_TRUE(WriteSettingInt(kSettingsFile, "AUTOCHANGE", "ORDER", 123));
-    EXPECT_EQ(kAutoChangeNone, DecideStartupChange(&state, {3, 1, 0}, design_, Changed).action);
+    EXPECT_EQ("", Startup(3, Changed));
     ASSERT_TRUE(WriteSettingInt(kSettingsFile, "AUTOCHANGE", "TIMING", kTimingBoth));
-    EXPECT_EQ(kAutoChangeNone, DecideStartupChange(&state, {3, 1, 0}, design_, Unchanged).action);  // unknown order
-    values = ReadAutoChangeValues();
-    EXPECT_EQ(kTimingBoth, values.timing);
-    EXPECT_EQ(123, values.order);
-
+    EXPECT_EQ("", Startup(3));   // unknown order
+    EXPECT_EQ("150/123", Text(ReadAutoChangeValues()));
     ASSERT_TRUE(WriteSettingInt(kSettingsFile, "AUTOCHANGE", "CHANGE", 0));
-    EXPECT_EQ(kAutoChangeNone, DecideStartupChange(&state, {3, 1, 0}, design_, Unchanged).action);
-    EXPECT_EQ(0, state.values.timing);
-    EXPECT_EQ(0, ReadAutoChangeValues().order);
+    EXPECT_EQ("", Startup(3));
+    EXPECT_EQ("0/0", Text(state_.values));
+    EXPECT_EQ("0/0", Text(ReadAutoChangeValues()));
 
     ASSERT_TRUE(RecordAutoChange(3, 2));
-    EXPECT_EQ(2, ReadSettingInt(kSettingsFile, "REGIST", "CURRENT", 0));
     EXPECT_EQ(3, ReadSettingInt(kSettingsFile, "REGIST", "SUM", 0));
+    EXPECT_EQ(2, ReadSettingInt(kSettingsFile, "REGIST", "CURRENT", 0));
 }
 
 TEST_F(AutoChange, TimerChangesOnTheFirstTickOfANewHourOrDay)
 {
     const DateTime start = At(7, 10, 59, 30);
     SetClockForTests(&start);
-    AutoChangeState state = StartAutoChangeState(ReadClock());
-    state.values = {kTimingHourly, kOrderList};
-    const RegistryValues registry = {3, 3, 0};
-
-    AutoChangeDecision decision = Tick(&state, registry, At(7, 10, 59, 31));
-    EXPECT_FALSE(decision.repaint);
-    EXPECT_EQ(kAutoChangeNone, decision.action);
-    decision = Tick(&state, registry, At(7, 11, 0, 0));
-    EXPECT_TRUE(decision.repaint);
-    EXPECT_EQ(kAutoChangeApply, decision.action);
-    EXPECT_EQ(1u, decision.design);
-    decision = Tick(&state, {3, 1, 0}, At(7, 11, 0, 1));
-    EXPECT_EQ(kAutoChangeNone, decision.action);
-    EXPECT_FALSE(decision.repaint);
-    EXPECT_TRUE(Tick(&state, {3, 1, 0}, At(7, 11, 1, 0)).repaint);
-
-    // Midnight, and a clock set forward by exactly one day.
-    decision = Tick(&state, {3, 1, 0}, At(7, 23, 59, 59));
-    EXPECT_EQ(kAutoChangeApply, decision.action);
-    EXPECT_EQ(2u, decision.design);
-    decision = Tick(&state, {3, 2, 0}, At(8, 0, 0, 0));
-    EXPECT_EQ(kAutoChangeApply, decision.action);
-    EXPECT_EQ(3u, decision.design);
-    decision = Tick(&state, {3, 3, 0}, At(9, 0, 0, 5));
-    EXPECT_EQ(kAutoChangeApply, decision.action);
-    EXPECT_EQ(1u, decision.design);
-
+    state_ = StartAutoChangeState(ReadClock());
+    state_.values = {kTimingHourly, kOrderList};
+    EXPECT_EQ("", Tick(3, At(7, 10, 59, 31)));
+    EXPECT_EQ("repaint apply 1", Tick(3, At(7, 11, 0, 0)));
+    EXPECT_EQ("", Tick(1, At(7, 11, 0, 1)));
+    EXPECT_EQ("repaint ", Tick(1, At(7, 11, 1, 0)));
+    EXPECT_EQ("repaint apply 2", Tick(1, At(7, 23, 59, 59)));
+    EXPECT_EQ("repaint apply 3", Tick(2, At(8, 0, 0, 0)));
+    EXPECT_EQ("apply 1", Tick(3, At(9, 0, 0, 5)));   // the same hour a day later
     // An unknown order applies the current design again; start-up timing
-    // and a single design never change on the hour.
-    state.values.order = 123;
-    decision = Tick(&state, {3, 2, 0}, At(9, 1, 0, 0));
-    EXPECT_EQ(kAutoChangeApply, decision.action);
-    EXPECT_EQ(2u, decision.design);
-    state.values = {kTimingAtStartup, kOrderList};
-    EXPECT_EQ(kAutoChangeNone, Tick(&state, {3, 2, 0}, At(9, 2, 0, 0)).action);
-    state.values = {kTimingBoth, kOrderList};
-    EXPECT_EQ(kAutoChangeNone, Tick(&state, {1, 1, 0}, At(9, 3, 0, 0)).action);
+    // never changes on the hour.
+    state_.values.order = 123;
+    EXPECT_EQ("repaint apply 2", Tick(2, At(9, 1, 0, 0)));
+    state_.values = {kTimingAtStartup, kOrderList};
+    EXPECT_EQ("repaint ", Tick(2, At(9, 2, 0, 0)));
+
+    SetClockForTests(nullptr);
+    EXPECT_GE(ReadClock().year, 2000);
 }
 
 TEST_F(AutoChange, SkipOnceKeepsTheChosenDesignAndSurvivesACalledOffChange)
 {
     // The list opened at 10:58 stopped the timer; OK at 11:00:30.
-    AutoChangeState state = StartAutoChangeState(At(7, 10, 58, 0));
-    state.values = {kTimingBoth, kOrderList};
-    state.skipOnce = true;
-    AutoChangeDecision decision = Tick(&state, {3, 2, 0}, At(7, 11, 0, 31));
-    EXPECT_EQ(kAutoChangeApply, decision.action);
-    EXPECT_EQ(2u, decision.design);
-    EXPECT_FALSE(state.skipOnce);
-    decision = Tick(&state, {3, 2, 0}, At(7, 12, 0, 0));
-    EXPECT_EQ(3u, decision.design);
+    state_ = StartAutoChangeState(At(7, 10, 58, 0));
+    state_.values = {kTimingBoth, kOrderList};
+    state_.skipOnce = true;
+    EXPECT_EQ("repaint apply 2", Tick(2, At(7, 11, 0, 31)));
+    EXPECT_EQ("repaint apply 3", Tick(2, At(7, 12, 0, 0)));
 
-    // Unregistered changes call it off and leave the flag for the next hour.
-    state.skipOnce = true;
-    EXPECT_EQ(kAutoChangeCalledOff, Tick(&state, {3, 3, 0}, At(7, 13, 0, 0), Changed).action);
-    EXPECT_TRUE(state.skipOnce);
-    EXPECT_EQ(kAutoChangeNone, Tick(&state, {3, 3, 0}, At(7, 13, 0, 1), Changed).action);  // hour remembered
-    EXPECT_FALSE(state.skipOnce);
-
-    // A tick within the same hour clears it too.
-    state.skipOnce = true;
-    Tick(&state, {3, 3, 0}, At(7, 13, 5, 0));
-    EXPECT_FALSE(state.skipOnce);
-    decision = Tick(&state, {3, 3, 0}, At(7, 14, 0, 0));
-    EXPECT_EQ(1u, decision.design);
-}
-
-TEST_F(AutoChange, ClockCanBePinnedAndReleased)
-{
-    const DateTime fixed = At(7, 10, 59, 30);
-    SetClockForTests(&fixed);
-    DateTime now = ReadClock();
-    EXPECT_EQ(10, now.hour);
-    EXPECT_EQ(30, now.second);
-    SetClockForTests(nullptr);
-    now = ReadClock();
-    EXPECT_GE(now.year, 2000);
-    EXPECT_GE(now.month, 1);
+    state_.skipOnce = true;
+    EXPECT_EQ("repaint notice", Tick(3, At(7, 13, 0, 0), Changed));
+    EXPECT_TRUE(state_.skipOnce);
+    EXPECT_EQ("", Tick(3, At(7, 13, 0, 1), Changed));   // the hour is remembered
+    EXPECT_FALSE(state_.skipOnce);
+    EXPECT_EQ("repaint apply 1", Tick(3, At(7, 14, 0, 0)));
 }
 
 }  // namespace
