@@ -207,9 +207,9 @@ static bool WriteRebuiltRegistry(const char* from, const char* to)
 }
 
 // The profile API rewrites the whole file at every key it writes, so 25
-// writes per design into a copy.ini holding hundreds of designs would keep
-// the list window frozen for minutes. Each design is therefore written key
-// by key into a file of its own and moved into copy.ini in one write.
+// writes per design into a growing copy.ini make a deletion quadratic in
+// the number of designs. Each design is therefore written key by key into
+// a small file of its own and moved into copy.ini in one write.
 static bool CopyDesignToScratch(uint32_t destination, uint32_t source, const char* stagingPath,
                                 const char* scratchPath)
 {
