@@ -11,7 +11,7 @@
 #include "dialogs/page_font_list.h"
 #include "res/resource.h"
 #include "settings/settings_file.h"
-#include "shell/system_library.h"
+#include "settings/system_library.h"
 
 // The samples are rich edit controls; this library registers their class.
 static const char kRichEditLibrary[] = "RICHED32.DLL";

@@ -5,7 +5,7 @@
 
 #include "res/resource.h"
 #include "shell/app.h"
-#include "shell/system_library.h"
+#include "settings/system_library.h"
 
 static const char kOwnerTitle[] = "私のカレンダーの親ウィンドウ";
 

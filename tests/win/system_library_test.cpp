@@ -7,7 +7,7 @@
 #include <string.h>
 #include <string>
 
-#include "shell/system_library.h"
+#include "settings/system_library.h"
 #include "tests/win/test_support.h"
 
 namespace {

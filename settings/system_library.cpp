@@ -1,4 +1,4 @@
-#include "shell/system_library.h"
+#include "settings/system_library.h"
 
 #include <stdio.h>
 #include <string.h>

@@ -1,4 +1,0 @@
-// The time the settings sheet takes to open.
-#pragma once
-
-void ReportSettingsSheet();
