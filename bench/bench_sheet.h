@@ -1,0 +1,4 @@
+// The time the settings sheet takes to open.
+#pragma once
+
+void ReportSettingsSheet();
