@@ -18,6 +18,7 @@
 #include "res/resource.h"
 #include "settings/app_folder.h"
 #include "settings/auto_change.h"
+#include "settings/clock.h"
 #include "settings/design_record.h"
 #include "settings/settings_file.h"
 #include "settings/settings_sections.h"
@@ -63,12 +64,10 @@ void RequestRefresh(HWND window)
     SendMessageA(window, WM_PELMO_REFRESH, 0, 0);
 }
 
+// The program's one clock, which tests can set.
 static void ReadNow()
 {
-    SYSTEMTIME local;
-    GetLocalTime(&local);
-    static_assert(sizeof local == sizeof s_calendar.now, "DateTime mirrors SYSTEMTIME");
-    memcpy(&s_calendar.now, &local, sizeof s_calendar.now);
+    s_calendar.now = ReadClock();
 }
 
 // --- creation -------------------------------------------------------------
