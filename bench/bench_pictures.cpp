@@ -15,6 +15,7 @@
 #include "bench/bench_support.h"
 #include "res/resource.h"
 #include "settings/app_folder.h"
+#include "view/picture.h"
 
 using namespace Gdiplus;
 using namespace Gdiplus::DllExports;
@@ -22,24 +23,6 @@ using namespace Gdiplus::DllExports;
 static const int kRuns = 100;
 static const int kStartRuns = 11;
 static const COLORREF kSolid = 0xFFFFE1;
-
-static bool FindEncoder(const wchar_t* mime, CLSID* clsid)
-{
-    UINT count = 0, bytes = 0;
-    GdipGetImageEncodersSize(&count, &bytes);
-    std::vector<BYTE> table(bytes);
-    ImageCodecInfo* codecs = reinterpret_cast<ImageCodecInfo*>(table.data());
-    if (bytes == 0 || GdipGetImageEncoders(count, bytes, codecs) != Ok) {
-        return false;
-    }
-    for (UINT i = 0; i < count; ++i) {
-        if (wcscmp(codecs[i].MimeType, mime) == 0) {
-            *clsid = codecs[i].Clsid;
-            return true;
-        }
-    }
-    return false;
-}
 
 // A photo-like picture: smooth gradients with fine grain, so that it does
 // not compress to nothing. Its top-left pixel is *corner.
@@ -60,7 +43,7 @@ static bool MakePicture(const char* path, const wchar_t* mime, int width, int he
     *corner = RGB(pixels[1 + width] >> 16 & 0xFF, pixels[1 + width] >> 8 & 0xFF, pixels[1 + width] & 0xFF);
     GpBitmap* bitmap = nullptr;
     CLSID encoder;
-    if (!FindEncoder(mime, &encoder) ||
+    if (FindImageEncoder(mime, &encoder) < 0 ||
         GdipCreateBitmapFromScan0(width, height, width * 4, PixelFormat32bppARGB,
                                   reinterpret_cast<BYTE*>(pixels.data()), &bitmap) != Ok) {
         return false;

@@ -25,7 +25,7 @@ static void ShowPictureError(const char* text, const char* caption)
     s_messageBox(nullptr, text, caption, MB_OK | MB_ICONERROR);
 }
 
-int FindBmpEncoder(CLSID* clsid)
+int FindImageEncoder(const wchar_t* mime, CLSID* clsid)
 {
     UINT count = 0;
     UINT bytes = 0;
@@ -39,7 +39,7 @@ int FindBmpEncoder(CLSID* clsid)
     int found = -1;
     if (GdipGetImageEncoders(count, bytes, codecs) == Ok) {
         for (UINT i = 0; i < count; ++i) {
-            if (codecs[i].MimeType && wcscmp(codecs[i].MimeType, L"image/bmp") == 0) {
+            if (codecs[i].MimeType && wcscmp(codecs[i].MimeType, mime) == 0) {
                 *clsid = codecs[i].Clsid;
                 found = static_cast<int>(i);
                 break;
@@ -48,6 +48,11 @@ int FindBmpEncoder(CLSID* clsid)
     }
     free(codecs);
     return found;
+}
+
+int FindBmpEncoder(CLSID* clsid)
+{
+    return FindImageEncoder(L"image/bmp", clsid);
 }
 
 bool ConvertPictureToBmp(const wchar_t* destination, const wchar_t* source)

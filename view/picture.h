@@ -24,8 +24,10 @@ constexpr unsigned kMaxPictureSide = 8192;
 typedef int (WINAPI* PictureMessageBoxFn)(HWND owner, LPCSTR text, LPCSTR caption, UINT flags);
 void SetPictureMessageBox(PictureMessageBoxFn fn);
 
-// Index of the image encoder for "image/bmp" with its class id in *clsid;
-// -1 when there is none.
+// Index of the image encoder for the MIME type (exact, case-sensitive) with
+// its class id in *clsid; -1 when there is none. FindBmpEncoder asks for
+// "image/bmp".
+int FindImageEncoder(const wchar_t* mime, CLSID* clsid);
 int FindBmpEncoder(CLSID* clsid);
 
 // Reads the source picture and writes it as a BMP file at destination.

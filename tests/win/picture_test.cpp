@@ -30,24 +30,6 @@ COLORREF PictureColour(int x, int y)
     return kQuarters[(x >= kPictureWidth / 2) + 2 * (y >= kPictureHeight / 2)];
 }
 
-bool FindEncoder(const wchar_t* mime, CLSID* clsid)
-{
-    UINT count = 0, bytes = 0;
-    GdipGetImageEncodersSize(&count, &bytes);
-    std::vector<BYTE> table(bytes);
-    ImageCodecInfo* codecs = reinterpret_cast<ImageCodecInfo*>(table.data());
-    if (bytes == 0 || GdipGetImageEncoders(count, bytes, codecs) != Ok) {
-        return false;
-    }
-    for (UINT i = 0; i < count; ++i) {
-        if (wcscmp(codecs[i].MimeType, mime) == 0) {
-            *clsid = codecs[i].Clsid;
-            return true;
-        }
-    }
-    return false;
-}
-
 bool SavePicture(const std::string& path, const wchar_t* mime)
 {
     std::vector<DWORD> pixels(kPictureWidth * kPictureHeight);
@@ -59,7 +41,7 @@ bool SavePicture(const std::string& path, const wchar_t* mime)
     }
     GpBitmap* bitmap = nullptr;
     CLSID encoder;
-    if (!FindEncoder(mime, &encoder) ||
+    if (FindImageEncoder(mime, &encoder) < 0 ||
         GdipCreateBitmapFromScan0(kPictureWidth, kPictureHeight, kPictureWidth * 4, PixelFormat32bppARGB,
                                   reinterpret_cast<BYTE*>(pixels.data()), &bitmap) != Ok) {
         return false;
