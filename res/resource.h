@@ -19,6 +19,12 @@
 #define WM_PELMO_APPLY_DESIGN (WM_APP + 2)
 // Lay out and paint the calendar again, as a size change does.
 #define WM_PELMO_REFRESH      (WM_APP + 3)
+// From the design list window as it closes: wParam 1 after OK, 0 after
+// Cancel or its close box.
+#define WM_PELMO_DESIGN_LIST_CLOSED (WM_APP + 4)
+// To the design list window: wParam the design count, lParam the current
+// design number (the apply message's number, its parameters reversed).
+#define WM_PELMO_SHOW_DESIGNS WM_PELMO_APPLY_DESIGN
 
 // Commands (menu entries and double-click actions).
 #define IDM_HIDE            309
@@ -43,6 +49,17 @@
 #define IDD_NOTICE_REGISTERED  620
 #define IDD_NOTICE_OVERWRITTEN 621
 #define IDD_NOTICE_CHANGE_STOPPED 629
+
+// Controls of the design list window.
+#define IDC_DESIGN_LIST         601
+#define IDC_DESIGN_DELETE       602
+#define IDC_DESIGN_UP           622
+#define IDC_DESIGN_DOWN         623
+#define IDC_AUTO_CHANGE         624
+#define IDC_AUTO_AT_STARTUP     625
+#define IDC_AUTO_HOURLY         626
+#define IDC_AUTO_LIST_ORDER     627
+#define IDC_AUTO_RANDOM         628
 #define IDT_NOTICE               2
 #define IDT_CHANGE_STOPPED_NOTICE 3
 #ifndef IDC_STATIC

@@ -14,4 +14,3 @@ HWND CreateOwnerWindow(HINSTANCE instance);
 
 LRESULT CALLBACK OwnerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK CalendarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-LRESULT CALLBACK DesignListWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "core/dates.h"
+#include "settings/auto_change_rules.h"
 #include "settings/design_record.h"
 #include "view/fonts.h"
 #include "view/layout.h"
@@ -28,9 +29,11 @@ struct CalendarState {
     DesignRecord design;
     MemoDisplaySettings memo;
     RegistryValues registry;
+    HWND designList;             // hidden until "デザイン選択..."
+    AutoChangeState autoChange;
+    bool startupChangeCalledOff; // told once the first frame is shown
     // What is shown.
     DateTime now;
-    int lastMinute;
     int monthOffset;
     char dateLine[kDateLineSize];   // of the day cell last hovered
     CalendarLayout layout;

@@ -17,13 +17,13 @@
 #include "memo/tooltips.h"
 #include "res/resource.h"
 #include "settings/app_folder.h"
-#include "settings/auto_change.h"
 #include "settings/clock.h"
 #include "settings/design_record.h"
 #include "settings/settings_file.h"
 #include "settings/settings_sections.h"
 #include "settings/settings_startup.h"
 #include "shell/app.h"
+#include "shell/auto_change_steps.h"
 #include "shell/calendar_state.h"
 #include "shell/commands.h"
 #include "shell/design_commands.h"
@@ -150,7 +150,6 @@ static LRESULT OnCreate(HWND window)
     ApplyTransparencyIfSet(window);
     ReadLookSettings();
     ReadNow();
-    s.lastMinute = s.now.minute;
     if (!LoadSettings(window, &s.design, &s.memo, &s.registry)) {
         return AbandonCreation();
     }
@@ -164,8 +163,8 @@ static LRESULT OnCreate(HWND window)
     PrepareMemoBuffer();
     EnsureFolder(kMemoFolder);
     EnsureFolder(kImageFolder);
-    CreateDesignListWindow(window);
-    RunStartupDesignChange(window);
+    s.designList = CreateDesignListWindow(window);
+    RunStartupDesignChange(window, &s);
     UpdateDesignMenu(s.registry);
     SetTimer(window, IDT_CLOCK, kClockPeriodMs, nullptr);
     if (s.refreshCount == 0) {
@@ -187,6 +186,7 @@ static void OnFirstFrameShown(HWND window)
         SetTooltipsActive(true);
     }
     WarnWhenMemosCannotBeKept(window);
+    TellStartupChangeCalledOff(window, &s_calendar);
 }
 
 // --- refresh and paint ----------------------------------------------------
@@ -264,11 +264,19 @@ static void StepMonths(HWND window, int months)
 static void OnClockTick(HWND window)
 {
     ReadNow();
-    if (s_calendar.now.minute != s_calendar.lastMinute) {
-        s_calendar.lastMinute = s_calendar.now.minute;
+    if (RunTimerDesignChange(window, &s_calendar)) {
         RequestRefresh(window);
     }
-    RunHourlyDesignChange(window);
+}
+
+// Cancel leaves the clock to the calendar to start again; after OK the
+// apply message that follows starts it.
+static void OnDesignListClosed(HWND window, WPARAM confirmed)
+{
+    KeepChosenDesignOnce(&s_calendar, confirmed != 0);
+    if (!confirmed) {
+        SetTimer(window, IDT_CLOCK, kClockPeriodMs, nullptr);
+    }
 }
 
 // --- keyboard and wheel ---------------------------------------------------
@@ -537,6 +545,9 @@ LRESULT CALLBACK CalendarWindowProc(HWND window, UINT message, WPARAM wParam, LP
         return 0;
     case WM_PELMO_APPLY_DESIGN:
         OnApplyDesign(window, wParam, lParam);
+        return 0;
+    case WM_PELMO_DESIGN_LIST_CLOSED:
+        OnDesignListClosed(window, wParam);
         return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);

@@ -2,12 +2,13 @@
 
 #include "dialogs/settings_sheet.h"
 #include "memo/tooltips.h"
+#include "settings/auto_change_rules.h"
 #include "res/resource.h"
 #include "settings/design_registry.h"
 #include "settings/settings_file.h"
 #include "settings/settings_sections.h"
 #include "shell/context_menu.h"
-#include "shell/design_apply.h"
+#include "dialogs/design_apply.h"
 #include "shell/shell_commands.h"
 
 static const UINT kClockPeriodMs = 1000;
@@ -90,6 +91,41 @@ static void RunSettingsCommand(HWND window, CalendarState* state)
     SetTimer(window, IDT_CLOCK, kClockPeriodMs, nullptr);
 }
 
+static const char kRegisterFirstQuestion[] =
+    "変更を登録しますか？\n変更を登録しないと変更内容が消去されます。\n"
+    "変更を登録する場合は「はい」を選んで、\nメニューから登録を行ってください。";
+static const char kWorkingCopyFailed[] =
+    "作業用の設定ファイル temp.ini を作れませんでした。\n"
+    "デザイン選択を開けません。";
+static const char kProgramCaption[] = "『ポルカミナ』";
+
+// The list works on a fresh copy of pelmo.ini; the calendar stays disabled
+// with its clock stopped until the list closes. Unregistered changes would
+// be lost by any choice, so the user may go and register them first.
+static void ChooseDesign(HWND window, CalendarState* state)
+{
+    const RegistryValues& registry = state->registry;
+    if (registry.designCount == 0 || !state->designList) {
+        return;
+    }
+    KillTimer(window, IDT_CLOCK);
+    if (registry.unregisteredChange == 1 &&
+        MessageBoxA(window, kRegisterFirstQuestion, "Information",
+                    MB_ICONINFORMATION | MB_YESNO) == IDYES) {
+        SetTimer(window, IDT_CLOCK, kClockPeriodMs, nullptr);
+        return;
+    }
+    if (!CopySettingsFile(kSettingsFile, kWorkingFile)) {
+        MessageBoxA(window, kWorkingCopyFailed, kProgramCaption, MB_ICONERROR | MB_OK);
+        SetTimer(window, IDT_CLOCK, kClockPeriodMs, nullptr);
+        return;
+    }
+    SendMessageA(state->designList, WM_PELMO_SHOW_DESIGNS, registry.designCount,
+                 registry.currentDesign);
+    ShowWindow(state->designList, SW_SHOW);
+    EnableWindow(window, FALSE);
+}
+
 bool HandleDesignCommand(HWND window, int command, CalendarState* state, bool* refresh)
 {
     *refresh = false;
@@ -105,16 +141,14 @@ bool HandleDesignCommand(HWND window, int command, CalendarState* state, bool* r
         *refresh = true;
         return true;
     case IDM_DESIGN_CHOOSE:
-        return true;   // its window is still to come
+        ChooseDesign(window, state);
+        return true;
     }
     return false;
 }
 
 // Transparency arrives with the tray and the colour key.
 void ApplyTransparencySetting(HWND) {}
-
-// The automatic change reads its settings again with its own work.
-static void ReadAutoChangeSettings() {}
 
 void ApplyDesignToCalendar(HWND window, CalendarState* state, uint32_t number, uint32_t count)
 {
@@ -135,6 +169,6 @@ void ApplyDesignToCalendar(HWND window, CalendarState* state, uint32_t number, u
     // overwrite or register while a design is in force, nothing to choose
     // once none is left.
     UpdateDesignMenu(registry);
-    ReadAutoChangeSettings();
+    state->autoChange.values = ReadAutoChangeValues();
     SetTimer(window, IDT_CLOCK, kClockPeriodMs, nullptr);
 }

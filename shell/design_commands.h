@@ -1,7 +1,6 @@
 // The commands that change the design in force: register as new (354),
-// overwrite (355), and applying a design (the private apply message).
-// The settings sheet (308) and the design list (356) come with their own
-// windows.
+// overwrite (355), the settings sheet (308), the design list (356), and
+// applying a design (the private apply message).
 #pragma once
 #include <windows.h>
 #include <stdint.h>

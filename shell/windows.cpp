@@ -2,6 +2,7 @@
 // off the taskbar.
 #include <windows.h>
 
+#include "dialogs/design_list.h"
 #include "res/resource.h"
 #include "shell/app.h"
 
@@ -74,11 +75,4 @@ LRESULT CALLBACK OwnerWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     default:
         return DefWindowProcA(window, message, wParam, lParam);
     }
-}
-
-// The design list window arrives with the design registry; until then its
-// class exists and the window behaves as a plain hidden one.
-LRESULT CALLBACK DesignListWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -1,4 +1,4 @@
-#include "shell/design_apply.h"
+#include "dialogs/design_apply.h"
 
 #include "settings/app_folder.h"
 #include "settings/design_registry.h"

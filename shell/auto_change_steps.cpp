@@ -1,0 +1,55 @@
+#include "shell/auto_change_steps.h"
+
+#include "res/resource.h"
+#include "settings/auto_change_rules.h"
+#include "settings/clock.h"
+#include "settings/design_registry.h"
+#include "shell/shell_commands.h"
+
+// The design is recorded in pelmo.ini first, so that the apply message
+// finds it whatever else happens meanwhile.
+static void Carry(HWND window, CalendarState* state, const AutoChangeDecision& decision)
+{
+    if (decision.action == kAutoChangeApply) {
+        const uint32_t count = state->registry.designCount;
+        state->registry.currentDesign = decision.design;
+        RecordAutoChange(count, decision.design);
+        SendMessageA(window, WM_PELMO_APPLY_DESIGN, decision.design, count);
+    } else if (decision.action == kAutoChangeCalledOff) {
+        ShowNotice(window, IDD_NOTICE_CHANGE_STOPPED);
+    }
+}
+
+void RunStartupDesignChange(HWND window, CalendarState* state)
+{
+    state->autoChange = StartAutoChangeState(state->now);
+    const AutoChangeDecision decision = DecideStartupChange(&state->autoChange, state->registry,
+                                                            state->design,
+                                                            SettingsDifferFromDesign);
+    state->startupChangeCalledOff = decision.action == kAutoChangeCalledOff;
+    if (decision.action == kAutoChangeApply) {
+        Carry(window, state, decision);
+    }
+}
+
+void TellStartupChangeCalledOff(HWND window, CalendarState* state)
+{
+    if (state->startupChangeCalledOff) {
+        state->startupChangeCalledOff = false;
+        ShowNotice(window, IDD_NOTICE_CHANGE_STOPPED);
+    }
+}
+
+bool RunTimerDesignChange(HWND window, CalendarState* state)
+{
+    const AutoChangeDecision decision = DecideTimerChange(&state->autoChange, state->registry,
+                                                          state->now, state->design,
+                                                          SettingsDifferFromDesign);
+    Carry(window, state, decision);
+    return decision.repaint;
+}
+
+void KeepChosenDesignOnce(CalendarState* state, bool confirmed)
+{
+    state->autoChange.skipOnce = confirmed;
+}
