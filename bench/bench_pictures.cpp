@@ -24,9 +24,7 @@ static const int kRuns = 100;
 static const int kStartRuns = 11;
 static const COLORREF kSolid = 0xFFFFE1;
 
-// A photo-like picture: smooth gradients with fine grain, so that it does
-// not compress to nothing. Its top-left pixel is *corner.
-static bool MakePicture(const char* path, const wchar_t* mime, int width, int height, COLORREF* corner)
+bool MakePicture(const char* path, const wchar_t* mime, int width, int height, COLORREF* corner)
 {
     std::vector<DWORD> pixels((size_t)width * height);
     unsigned grain = 12345;

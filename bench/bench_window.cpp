@@ -20,6 +20,7 @@
 #include "shell/app.h"
 #include "shell/calendar_window.h"
 #include "bench/bench_pictures.h"
+#include "bench/bench_design_list.h"
 #include "bench/bench_sheet.h"
 #include "bench/bench_support.h"
 #include "bench/frame_floor.h"
@@ -241,11 +242,16 @@ static void ReportIdleRepaints(int seconds)
     RemoveFolder(folder);
 }
 
-// Arguments: the idle seconds (120), or "sheet" for the sheet's figure only.
+// Arguments: the idle seconds (120), or "sheet" or "designs" for the
+// settings sheet's or the design list's figure only.
 int main(int argc, char** argv)
 {
     if (argc > 1 && strcmp(argv[1], "sheet") == 0) {
         ReportSettingsSheet();
+        return 0;
+    }
+    if (argc > 1 && strcmp(argv[1], "designs") == 0) {
+        ReportDesignListPreview();
         return 0;
     }
     char buildFolder[MAX_PATH];
@@ -259,6 +265,7 @@ int main(int argc, char** argv)
     ReportStartup(buildFolder);
     ReportPictures(buildFolder);
     ReportSettingsSheet();
+    ReportDesignListPreview();
     ReportIdleRepaints(idleSeconds);
     return 0;
 }
