@@ -369,3 +369,35 @@ TEST_F(DesignList, TheHourlyChangeRunsOnTheClockAndKeepsAFreshChoiceOnce)
 }
 
 }  // namespace
+
+namespace {
+
+// Settings in force that are not the current design call the start-up
+// change off; the notice comes once the calendar is on the screen.
+TEST_F(DesignList, AStartupChangeOverUnregisteredSettingsIsCalledOffWithANotice)
+{
+    Prepare(2, 1);
+    WriteBrushSection(kSettingsFile, BS_SOLID, RGB(1, 2, 3), 0);
+    Write("AUTOCHANGE", "CHANGE", "1");
+    Write("AUTOCHANGE", "TIMING", "100");
+    Write("AUTOCHANGE", "ORDER", "300");
+    Launch();
+    EXPECT_EQ("1", Read("REGIST", "CURRENT"));
+    DialogWatch watch = {};
+    watch.act = [](HWND, DialogWatch*) {};   // it closes by itself
+    HANDLE watcher = StartDialogWatch(&watch);
+    const DWORD until = GetTickCount() + 8000;
+    MSG msg;
+    while (!watch.seen.dialog && GetTickCount() < until) {
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageA(&msg);
+        }
+        Sleep(20);
+    }
+    EndDialogWatch(watcher, &watch);
+    EXPECT_NE(std::string::npos, watch.seen.texts.find("デザイン自動変更が中止されました"));
+    EXPECT_EQ("1", Read("REGIST", "CURRENT"));
+    EXPECT_EQ(RGB(1, 2, 3), Calendar());
+}
+
+}  // namespace
