@@ -27,6 +27,9 @@ static const int kHeight = 315;
 static const int kSurfaceWidth = 500;
 static const int kSurfaceHeight = 800;
 static const Rect kPreviewRect = {110, 30, 320, 230};
+// The preview with its label: no control lies there, so a new preview
+// repaints none of them.
+static const RECT kPreviewArea = {110, 0, 320, 230};
 static const char kFontFace[] = "ＭＳ Ｐゴシック";
 static const int kFontHeight = 15;
 static const char kDeleteQuestion[] =
@@ -195,7 +198,7 @@ static void PreviewSelection(HWND window)
     input.shownMonth = now.month;
     input.layout = s.layout;
     PaintCalendar(s.surface, input, &s.fonts);
-    InvalidateRect(window, nullptr, FALSE);
+    InvalidateRect(window, &kPreviewArea, FALSE);
 }
 
 // The entries are the numbers 1 to the count; three digits keep the
