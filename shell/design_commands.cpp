@@ -9,6 +9,7 @@
 #include "shell/context_menu.h"
 #include "shell/design_apply.h"
 #include "shell/shell_commands.h"
+#include "shell/transparency.h"
 
 static const UINT kClockPeriodMs = 1000;
 
@@ -109,9 +110,6 @@ bool HandleDesignCommand(HWND window, int command, CalendarState* state, bool* r
     }
     return false;
 }
-
-// Transparency arrives with the tray and the colour key.
-void ApplyTransparencySetting(HWND) {}
 
 // The automatic change reads its settings again with its own work.
 static void ReadAutoChangeSettings() {}
