@@ -13,9 +13,13 @@
 // Timers of the calendar window.
 #define IDT_CLOCK 1
 #define IDT_FIRST_FRAME_SHOWN 4
+// Tries again to register the tray icon while the shell refuses it.
+#define IDT_TRAY_RETRY 5
 
 // Private messages of the calendar window.
 #define WM_PELMO_TRAY         (WM_APP + 1)
+// The calendar's one tray icon.
+#define ID_TRAY_ICON          1
 #define WM_PELMO_APPLY_DESIGN (WM_APP + 2)
 // Lay out and paint the calendar again, as a size change does.
 #define WM_PELMO_REFRESH      (WM_APP + 3)

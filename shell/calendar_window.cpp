@@ -30,6 +30,7 @@
 #include "shell/context_menu.h"
 #include "shell/first_start.h"
 #include "shell/long_path_notice.h"
+#include "shell/transparency.h"
 #include "shell/tray.h"
 #include "view/background.h"
 #include "view/header_cells.h"
@@ -463,7 +464,7 @@ static void RunCloseOrder(HWND window)
     DeleteObject(s.brush);
     s.brush = nullptr;
     DestroyContextMenu();
-    RemoveTrayIcon(window);
+    RemoveTrayIcon();
     DestroyTooltipResources();
     ReleaseMemoBuffer();
     ReleaseMemoMarks();
@@ -526,6 +527,8 @@ LRESULT CALLBACK CalendarWindowProc(HWND window, UINT message, WPARAM wParam, LP
             OnClockTick(window);
         } else if (wParam == IDT_FIRST_FRAME_SHOWN) {
             OnFirstFrameShown(window);
+        } else if (wParam == IDT_TRAY_RETRY) {
+            OnTrayRetryTimer();
         }
         return 0;
     case WM_MOUSEMOVE:
@@ -549,7 +552,13 @@ LRESULT CALLBACK CalendarWindowProc(HWND window, UINT message, WPARAM wParam, LP
     case WM_PELMO_DESIGN_LIST_CLOSED:
         OnDesignListClosed(window, wParam);
         return 0;
+    case WM_PELMO_TRAY:
+        OnTrayNotification(window, wParam, lParam);
+        return 0;
     default:
+        if (IsTaskbarCreated(message)) {
+            OnTaskbarCreated(window);
+        }
         return DefWindowProcA(window, message, wParam, lParam);
     }
 }

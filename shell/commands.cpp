@@ -6,23 +6,9 @@
 #include "res/resource.h"
 #include "shell/context_menu.h"
 #include "shell/shell_commands.h"
+#include "shell/tray.h"
 
 // --- hiding and maximising --------------------------------------------------
-
-// Hiding waits for the tray icon: a hidden calendar without an icon could
-// not be brought back.
-static void HideCalendar(HWND) {}
-
-static void ToggleMaximise(HWND window)
-{
-    if (IsZoomed(window)) {
-        ShowWindow(window, SW_RESTORE);
-    } else if (IsWindowVisible(window)) {
-        ShowWindow(window, SW_MAXIMIZE);
-    } else {
-        ShowWindow(window, SW_RESTORE);
-    }
-}
 
 static bool HandleWindowCommand(HWND window, int command)
 {

@@ -61,14 +61,33 @@ void PrepareCalendarMenu(bool overDayCell)
     EnableCommand(IDM_HIDE, true);
 }
 
+static void TrackAtCursor(HWND window)
+{
+    POINT cursor;
+    GetCursorPos(&cursor);
+    TrackPopupMenu(s_contextMenu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y,
+                   0, window, nullptr);
+}
+
 void ShowContextMenu(HWND window, bool overDayCell)
 {
     if (!s_contextMenu) {
         return;
     }
     PrepareCalendarMenu(overDayCell);
-    POINT cursor;
-    GetCursorPos(&cursor);
-    TrackPopupMenu(s_contextMenu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y,
-                   0, window, nullptr);
+    TrackAtCursor(window);
+}
+
+void ShowTrayMenu(HWND window, bool calendarVisible)
+{
+    if (!s_contextMenu) {
+        return;
+    }
+    EnableCommand(IDM_EDIT_MEMO, false);
+    EnableCommand(IDM_HIDE, calendarVisible);
+    // A menu opened from the tray closes on a click elsewhere only when its
+    // owner is in the foreground, and only after the owner's next message.
+    SetForegroundWindow(window);
+    TrackAtCursor(window);
+    PostMessageA(window, WM_NULL, 0, 0);
 }

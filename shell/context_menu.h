@@ -25,3 +25,7 @@ void UpdateDesignMenu(RegistryValues registry);
 // Prepares the menu for a right click on the calendar and shows it at the
 // cursor; the chosen command arrives at window as WM_COMMAND.
 void ShowContextMenu(HWND window, bool overDayCell);
+
+// The same from the tray icon: no memo entry (no day was clicked), and
+// hiding only while there is something to hide.
+void ShowTrayMenu(HWND window, bool calendarVisible);

@@ -10,6 +10,7 @@
 #include "shell/context_menu.h"
 #include "dialogs/design_apply.h"
 #include "shell/shell_commands.h"
+#include "shell/transparency.h"
 
 static const UINT kClockPeriodMs = 1000;
 
@@ -146,9 +147,6 @@ bool HandleDesignCommand(HWND window, int command, CalendarState* state, bool* r
     }
     return false;
 }
-
-// Transparency arrives with the tray and the colour key.
-void ApplyTransparencySetting(HWND) {}
 
 void ApplyDesignToCalendar(HWND window, CalendarState* state, uint32_t number, uint32_t count)
 {

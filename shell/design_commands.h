@@ -14,7 +14,3 @@ bool HandleDesignCommand(HWND window, int command, CalendarState* state, bool* r
 // The apply message: design number becomes the design in force (count 0:
 // there is none left). Restarts the clock timer; the caller refreshes.
 void ApplyDesignToCalendar(HWND window, CalendarState* state, uint32_t number, uint32_t count);
-
-// Called after the transparency setting may have changed (a design was
-// applied); brings the window into line with it.
-void ApplyTransparencySetting(HWND window);

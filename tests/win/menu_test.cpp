@@ -11,6 +11,7 @@
 #include "shell/app.h"
 #include "shell/commands.h"
 #include "shell/context_menu.h"
+#include "shell/tray.h"
 #include "tests/win/test_support.h"
 
 namespace {
@@ -37,6 +38,12 @@ std::string Dump(HMENU menu)
         out += "|";
     }
     return out;
+}
+
+// A shell that takes every icon.
+BOOL WINAPI AcceptIcon(DWORD, PNOTIFYICONDATAA)
+{
+    return TRUE;
 }
 
 bool Grayed(UINT command)
@@ -160,9 +167,14 @@ TEST_F(ContextMenuTest, CommandsReachTheirHandlers)
     s_refreshes += HandleCommand(window_, IDM_MAXIMIZE, "");
     EXPECT_FALSE(IsZoomed(window_));
 
-    // Without a tray icon to bring it back, hiding would lose the calendar.
+    ReplaceNotifyIconCall(AcceptIcon);
+    SetTrayAlways(false);
+    PrepareTrayIcon(window_);
     s_refreshes += HandleCommand(window_, IDM_HIDE, "");
+    EXPECT_FALSE(IsWindowVisible(window_));
+    s_refreshes += HandleCommand(window_, IDM_MAXIMIZE, "");
     EXPECT_TRUE(IsWindowVisible(window_));
+    ReplaceNotifyIconCall(nullptr);
 
     // Commands still to come, and ids nobody owns, change nothing.
     for (int id : {IDM_SETTINGS, IDM_DESIGN_NEW, IDM_DESIGN_OVERWRITE, IDM_DESIGN_CHOOSE, 999}) {
