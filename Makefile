@@ -1,12 +1,13 @@
 # Two commands do everything on a fresh Debian machine:
 #   make run    build and start the calendar
 #   make test   build both configurations and run every test
+# and make dist builds the portable zip, build/pelmo-<version>.zip.
 BUILD   := build
 NATIVE  := $(BUILD)/native
 WINDOWS := $(BUILD)/windows
 JOBS    ?= $(shell nproc)
 
-.PHONY: all setup native windows test run bench clean
+.PHONY: all setup native windows dist test run bench clean
 
 all: native windows
 
@@ -19,8 +20,12 @@ native: setup
 
 windows: setup
 	@cmake -S . -B $(WINDOWS) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64.cmake \
-	    -DCMAKE_BUILD_TYPE=Release >/dev/null
+	    -DCMAKE_BUILD_TYPE=Release -DPELMO_DIST_DIR=$(CURDIR)/$(BUILD) >/dev/null
 	@cmake --build $(WINDOWS) -j $(JOBS)
+
+# The Windows build makes the zip with everything else; this names it.
+dist: windows
+	@echo "Distribution: $$(cat $(WINDOWS)/dist-zip)"
 
 # One ctest run over both build folders, so one summary closes the output.
 test: native windows

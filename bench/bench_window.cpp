@@ -19,6 +19,7 @@
 #include "settings/settings_file.h"
 #include "shell/app.h"
 #include "shell/calendar_window.h"
+#include "bench/bench_distribution.h"
 #include "bench/bench_pictures.h"
 #include "bench/bench_design_list.h"
 #include "bench/bench_sheet.h"
@@ -242,8 +243,9 @@ static void ReportIdleRepaints(int seconds)
     RemoveFolder(folder);
 }
 
-// Arguments: the idle seconds (120), or "sheet" or "designs" for the
-// settings sheet's or the design list's figure only.
+// Arguments: the idle seconds (120), or "sheet", "designs" or "dist" for
+// the settings sheet's, the design list's or the distribution's start
+// figure only.
 int main(int argc, char** argv)
 {
     if (argc > 1 && strcmp(argv[1], "sheet") == 0) {
@@ -260,9 +262,14 @@ int main(int argc, char** argv)
     if (slash) {
         slash[1] = '\0';
     }
+    if (argc > 1 && strcmp(argv[1], "dist") == 0) {
+        ReportDistributionStart(buildFolder);
+        return 0;
+    }
     int idleSeconds = argc > 1 ? atoi(argv[1]) : 120;
     ReportRefresh();
     ReportStartup(buildFolder);
+    ReportDistributionStart(buildFolder);
     ReportPictures(buildFolder);
     ReportSettingsSheet();
     ReportDesignListPreview();

@@ -110,6 +110,10 @@ endforeach()
 add_executable(bench_window ${CMAKE_SOURCE_DIR}/bench/bench_window.cpp ${CMAKE_SOURCE_DIR}/bench/bench_support.cpp
     ${CMAKE_SOURCE_DIR}/bench/bench_pictures.cpp ${CMAKE_SOURCE_DIR}/bench/bench_sheet.cpp
     ${CMAKE_SOURCE_DIR}/bench/bench_design_list.cpp
+    ${CMAKE_SOURCE_DIR}/bench/bench_distribution.cpp
     ${CMAKE_SOURCE_DIR}/bench/frame_floor.cpp ${PELMO_RC})
 target_link_libraries(bench_window PRIVATE pelmo_win)
 add_executable(minimal_window WIN32 ${CMAKE_SOURCE_DIR}/bench/minimal_window.cpp)
+
+# The portable distribution and its zip.
+include(${CMAKE_SOURCE_DIR}/cmake/dist.cmake)
