@@ -92,3 +92,6 @@
 #include "res/page_text_ids.h"
 #include "res/page_font_ids.h"
 #include "res/page_memo_ids.h"
+
+// The shortcut dialog of the first start.
+#include "res/shortcut_ids.h"

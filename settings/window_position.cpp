@@ -6,8 +6,8 @@
 #include "settings/settings_file.h"
 
 // A window too small shows no readable number and is hard to grab; one
-// larger than the screen reaches past the picture the calendar is painted
-// into, and past every edge.
+// larger than the primary screen reaches past the picture the calendar is
+// painted into.
 static bool UsableSize(const RECT& stored, int screenWidth, int screenHeight)
 {
     const int64_t width = (int64_t)stored.right - stored.left;
@@ -16,16 +16,47 @@ static bool UsableSize(const RECT& stored, int screenWidth, int screenHeight)
            height <= screenHeight;
 }
 
-RECT ChooseWindowRect(RECT stored, int screenWidth, int screenHeight)
+static bool CornerOnMonitor(const RECT& stored, const RECT& monitor)
 {
-    bool cornerOnScreen = stored.left >= 0 && stored.left < screenWidth - kScreenEdgeMargin &&
-                          stored.top >= 0 && stored.top < screenHeight - kScreenEdgeMargin;
-    if (cornerOnScreen && UsableSize(stored, screenWidth, screenHeight)) {
+    return stored.left >= monitor.left && stored.left < monitor.right - kScreenEdgeMargin &&
+           stored.top >= monitor.top && stored.top < monitor.bottom - kScreenEdgeMargin;
+}
+
+RECT ChooseWindowRect(RECT stored, const ScreenLayout& screens)
+{
+    bool cornerOnScreen = false;
+    for (int i = 0; i < screens.count && i < kMaxScreens && !cornerOnScreen; ++i) {
+        cornerOnScreen = CornerOnMonitor(stored, screens.monitors[i]);
+    }
+    if (cornerOnScreen && UsableSize(stored, screens.primaryWidth, screens.primaryHeight)) {
         return stored;
     }
     RECT fallback = {kDefaultWindowLeft, kDefaultWindowTop, kDefaultWindowLeft + kFallbackWindowWidth,
                      kDefaultWindowTop + kFallbackWindowHeight};
     return fallback;
+}
+
+static BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT area, LPARAM param)
+{
+    ScreenLayout* screens = (ScreenLayout*)param;
+    if (screens->count >= kMaxScreens) {
+        return FALSE;
+    }
+    screens->monitors[screens->count++] = *area;
+    return TRUE;
+}
+
+ScreenLayout CurrentScreens()
+{
+    ScreenLayout screens = {};
+    screens.primaryWidth = GetSystemMetrics(SM_CXSCREEN);
+    screens.primaryHeight = GetSystemMetrics(SM_CYSCREEN);
+    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, (LPARAM)&screens);
+    if (screens.count == 0) {
+        screens.monitors[0] = {0, 0, screens.primaryWidth, screens.primaryHeight};
+        screens.count = 1;
+    }
+    return screens;
 }
 
 void LoadWindowPosition(HWND window)
@@ -35,7 +66,7 @@ void LoadWindowPosition(HWND window)
     stored.top = ReadSettingInt(kSettingsFile, "POSITION", "TOP", kDefaultWindowTop);
     stored.right = ReadSettingInt(kSettingsFile, "POSITION", "RIGHT", kDefaultWindowRight);
     stored.bottom = ReadSettingInt(kSettingsFile, "POSITION", "BOTTOM", kDefaultWindowBottom);
-    RECT placed = ChooseWindowRect(stored, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    RECT placed = ChooseWindowRect(stored, CurrentScreens());
     // Showing first: a window's first showing resizes it once more, and each
     // resize repaints the whole calendar.
     ShowWindow(window, SW_SHOW);

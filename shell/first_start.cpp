@@ -1,6 +1,8 @@
 #include "shell/first_start.h"
 
+#include "settings/default_designs.h"
 #include "settings/settings_file.h"
+#include "shell/shortcut_dialog.h"
 
 static const char kShellLinkSection[] = "SHELLLINK";
 static const char kStartupKey[] = "STARTUP";
@@ -8,28 +10,28 @@ static const char kStartMenuKey[] = "STARTMENU";
 static const char kDesktopKey[] = "DESKTOP";
 static const char kRegistSection[] = "REGIST";
 static const char kChangeKey[] = "CHANGE";
-// A pelmo.ini without a STARTUP key was shipped, not written by us.
+// A pelmo.ini without a STARTUP key was shipped, not written by us; every
+// exit writes the key.
 static const int32_t kShippedSettingsMark = 100;
 
-static int32_t s_startupLink;
-static int32_t s_startMenuLink;
-static int32_t s_desktopLink;
+static ShortcutFlags s_flags;
 
-// The shortcut dialog and the default picture designs come with their own
-// work; the decision already runs them at their place.
-static void ShowShortcutDialog(HWND) {}
-static void PrepareDefaultDesigns(HWND) {}
+static void AskForShortcuts(HWND window)
+{
+    s_flags = ShortcutFlags{};
+    ShowShortcutDialog(window, &s_flags);
+}
 
 uint32_t DecideFirstStart(HWND window)
 {
     if (!SettingsFileExists()) {
-        s_startupLink = s_startMenuLink = s_desktopLink = 0;
-        ShowShortcutDialog(window);
+        AskForShortcuts(window);
         return 1;
     }
     if (ReadSettingInt(kSettingsFile, kShellLinkSection, kStartupKey, kShippedSettingsMark) ==
         kShippedSettingsMark) {
-        PrepareDefaultDesigns(window);
+        AskForShortcuts(window);
+        PrepareDefaultDesigns();
         return 0;
     }
     LoadShortcutFlags();
@@ -38,14 +40,14 @@ uint32_t DecideFirstStart(HWND window)
 
 void LoadShortcutFlags()
 {
-    s_startupLink = ReadSettingInt(kSettingsFile, kShellLinkSection, kStartupKey, 0);
-    s_startMenuLink = ReadSettingInt(kSettingsFile, kShellLinkSection, kStartMenuKey, 0);
-    s_desktopLink = ReadSettingInt(kSettingsFile, kShellLinkSection, kDesktopKey, 0);
+    s_flags.startup = ReadSettingInt(kSettingsFile, kShellLinkSection, kStartupKey, 0);
+    s_flags.startMenu = ReadSettingInt(kSettingsFile, kShellLinkSection, kStartMenuKey, 0);
+    s_flags.desktop = ReadSettingInt(kSettingsFile, kShellLinkSection, kDesktopKey, 0);
 }
 
 void SaveShortcutFlags()
 {
-    WriteSettingInt(kSettingsFile, kShellLinkSection, kStartupKey, s_startupLink);
-    WriteSettingInt(kSettingsFile, kShellLinkSection, kStartMenuKey, s_startMenuLink);
-    WriteSettingInt(kSettingsFile, kShellLinkSection, kDesktopKey, s_desktopLink);
+    WriteSettingInt(kSettingsFile, kShellLinkSection, kStartupKey, s_flags.startup);
+    WriteSettingInt(kSettingsFile, kShellLinkSection, kStartMenuKey, s_flags.startMenu);
+    WriteSettingInt(kSettingsFile, kShellLinkSection, kDesktopKey, s_flags.desktop);
 }

@@ -52,11 +52,39 @@ e2e_wait_window() {
     echo "$id"
 }
 
-# Starts the calendar from the test folder and waits for its window.
-e2e_start_app() {
+# Starts the calendar from the test folder without waiting for anything.
+e2e_launch() {
     (cd "$E2E_APP" && exec wine ./pelmo.exe) >/dev/null 2>&1 &
     E2E_PID=$!
-    E2E_WIN=$(e2e_wait_window 'ポルカミナ' 30)
+}
+
+# Answers the first start's shortcut question (window $1) with Cancel, by
+# the keyboard, which follows the pointer.
+e2e_cancel_question() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    xdotool mousemove $(( X + WIDTH / 2 )) $(( Y + HEIGHT / 2 ))
+    sleep 0.3
+    xdotool key Escape
+}
+
+# Starts the calendar from the test folder and waits for its window. A
+# first start asks where to put shortcuts before the calendar shows: the
+# question is answered with Cancel and E2E_ASKED set to 1.
+e2e_start_app() {
+    e2e_launch
+    E2E_WIN=""
+    E2E_ASKED=0
+    local question
+    for _ in $(seq 1 300); do
+        E2E_WIN=$(xdotool search --onlyvisible --name 'ポルカミナ' 2>/dev/null | head -n 1)
+        [ -n "$E2E_WIN" ] && break
+        question=$(xdotool search --onlyvisible --name 'ショートカット設定' 2>/dev/null | head -n 1)
+        if [ -n "$question" ] && [ "$E2E_ASKED" = 0 ]; then
+            E2E_ASKED=1
+            e2e_cancel_question "$question"
+        fi
+        sleep 0.1
+    done
     if [ -z "$E2E_WIN" ]; then
         e2e_fail "the calendar window did not appear"
         return 1

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# The calendar window as a user meets it on a first start: where it appears,
-# today's cell, paging months with keys and the title, moving and resizing by
-# dragging, leaving through the exit header with settings saved, and a second
-# start that ends at once.
+# The calendar window as a user meets it on a first start (the shortcut
+# question answered with Cancel): where it appears, today's cell, paging
+# months with keys and the title, moving and resizing by dragging, leaving
+# through the exit header with settings saved, and a second start that ends
+# at once.
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
 e2e_start_app || e2e_finish
+e2e_check "without pelmo.ini the start asks about shortcuts first" test "$E2E_ASKED" = 1
 
 # No pelmo.ini: the default place and size.
 read -r x y w h < <(e2e_geometry)

@@ -223,6 +223,16 @@ TEST_F(SettingsFile, RegistryCountOrNumberOfAThousandEndsTheStart)
     }
 }
 
+ScreenLayout PrimaryOnly(int width, int height)
+{
+    ScreenLayout screens = {};
+    screens.monitors[0] = {0, 0, width, height};
+    screens.count = 1;
+    screens.primaryWidth = width;
+    screens.primaryHeight = height;
+    return screens;
+}
+
 TEST_F(SettingsFile, WindowOffTheScreenOrWithoutAreaGoesBackToTheDefaultPlace)
 {
     const int width = 1024, height = 768;
@@ -238,7 +248,7 @@ TEST_F(SettingsFile, WindowOffTheScreenOrWithoutAreaGoesBackToTheDefaultPlace)
         {{400, 300, 600, 200}, false},
     };
     for (const Case& c : cases) {
-        RECT placed = ChooseWindowRect(c.stored, width, height);
+        RECT placed = ChooseWindowRect(c.stored, PrimaryOnly(width, height));
         const RECT& expected = c.kept ? c.stored : fallback;
         EXPECT_TRUE(EqualRect(&expected, &placed)) << c.stored.left << "," << c.stored.top;
     }
@@ -270,7 +280,7 @@ TEST_F(SettingsFile, WindowTooSmallOrLargerThanTheScreenGoesBackToTheDefaultPlac
         {{width - 11, 10, width + 300, 400}, true},  // only reaches past the edge
     };
     for (const Case& c : cases) {
-        RECT placed = ChooseWindowRect(c.stored, width, height);
+        RECT placed = ChooseWindowRect(c.stored, PrimaryOnly(width, height));
         const RECT& expected = c.kept ? c.stored : fallback;
         EXPECT_TRUE(EqualRect(&expected, &placed))
             << c.stored.right - c.stored.left << " by " << c.stored.bottom - c.stored.top;
@@ -284,6 +294,32 @@ TEST_F(SettingsFile, WindowTooSmallOrLargerThanTheScreenGoesBackToTheDefaultPlac
         RECT rect;
         GetWindowRect(window_, &rect);
         EXPECT_TRUE(EqualRect(&fallback, &rect)) << stored;
+    }
+}
+
+// A calendar kept on another monitor stays there; a corner where no monitor
+// is now (a gap beside a shorter monitor, or one unplugged) does not.
+TEST_F(SettingsFile, WindowOnAnyMonitorKeepsItsPlace)
+{
+    ScreenLayout screens = PrimaryOnly(1920, 1080);
+    screens.monitors[1] = {-1280, 0, 0, 1024};               // left, shorter
+    screens.monitors[2] = {1920, -400, 1920 + 2560, 1040};   // right, larger
+    screens.count = 3;
+    const RECT fallback = {100, 100, 296, 300};
+    struct Case { RECT stored; bool kept; };
+    const Case cases[] = {
+        {{-1280, 0, -1080, 200}, true},
+        {{-11, 500, 185, 700}, true},         // the margin is the left monitor's
+        {{-10, 500, 186, 700}, false},
+        {{-1000, 1014, -800, 1214}, false},   // below the shorter monitor
+        {{3000, -300, 3196, -100}, true},
+        {{4470, 100, 4666, 300}, false},
+        {{2000, 100, 2000 + 1921, 800}, false},   // wider than the painted picture
+    };
+    for (const Case& c : cases) {
+        RECT placed = ChooseWindowRect(c.stored, screens);
+        const RECT& expected = c.kept ? c.stored : fallback;
+        EXPECT_TRUE(EqualRect(&expected, &placed)) << c.stored.left << "," << c.stored.top;
     }
 }
 

@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# The first start of a distributed folder: pelmo.exe beside a pelmo.ini that
+# holds a few designs and no SHELLLINK section. The start asks where to put
+# shortcuts before the calendar shows; "デスクトップ" ticked and OK make a
+# link to the executable on the desktop; designs 4 to 7 hold the paths of
+# the four pictures beside the executable; the second start asks nothing.
+source "$(dirname "$0")/lib.sh"
+e2e_begin "$@"
+
+ini="$E2E_APP/pelmo.ini"
+ini_value() { tr -d '\r' <"$ini" | awk -F= -v s="[$1]" -v k="$2" '$0==s{on=1;next} /^\[/{on=0} on&&$1==k{print substr($0, length($1) + 2)}'; }
+windows_path() { echo "Z:$1" | tr '/' '\\'; }
+printf '[REGIST]\r\nSUM=3\r\nCURRENT=1\r\n[DESIGN002]\r\nBGBRUSH_STYLE=0\r\n[DESIGN004]\r\nBGBRUSH_BITMAP=C:\\old.bmp\r\n' >"$ini"
+
+# The prefix's desktop is pointed at a folder of the test, so that nothing
+# lands on the real one. The shell takes it from the user's shell folders
+# (Wine keeps a copy of what it found); both keys are put back at the end,
+# once the calendar is gone and the Wine server can store them.
+explorer='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer'
+desktop="$E2E_DIR/desktop"
+mkdir -p "$desktop"
+for key in 'User Shell Folders' 'Shell Folders'; do
+    wine reg export "$explorer\\$key" "$(windows_path "$E2E_DIR/$key.reg")" /y >/dev/null 2>&1
+done
+restore_desktop() {
+    for key in 'User Shell Folders' 'Shell Folders'; do
+        [ -s "$E2E_DIR/$key.reg" ] && wine reg import "$(windows_path "$E2E_DIR/$key.reg")" >/dev/null 2>&1
+    done
+    wineserver -w
+}
+trap 'e2e_stop_app; restore_desktop; e2e_cleanup' EXIT
+e2e_check "the desktop's folder is kept to put back" test -s "$E2E_DIR/User Shell Folders.reg"
+[ "$E2E_FAILS" -eq 0 ] || e2e_finish
+wine reg add "$explorer\\User Shell Folders" /v Desktop /t REG_SZ /d "$(windows_path "$desktop")" /f >/dev/null 2>&1
+# The calendar then starts a session of its own, as in every other test,
+# rather than one whose desktop process may be on its way out.
+wineserver -w
+
+e2e_launch
+question=$(e2e_wait_window 'ショートカット設定' 30)
+e2e_check "the first start asks where to put shortcuts" test -n "$question"
+[ -n "$question" ] || e2e_finish
+e2e_check "the calendar waits for the answer" test -z "$(xdotool search --onlyvisible --name 'ポルカミナ')"
+# OK has the focus, the keyboard follows the pointer: Tab passes Cancel to
+# "デスクトップ", Space ticks it, Return presses OK.
+eval "$(xdotool getwindowgeometry --shell "$question")"
+xdotool mousemove $(( X + WIDTH / 2 )) $(( Y + HEIGHT / 2 ))
+sleep 0.3
+xdotool key Tab Tab space Return
+E2E_WIN=$(e2e_wait_window 'ポルカミナ' 30)
+e2e_check "the calendar shows once answered" test -n "$E2E_WIN"
+[ -n "$E2E_WIN" ] || e2e_finish
+
+link="$desktop/ポルカミナ.lnk"
+e2e_check "the link on the desktop points to the executable" \
+    grep -qaF "$(windows_path "$E2E_APP/pelmo.exe")" "$link"
+n=4
+for picture in Wall Metal BlueCheck GreenCheck; do
+    e2e_check "design $n holds Image\\$picture.bmp beside the executable" \
+        test "$(ini_value "DESIGN00$n" BGBRUSH_BITMAP)" = "$(windows_path "$E2E_APP")\\Image\\$picture.bmp"
+    n=$(( n + 1 ))
+done
+
+# "終了", the last entry of the menu; the ticks are kept at exit.
+read -r x y w h < <(e2e_geometry)
+xdotool mousemove $(( x + w / 2 )) $(( y + h / 16 ))
+sleep 0.4
+xdotool click 3
+sleep 1
+xdotool key Up Return
+e2e_wait_exit 15
+e2e_check "SHELLLINK holds STARTUP 0, DESKTOP 1, STARTMENU 0" \
+    test "$(ini_value SHELLLINK STARTUP) $(ini_value SHELLLINK DESKTOP) $(ini_value SHELLLINK STARTMENU)" = "0 1 0"
+
+rm -f "$link"
+e2e_start_app || e2e_finish
+e2e_check "the second start asks nothing" test "$E2E_ASKED" = 0
+e2e_check "and makes no link" test ! -e "$link"
+
+e2e_finish
