@@ -98,6 +98,9 @@ add_dependencies(win_tests planted_gdiplus)
 # End-to-end: the real executable, a fresh folder, a private display, real
 # input; a script may take more files after the executable.
 set(E2E_ARGS_dll_planting $<TARGET_FILE:planted_gdiplus> $<TARGET_FILE:planted_comctl32>)
+# The first start is that of the distribution as it ships: the file names
+# the zip.
+set(E2E_ARGS_first_start ${CMAKE_BINARY_DIR}/dist-zip)
 file(GLOB E2E_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/test_*.sh)
 foreach(script ${E2E_SCRIPTS})
     get_filename_component(name ${script} NAME_WE)

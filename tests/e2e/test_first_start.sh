@@ -1,16 +1,22 @@
 #!/usr/bin/env bash
-# The first start of a distributed folder: pelmo.exe beside a pelmo.ini that
-# holds a few designs and no SHELLLINK section. The start asks where to put
+# The first start of the distribution unzipped into a fresh folder: its
+# pelmo.ini holds seven designs and no SHELLLINK section. The start asks where to put
 # shortcuts before the calendar shows; "デスクトップ" ticked and OK make a
 # link to the executable on the desktop; designs 4 to 7 hold the paths of
 # the four pictures beside the executable; the second start asks nothing.
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
-ini="$E2E_APP/pelmo.ini"
 ini_value() { tr -d '\r' <"$ini" | awk -F= -v s="[$1]" -v k="$2" '$0==s{on=1;next} /^\[/{on=0} on&&$1==k{print substr($0, length($1) + 2)}'; }
 windows_path() { echo "Z:$1" | tr '/' '\\'; }
-printf '[REGIST]\r\nSUM=3\r\nCURRENT=1\r\n[DESIGN002]\r\nBGBRUSH_STYLE=0\r\n[DESIGN004]\r\nBGBRUSH_BITMAP=C:\\old.bmp\r\n' >"$ini"
+# The second argument names a file that holds the zip's path.
+zip=$(head -n 1 "$2")
+rm -rf "$E2E_APP"
+python3 -m zipfile -e "$zip" "$E2E_DIR/unzipped"
+E2E_APP="$E2E_DIR/unzipped"
+ini="$E2E_APP/pelmo.ini"
+e2e_check "the zip holds the program, its settings and pictures" \
+    test -s "$E2E_APP/pelmo.exe" -a -s "$ini" -a -s "$E2E_APP/Image/Wall.bmp"
 
 # The prefix's desktop is pointed at a folder of the test, so that nothing
 # lands on the real one. The shell takes it from the user's shell folders
