@@ -42,6 +42,7 @@ static const char kReplaceFailed[] =
 static const char kProgramCaption[] = "『ポルカミナ』";
 
 struct DesignListState {
+    HWND window;
     HWND owner;                  // the calendar, disabled while the list is shown
     HDC surface;                 // labels and preview; painting copies from it
     HBITMAP bitmap;
@@ -76,7 +77,7 @@ struct ControlSpec {
     int left, top, width, height;
 };
 
-static const DWORD kChild = WS_CHILD | WS_VISIBLE;
+static const DWORD kChild = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
 static const ControlSpec kControls[] = {
     {IDC_DESIGN_LIST, "LISTBOX", kChild | WS_BORDER | WS_VSCROLL | LBS_SORT | LBS_NOTIFY, "",
      25, 30, 60, 200},
@@ -90,7 +91,8 @@ static const ControlSpec kControls[] = {
      "リスト順", 360, 184, 90, 21},
     {IDC_AUTO_RANDOM, "BUTTON", kChild | WS_DISABLED | BS_AUTORADIOBUTTON, "ランダム", 360, 204,
      90, 21},
-    {IDC_DESIGN_DELETE, "BUTTON", kChild | BS_PUSHBUTTON, "リスト削除", 15, 250, 90, 25},
+    {IDC_DESIGN_DELETE, "BUTTON", kChild | WS_GROUP | BS_PUSHBUTTON, "リスト削除", 15, 250, 90,
+     25},
     {IDOK, "BUTTON", kChild | BS_PUSHBUTTON, "O K", 245, 250, 90, 25},
     {IDCANCEL, "BUTTON", kChild | BS_PUSHBUTTON, "キャンセル", 355, 250, 90, 25},
 };
@@ -128,6 +130,7 @@ static LRESULT OnCreate(HWND window, const CREATESTRUCTA* create)
 {
     DesignListState& s = s_list;
     s = DesignListState{};
+    s.window = window;
     s.owner = create->hwndParent;
     s.askBeforeDelete = true;
     HDC screen = GetDC(nullptr);
@@ -150,6 +153,18 @@ static LRESULT OnCreate(HWND window, const CREATESTRUCTA* create)
     DrawBasePicture(true);
     LoadAutoChangeControls(window, kWorkingFile);
     return 0;
+}
+
+// Tab and the arrow keys move between the controls and Escape cancels, as
+// in any dialog. Return is left to the control: with no default button it
+// would press OK from whichever button has the focus.
+bool IsDesignListMessage(MSG* msg)
+{
+    HWND list = s_list.window;
+    if (!list || !IsWindowVisible(list) || (msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN)) {
+        return false;
+    }
+    return IsDialogMessageA(list, msg) != FALSE;
 }
 
 // --- preview ----------------------------------------------------------------

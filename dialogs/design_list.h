@@ -8,4 +8,8 @@
 // as it closes and, after OK, WM_PELMO_APPLY_DESIGN with the chosen design.
 HWND CreateDesignListWindow(HWND calendar);
 
+// For the message loop: true when the message was the list window's
+// keyboard navigation and has been handled.
+bool IsDesignListMessage(MSG* msg);
+
 LRESULT CALLBACK DesignListWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <gdiplus.h>
 
+#include "dialogs/design_list.h"
 #include "res/resource.h"
 #include "shell/app.h"
 #include "settings/system_library.h"
@@ -30,6 +31,9 @@ static int RunMessageLoop()
         BOOL got = GetMessageA(&msg, nullptr, 0, 0);
         if (got == 0 || got == -1) {
             break;
+        }
+        if (IsDesignListMessage(&msg)) {
+            continue;
         }
         TranslateMessage(&msg);
         DispatchMessageA(&msg);

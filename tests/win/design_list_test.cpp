@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "dialogs/design_list.h"
 #include "res/resource.h"
 #include "settings/clock.h"
 #include "settings/design_registry.h"
@@ -398,6 +399,32 @@ TEST_F(DesignList, AStartupChangeOverUnregisteredSettingsIsCalledOffWithANotice)
     EXPECT_NE(std::string::npos, watch.seen.texts.find("デザイン自動変更が中止されました"));
     EXPECT_EQ("1", Read("REGIST", "CURRENT"));
     EXPECT_EQ(RGB(1, 2, 3), Calendar());
+}
+
+}  // namespace
+
+namespace {
+
+// Keys as the message loop hands them over: Tab moves on, Escape cancels,
+// Return is left to the control that has the focus.
+TEST_F(DesignList, TabMovesBetweenTheControlsAndEscapeCancels)
+{
+    Start(2, 1);
+    const std::string before = ReadWholeFile(Path("pelmo.ini"));
+    Open();
+    SetFocus(Entries());
+    MSG key = {Entries(), WM_KEYDOWN, VK_TAB, 0, 0, {0, 0}};
+    EXPECT_TRUE(IsDesignListMessage(&key));
+    EXPECT_EQ(GetDlgItem(list_, IDC_DESIGN_UP), GetFocus());
+    key = {GetFocus(), WM_KEYDOWN, VK_RETURN, 0, 0, {0, 0}};
+    EXPECT_FALSE(IsDesignListMessage(&key));
+    EXPECT_TRUE(IsWindowVisible(list_));
+    key = {GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0, 0, {0, 0}};
+    EXPECT_TRUE(IsDesignListMessage(&key));
+    EXPECT_FALSE(IsWindowVisible(list_));
+    EXPECT_TRUE(IsWindowEnabled(calendar_));
+    EXPECT_EQ(before, ReadWholeFile(Path("pelmo.ini")));
+    EXPECT_FALSE(IsDesignListMessage(&key)) << "a hidden list takes no keys";
 }
 
 }  // namespace
