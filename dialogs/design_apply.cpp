@@ -34,11 +34,12 @@ static void ApplyBitmap(HBRUSH* slot, HDC surface, const char* file, const char*
     WriteBrushSectionFromBrush(file, brush);
 }
 
-void ApplyDesign(HBRUSH* slot, DesignRecord* design, uint32_t number, HDC surface, const char* file)
+bool ApplyDesign(HBRUSH* slot, DesignRecord* design, uint32_t number, HDC surface, const char* file,
+                 DesignLook* applied)
 {
     char section[kDesignSectionSize];
     if (!DesignSectionName(number, section, sizeof section)) {
-        return;
+        return false;
     }
     WriteSettingInt(file, "REGIST", "CURRENT", (int32_t)number);
     const DesignLook look = ReadDesignLook(file, section);
@@ -64,4 +65,6 @@ void ApplyDesign(HBRUSH* slot, DesignRecord* design, uint32_t number, HDC surfac
     ReadDesignSection(file, design, section);
     WriteFormatSection(file, *design);
     WriteFontSection(*design, file);
+    *applied = look;
+    return true;
 }

@@ -15,7 +15,6 @@
 #include "settings/clock.h"
 #include "settings/design_registry.h"
 #include "settings/settings_file.h"
-#include "settings/settings_sections.h"
 #include "settings/working_copy.h"
 #include "view/brush_slot.h"
 #include "view/layout.h"
@@ -191,8 +190,12 @@ static void PreviewSelection(HWND window)
     const DateTime now = ReadClock();
     DrawBasePicture(true);
     SelectObject(s.surface, s.firstBrush);
-    ApplyDesign(&s.preview, &s.design, (uint32_t)selection + 1, s.surface, kWorkingFile);
-    const bool transparent = ReadTransparent(kWorkingFile);
+    DesignLook look;
+    if (!ApplyDesign(&s.preview, &s.design, (uint32_t)selection + 1, s.surface, kWorkingFile,
+                     &look)) {
+        return;
+    }
+    const bool transparent = look.transparent != 0;
     if (transparent) {
         // What shows through a transparent calendar is not known here.
         InstallBrush(s.surface, &s.preview, CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
@@ -206,7 +209,7 @@ static void PreviewSelection(HWND window)
     PaintInput input;
     input.design = s.design;
     input.background = s.preview;
-    input.cellColors = ReadCellColors(kWorkingFile);
+    input.cellColors = look.cellColors;
     input.transparent = transparent;
     input.now = now;
     input.shownYear = now.year;

@@ -155,10 +155,13 @@ void ApplyDesignToCalendar(HWND window, CalendarState* state, uint32_t number, u
     registry.designCount = count;
     registry.unregisteredChange = 0;
     if (count != 0) {
-        ApplyDesign(&state->brush, &state->design, number, state->backBuffer, kSettingsFile);
+        DesignLook look;
+        if (ApplyDesign(&state->brush, &state->design, number, state->backBuffer, kSettingsFile,
+                        &look)) {
+            state->cellColors = look.cellColors;
+            state->transparent = look.transparent != 0;
+        }
         state->keepStoredBrush = false;
-        state->cellColors = ReadCellColors(kSettingsFile);
-        state->transparent = ReadTransparent(kSettingsFile);
         ApplyTransparencySetting(window);
     } else {
         registry.currentDesign = 0;
