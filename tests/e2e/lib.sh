@@ -137,6 +137,26 @@ e2e_count_colour() {
     echo $(( $2 * $3 - ${differ%% *} ))
 }
 
+# Rests the pointer on X Y until a tooltip of at least MIN white pixels
+# shows in the top-left 400 by 300 of the screen, and prints its count.
+# A busy machine may be late with the tooltip, and a refresh at a new
+# minute hides it: the pointer leaves and rests again, a few times.
+e2e_rest_for_tooltip() {
+    local x=$1 y=$2 name=$3 min=$4 tip=0
+    for _ in 1 2 3 4; do
+        xdotool mousemove $(( x - 2 )) "$y"
+        sleep 0.2
+        xdotool mousemove "$x" "$y"
+        sleep 1.5
+        e2e_shot "$name"
+        tip=$(e2e_count_colour "$name" 400 300 0 0 FFFFFF)
+        [ "$tip" -ge "$min" ] && break
+        xdotool mousemove 500 500
+        sleep 0.3
+    done
+    echo "$tip"
+}
+
 # Compares a region of two screenshots; true when identical.
 e2e_same_region() {
     local a=$1 b=$2 geometry=$3

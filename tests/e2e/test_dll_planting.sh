@@ -32,20 +32,7 @@ e2e_check "today's cell is yellow ($today pixels)" test "$today" -gt 200
 
 # Resting on a day shows its tooltip, white on the black desktop: the
 # common controls were loaded.
-# A busy machine may be late with it, and a refresh at a new minute hides
-# it: the pointer rests again, a few times.
-tip=0
-for _ in 1 2 3 4; do
-    xdotool mousemove 112 162
-    sleep 0.2
-    xdotool mousemove 114 162
-    sleep 1.5
-    e2e_shot tooltip
-    tip=$(e2e_count_colour tooltip 400 300 0 0 FFFFFF)
-    [ "$tip" -gt 500 ] && break
-    xdotool mousemove 500 500
-    sleep 0.3
-done
+tip=$(e2e_rest_for_tooltip 114 162 tooltip 500)
 e2e_check "resting on a day shows a tooltip ($tip pixels)" test "$tip" -gt 500
 
 for library in gdiplus comctl32; do

@@ -51,9 +51,7 @@ open_editor() {
 }
 
 # The tooltip of the day without memo: its date alone, one line.
-rest_on_cell
-e2e_shot label
-label_area=$(( $(e2e_count_colour label 400 300 0 0 FFFFFF) ))
+label_area=$(e2e_rest_for_tooltip $(( cellx + 14 )) $(( celly + 12 )) label 500)
 
 e2e_check "a double click on the day opens the editor" open_editor
 xdotool type --delay 30 "hello memo"
@@ -76,9 +74,7 @@ e2e_check "the cell turns the memo colour at once ($marked pixels)" test "$marke
 # taller than the one-line date label.
 xdotool mousemove 150 300
 sleep 0.5
-rest_on_cell
-e2e_shot memo-tip
-memo_area=$(e2e_count_colour memo-tip 400 300 0 0 FFFFFF)
+memo_area=$(e2e_rest_for_tooltip $(( cellx + 14 )) $(( celly + 12 )) memo-tip $(( label_area * 2 + 1 )))
 e2e_check "the tooltip shows the memo ($memo_area against $label_area pixels)" \
     test "$memo_area" -gt $(( label_area * 2 ))
 
