@@ -33,7 +33,7 @@ e2e_cleanup() {
         rm -rf "$E2E_DIR"
     else
         mkdir -p "$E2E_KEEP"
-        cp "$E2E_DIR"/*.png "$E2E_KEEP/" 2>/dev/null
+        cp "$E2E_DIR"/*.png "$E2E_DIR"/*.log "$E2E_KEEP/" 2>/dev/null
         cp -r "$E2E_APP" "$E2E_KEEP/app" 2>/dev/null
         echo "screenshots and files kept in $E2E_KEEP"
         rm -rf "$E2E_DIR"
@@ -52,9 +52,10 @@ e2e_wait_window() {
     echo "$id"
 }
 
-# Starts the calendar from the test folder without waiting for anything.
+# Starts the calendar from the test folder without waiting for anything;
+# what Wine says is kept with a failed test's screenshots.
 e2e_launch() {
-    (cd "$E2E_APP" && exec wine ./pelmo.exe) >/dev/null 2>&1 &
+    (cd "$E2E_APP" && exec wine ./pelmo.exe) >>"$E2E_DIR/wine.log" 2>&1 &
     E2E_PID=$!
 }
 
@@ -86,7 +87,10 @@ e2e_start_app() {
         sleep 0.1
     done
     if [ -z "$E2E_WIN" ]; then
-        e2e_fail "the calendar window did not appear"
+        local alive=ended
+        kill -0 "$E2E_PID" 2>/dev/null && alive=running
+        e2e_fail "the calendar window did not appear (question asked: $E2E_ASKED, program $alive)"
+        xdotool search --name '.' getwindowname %@ 2>/dev/null | sort | uniq -c | sed 's/^/  window: /'
         return 1
     fi
     sleep 1   # first paint
