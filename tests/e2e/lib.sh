@@ -53,9 +53,9 @@ e2e_wait_window() {
 }
 
 # Starts the calendar from the test folder without waiting for anything;
-# what Wine says is kept with a failed test's screenshots.
+# Wine's errors are kept with a failed test's screenshots.
 e2e_launch() {
-    (cd "$E2E_APP" && exec wine ./pelmo.exe) >>"$E2E_DIR/wine.log" 2>&1 &
+    (cd "$E2E_APP" && WINEDEBUG=fixme-all exec wine ./pelmo.exe) >>"$E2E_DIR/wine.log" 2>&1 &
     E2E_PID=$!
 }
 
