@@ -89,24 +89,15 @@ void ReportDistributionStart(const char* buildFolder)
     const COLORREF corner = PictureCorner(folder);
     const COLORREF minimalBackground = GetSysColor(COLOR_WINDOW);
 
-    std::vector<double> pelmoTimes, minimalTimes;
-    bool shown = true, allShown = true;
-    TimeToFirstFrame(minimal, folder, "Minimal", minimalBackground, &shown);   // warm the cache
-    TimeToFirstFrame(pelmo, folder, PELMO_CALENDAR_CLASS, corner, &shown);
-    for (int i = 0; i < kStartRuns; ++i) {
-        minimalTimes.push_back(TimeToFirstFrame(minimal, folder, "Minimal", minimalBackground, &shown));
-        allShown = allShown && shown;
-        pelmoTimes.push_back(TimeToFirstFrame(pelmo, folder, PELMO_CALENDAR_CLASS, corner, &shown));
-        allShown = allShown && shown;
-    }
-    if (!allShown) {
+    const StartComparison r = CompareStarts({pelmo, folder, PELMO_CALENDAR_CLASS, corner},
+                                            {minimal, folder, "Minimal", minimalBackground}, kStartRuns);
+    if (!r.allShown) {
         printf("distribution start: a window was not yet painted with its background when its loop ran idle\n");
     }
-    const double p = Median(pelmoTimes), m = Median(minimalTimes);
+    const double p = r.medianMeasured, m = r.medianBaseline;
     printf("distribution start (7 designs, the wall picture in force): %.1f ms, minimal window %.1f ms "
            "(medians of %d), ratio %.2f (target <= 1.5)\n", p * 1e3, m * 1e3, kStartRuns, p / m);
-    const double pf = *std::min_element(pelmoTimes.begin(), pelmoTimes.end());
-    const double mf = *std::min_element(minimalTimes.begin(), minimalTimes.end());
+    const double pf = r.fastestMeasured, mf = r.fastestBaseline;
     printf("                           fastest: %.1f ms, minimal window %.1f ms, ratio %.2f\n", pf * 1e3,
            mf * 1e3, pf / mf);
     RemoveFolder(folder);

@@ -130,20 +130,12 @@ static void ReportPictureStart(const char* buildFolder)
     }
     WriteIni(photo, "BGBRUSH", "STYLE", "3");
     WriteIni(photo, "BGBRUSH", "ORGFILE", png.c_str());
-    std::vector<double> solidTimes, photoTimes;
-    bool shown = true, allShown = true;
-    TimeToFirstFrame(solidExe, solid, PELMO_CALENDAR_CLASS, kSolid, &shown);   // warm the cache
-    TimeToFirstFrame(photoExe, photo, PELMO_CALENDAR_CLASS, corner, &shown);
-    for (int i = 0; i < kStartRuns; ++i) {
-        solidTimes.push_back(TimeToFirstFrame(solidExe, solid, PELMO_CALENDAR_CLASS, kSolid, &shown));
-        allShown = allShown && shown;
-        photoTimes.push_back(TimeToFirstFrame(photoExe, photo, PELMO_CALENDAR_CLASS, corner, &shown));
-        allShown = allShown && shown;
-    }
-    if (!allShown) {
+    const StartComparison r = CompareStarts({photoExe, photo, PELMO_CALENDAR_CLASS, corner},
+                                            {solidExe, solid, PELMO_CALENDAR_CLASS, kSolid}, kStartRuns);
+    if (!r.allShown) {
         printf("picture start: a window was not yet painted with its background when its loop ran idle\n");
     }
-    const double s = Median(solidTimes), p = Median(photoTimes);
+    const double s = r.medianBaseline, p = r.medianMeasured;
     printf("start on a 1920x1080 PNG:  %.1f ms, on a solid colour %.1f ms (medians of %d), "
            "ratio %.2f (target <= 1.5)\n", p * 1e3, s * 1e3, kStartRuns, p / s);
     RemoveFolder(solid);

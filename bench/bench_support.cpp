@@ -163,6 +163,33 @@ double TimeToFirstFrame(const char* exe, const char* folder, const char* classNa
     return elapsed;
 }
 
+static double StartOnce(const StartCase& c, bool* allShown)
+{
+    bool shown = true;
+    const double seconds = TimeToFirstFrame(c.exe, c.folder, c.className, c.painted, &shown);
+    *allShown = *allShown && shown;
+    return seconds;
+}
+
+StartComparison CompareStarts(const StartCase& measured, const StartCase& baseline, int runs)
+{
+    bool warm = true;
+    StartOnce(baseline, &warm);
+    StartOnce(measured, &warm);
+    StartComparison result = {};
+    result.allShown = true;
+    std::vector<double> measuredTimes, baselineTimes;
+    for (int i = 0; i < runs; ++i) {
+        baselineTimes.push_back(StartOnce(baseline, &result.allShown));
+        measuredTimes.push_back(StartOnce(measured, &result.allShown));
+    }
+    result.medianMeasured = Median(measuredTimes);
+    result.medianBaseline = Median(baselineTimes);
+    result.fastestMeasured = *std::min_element(measuredTimes.begin(), measuredTimes.end());
+    result.fastestBaseline = *std::min_element(baselineTimes.begin(), baselineTimes.end());
+    return result;
+}
+
 bool CopyBeside(const char* from, const char* folder, const char* name, char* out, size_t size)
 {
     snprintf(out, size, "%s%s", folder, name);

@@ -32,4 +32,19 @@ bool WindowCornerColour(DWORD processId, const char* className, COLORREF* colour
 // colour.
 double TimeToFirstFrame(const char* exe, const char* folder, const char* className, COLORREF painted,
                         bool* shown);
+// One program's start as TimeToFirstFrame measures it.
+struct StartCase {
+    const char* exe;
+    const char* folder;
+    const char* className;
+    COLORREF painted;
+};
+struct StartComparison {
+    double medianMeasured, medianBaseline;
+    double fastestMeasured, fastestBaseline;
+    bool allShown;   // every window had its painted colour when measured
+};
+// Starts both once to warm the caches, then each runs times, in turn, so
+// that a busy moment of the machine falls on both alike.
+StartComparison CompareStarts(const StartCase& measured, const StartCase& baseline, int runs);
 bool CopyBeside(const char* from, const char* folder, const char* name, char* out, size_t size);

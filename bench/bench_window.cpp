@@ -181,26 +181,15 @@ static void ReportStartup(const char* buildFolder)
 
     const COLORREF calendarBackground = 0xFFFFE1;
     const COLORREF minimalBackground = GetSysColor(COLOR_WINDOW);
-    std::vector<double> pelmoTimes, minimalTimes;
-    bool shown = true;
-    bool allShown = true;
-    TimeToFirstFrame(minimal, folder, "Minimal", minimalBackground, &shown);   // warm the cache
-    TimeToFirstFrame(pelmo, folder, "Main Window", calendarBackground, &shown);
-    for (int i = 0; i < kStartRuns; ++i) {
-        minimalTimes.push_back(TimeToFirstFrame(minimal, folder, "Minimal", minimalBackground, &shown));
-        allShown = allShown && shown;
-        pelmoTimes.push_back(TimeToFirstFrame(pelmo, folder, "Main Window", calendarBackground, &shown));
-        allShown = allShown && shown;
-    }
-    if (!allShown) {
+    const StartComparison r = CompareStarts({pelmo, folder, "Main Window", calendarBackground},
+                                            {minimal, folder, "Minimal", minimalBackground}, kStartRuns);
+    if (!r.allShown) {
         printf("start-up: a window was not yet painted when its loop ran idle\n");
     }
-    double p = Median(pelmoTimes);
-    double m = Median(minimalTimes);
+    const double p = r.medianMeasured, m = r.medianBaseline;
     printf("start to first frame:      pelmo %.1f ms, minimal window %.1f ms (medians of %d), "
            "ratio %.2f (target <= 1.5)\n", p * 1e3, m * 1e3, kStartRuns, p / m);
-    double pf = *std::min_element(pelmoTimes.begin(), pelmoTimes.end());
-    double mf = *std::min_element(minimalTimes.begin(), minimalTimes.end());
+    const double pf = r.fastestMeasured, mf = r.fastestBaseline;
     printf("                           fastest: pelmo %.1f ms, minimal window %.1f ms, ratio %.2f\n",
            pf * 1e3, mf * 1e3, pf / mf);
     RemoveFolder(folder);
