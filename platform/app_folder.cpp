@@ -1,4 +1,4 @@
-#include "settings/app_folder.h"
+#include "platform/app_folder.h"
 
 #include <windows.h>
 #include <stdio.h>

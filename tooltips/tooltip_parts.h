@@ -1,5 +1,5 @@
 // The state of the three tooltip windows and the steps all of them take.
-// memo/tooltips.cpp, memo/day_tooltip.cpp and memo/header_hints.cpp build
+// tooltips.cpp, day_tooltip.cpp and header_hints.cpp build
 // on this file alone and never call one another.
 #pragma once
 #include <windows.h>

@@ -3,15 +3,16 @@
 // the memo's place in one step, so the old memo survives any failed write.
 // What the user typed survives it too: after a failed save the editor opens
 // again on that text, and only Cancel drops it.
-#include "memo/memo_store.h"
+#include "memo/memo_save.h"
 
 #include <stdio.h>
 #include <string.h>
 
 #include "memo/memo_io.h"
+#include "memo/memo_store.h"
 #include "memo/memo_marks.h"
 #include "memo/memo_text.h"
-#include "settings/app_folder.h"
+#include "platform/app_folder.h"
 
 static const char kLineBreak[] = "\r\n";
 

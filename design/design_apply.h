@@ -4,7 +4,7 @@
 #include <stdint.h>
 
 #include "settings/design_record.h"
-#include "settings/design_registry.h"
+#include "design/design_registry.h"
 
 // Makes design number of file (a bare settings file name: pelmo.ini for
 // the calendar, temp.ini for the design list's preview) the design in

@@ -1,10 +1,10 @@
-// What the entry point and the windows share.
+// The window classes and the hidden owner window that keeps the calendar
+// off the taskbar. A second copy of the program finds the first by the
+// owner's class and title.
 #pragma once
 #include <windows.h>
 
-// The instance all resources are loaded from.
-HINSTANCE AppInstance();
-void SetAppInstance(HINSTANCE instance);
+constexpr char kOwnerTitle[] = "私のカレンダーの親ウィンドウ";
 
 // Registers the three window classes (owner, calendar, design list).
 bool RegisterWindowClasses(HINSTANCE instance);
@@ -13,4 +13,3 @@ bool RegisterWindowClasses(HINSTANCE instance);
 HWND CreateOwnerWindow(HINSTANCE instance);
 
 LRESULT CALLBACK OwnerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-LRESULT CALLBACK CalendarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

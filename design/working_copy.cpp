@@ -1,12 +1,13 @@
-#include "settings/working_copy.h"
+#include "design/working_copy.h"
 
 #include <windows.h>
 #include <string.h>
 #include <vector>
 
-#include "settings/app_folder.h"
+#include "platform/app_folder.h"
 #include "settings/design_keys.h"
-#include "settings/design_registry.h"
+#include "design/design_registry.h"
+#include "settings/settings_copy.h"
 #include "settings/settings_defaults.h"
 #include "settings/settings_file.h"
 #include "settings/settings_sections.h"

@@ -1,4 +1,4 @@
-#include "settings/clock.h"
+#include "platform/clock.h"
 
 #include <windows.h>
 

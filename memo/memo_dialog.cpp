@@ -1,6 +1,6 @@
 // Dialog 530: one multi-line edit control and two buttons. The dialog
 // settles the acceptance rules itself, so the store only writes what it gets.
-#include "memo/memo_editor.h"
+#include "memo/memo_dialog.h"
 
 #include <imm.h>
 #include <string.h>

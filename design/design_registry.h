@@ -54,16 +54,3 @@ bool WriteWorkingLookFromDesign(const char* file, const DesignLook& look);
 // and returns false when the current number is 0, above the count or the
 // count is above kMaxDesigns; false too when a write failed.
 bool RegisterDesign(const DesignRecord& design, BrushTriple brush, RegistryValues registry);
-
-// True when the settings in force of pelmo.ini (its working brush keys,
-// transparency and cell colours) or the record differ from the current
-// design, or when there is no current design.
-bool SettingsDifferFromDesign(const DesignRecord& design);
-
-// Copies the file beside the executable over another one there. A copy
-// over pelmo.ini is made whole beside it first and then moved over it, so
-// that pelmo.ini is always the old file or the new one. False (the
-// destination as it was) when the copy failed.
-bool CopySettingsFile(const char* source, const char* destination);
-// True when the file is not there afterwards (a file already gone too).
-bool DeleteSettingsFile(const char* name);

@@ -1,6 +1,6 @@
 // The three tooltip windows, their one shared tool record and the memory
 // of which tool was armed last.
-#include "memo/tooltip_parts.h"
+#include "tooltips/tooltip_parts.h"
 
 #include <commctrl.h>
 

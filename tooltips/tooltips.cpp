@@ -1,11 +1,11 @@
 // Making the tooltips, their fonts, and the switch that turns all of them
 // off and on.
-#include "memo/tooltips.h"
+#include "tooltips/tooltips.h"
 
 #include <commctrl.h>
 
-#include "memo/memo_editor.h"
-#include "memo/tooltip_parts.h"
+#include "memo/memo_dialog.h"
+#include "tooltips/tooltip_parts.h"
 #include "res/resource.h"
 #include "view/fonts.h"
 

@@ -1,4 +1,4 @@
-#include "settings/system_library.h"
+#include "platform/system_library.h"
 
 #include <stdio.h>
 #include <string.h>

@@ -1,11 +1,12 @@
 // Hints over the title band and the weekday header cells, which act as
 // buttons on a double click. The three caption-like buttons get an icon.
-#include "memo/tooltips.h"
+#include "tooltips/header_hints.h"
 
+#include <windows.h>
 #include <commctrl.h>
 #include <versionhelpers.h>
 
-#include "memo/tooltip_parts.h"
+#include "tooltips/tooltip_parts.h"
 #include "res/resource.h"
 #include "view/header_cells.h"
 

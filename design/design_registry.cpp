@@ -1,4 +1,4 @@
-#include "settings/design_registry.h"
+#include "design/design_registry.h"
 
 #include <stdio.h>
 

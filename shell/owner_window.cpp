@@ -1,24 +1,11 @@
-// The window classes and the hidden owner window that keeps the calendar
-// off the taskbar.
-#include <windows.h>
+#include "shell/owner_window.h"
 
 #include "dialogs/design_list.h"
+#include "platform/app_instance.h"
 #include "res/resource.h"
-#include "shell/app.h"
+#include "shell/calendar_window.h"
 
-static HINSTANCE s_instance;
-static const char kOwnerTitle[] = "私のカレンダーの親ウィンドウ";
 static const char kCalendarTitle[] = "ポルカミナ";
-
-HINSTANCE AppInstance()
-{
-    return s_instance;
-}
-
-void SetAppInstance(HINSTANCE instance)
-{
-    s_instance = instance;
-}
 
 static bool RegisterOneClass(HINSTANCE instance, const char* name, UINT style, int background,
                              WNDPROC procedure)
@@ -60,7 +47,7 @@ static void CreateCalendarWindow(HWND owner)
 {
     CreateWindowExA(0, PELMO_CALENDAR_CLASS, kCalendarTitle, WS_POPUP | WS_VISIBLE,
                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
-                    s_instance, nullptr);
+                    AppInstance(), nullptr);
 }
 
 LRESULT CALLBACK OwnerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

@@ -2,10 +2,11 @@
 // design. Both sides are read with 0 (and "no key value" for texts) as
 // default instead of the working defaults: a key missing on one side only
 // then counts as a difference, one missing on both sides does not.
-#include "settings/design_registry.h"
+#include "design/design_compare.h"
 
 #include <string.h>
 
+#include "design/design_registry.h"
 #include "settings/design_keys.h"
 #include "settings/settings_file.h"
 

@@ -1,8 +1,8 @@
-#include "settings/default_designs.h"
+#include "design/default_designs.h"
 
-#include "settings/app_folder.h"
+#include "platform/app_folder.h"
 #include "settings/design_keys.h"
-#include "settings/design_registry.h"
+#include "design/design_registry.h"
 #include "settings/settings_file.h"
 
 static const int kFirstPictureDesign = 4;

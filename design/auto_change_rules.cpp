@@ -1,4 +1,4 @@
-#include "settings/auto_change_rules.h"
+#include "design/auto_change_rules.h"
 
 #include <stdlib.h>
 

@@ -1,7 +1,7 @@
-#include "dialogs/design_apply.h"
+#include "design/design_apply.h"
 
-#include "settings/app_folder.h"
-#include "settings/design_registry.h"
+#include "platform/app_folder.h"
+#include "design/design_registry.h"
 #include "settings/settings_file.h"
 #include "settings/settings_sections.h"
 #include "view/background.h"

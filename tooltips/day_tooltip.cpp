@@ -1,6 +1,6 @@
 // The day tooltip: the memo of the cell under the pointer, or its date with
 // the holiday or observance name, or the date alone.
-#include "memo/tooltips.h"
+#include "tooltips/day_tooltip.h"
 
 #include <commctrl.h>
 #include <stdio.h>
@@ -10,8 +10,8 @@
 #include "core/holidays.h"
 #include "memo/memo_io.h"
 #include "memo/memo_store.h"
-#include "memo/tooltip_parts.h"
-#include "settings/app_folder.h"
+#include "tooltips/tooltip_parts.h"
+#include "platform/app_folder.h"
 
 static const int kDayInitialDelayMs = 100;
 static const int kDayAutoHideMs = 30000;
