@@ -224,14 +224,15 @@ e2e_probe() {
 }
 
 # e2e_idle WINDOW: returns once the program has handled every message that
-# was waiting for it. The probe asks WINDOW (a window spec of window_probe)
-# to paint one pixel again and waits until it has: a thread is handed a
+# was waiting for it. The probe asks WINDOW (a window spec of window_probe;
+# a visible one, as a hidden window is never painted) to paint one pixel
+# again and waits until it has: a thread is handed a
 # paint only when no sent, posted or input message is waiting for it, and
 # this program paints only in its paint handlers. What X has not yet handed
 # to the program is not covered: see e2e_keys_handled.
 e2e_idle() {
     e2e_probe invalidate "$1" >/dev/null || {
-        echo "no window $1 to wait on"
+        echo "no visible window $1 to wait on"
         return 1
     }
     e2e_wait "$1 to have handled its messages" e2e_probe_says painted "$1"
@@ -312,7 +313,10 @@ e2e_start_app() {
         return 1
     fi
     E2E_WIN=$E2E_FOUND
-    e2e_idle "class:Main Window"
+    e2e_idle "class:Main Window" || {
+        e2e_fail "the calendar did not paint its first frame"
+        return 1
+    }
 }
 
 # Waits for the started program to end; gives its status.

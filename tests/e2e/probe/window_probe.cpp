@@ -10,10 +10,9 @@
 //   window_probe tab WINDOW INDEX           prints the rectangle of a tab of WINDOW's tab control
 //   window_probe visible WINDOW             yes when such a window is visible
 //   window_probe control WINDOW ID          yes when WINDOW shows a control with the id
-//   window_probe child WINDOW CLASS         prints the rectangle of a visible child of the class
 //   window_probe focus WINDOW               yes when WINDOW's thread has its focus in WINDOW
 //   window_probe moving WINDOW              yes when WINDOW's thread is moving or sizing a window
-//   window_probe invalidate WINDOW          asks WINDOW to paint a pixel again
+//   window_probe invalidate WINDOW          asks a visible WINDOW to paint a pixel again
 //   window_probe painted WINDOW             yes when WINDOW has nothing left to paint
 //   window_probe pointer X Y                yes when the system has taken in the pointer at X Y
 //   window_probe menus                      prints how many popup menus are open
@@ -115,18 +114,6 @@ static BOOL CALLBACK CollectChild(HWND window, LPARAM param)
     return TRUE;
 }
 
-static int PrintChildRect(HWND window, const char* className)
-{
-    ChildQuery query = {className, nullptr};
-    EnumChildWindows(window, CollectChild, (LPARAM)&query);
-    RECT r;
-    if (!query.found || !GetWindowRect(query.found, &r)) {
-        return kNoWindow;
-    }
-    printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
-    return kYes;
-}
-
 static int PrintRect(HWND window, const char* controlId)
 {
     if (controlId) {
@@ -225,9 +212,13 @@ static int IsMovingOrSizing(HWND window)
     return info.flags & GUI_INMOVESIZE ? kYes : kNo;
 }
 
+// A hidden window is never painted: asking it to would answer nothing.
 static int Invalidate(HWND window)
 {
     RECT pixel = {0, 0, 1, 1};
+    if (!IsWindowVisible(window)) {
+        return kNo;
+    }
     return InvalidateRect(window, &pixel, FALSE) ? kYes : kNoWindow;
 }
 
@@ -284,35 +275,14 @@ static BOOL CALLBACK PrintWindow(HWND window, LPARAM)
     return TRUE;
 }
 
-int main(int argc, char** argv)
+// The questions about one window; argv[3] and on are their arguments.
+static int AnswerAbout(HWND window, const char* command, int argc, char** argv)
 {
-    const char* command = argc > 1 ? argv[1] : "";
-    if (strcmp(command, "menus") == 0) {
-        return PrintMenuCount();
-    }
-    if (strcmp(command, "windows") == 0) {
-        EnumWindows(PrintWindow, 0);
-        return kYes;
-    }
-    if (argc < 3) {
-        fprintf(stderr, "window_probe: rect|client|focus|invalidate|painted WINDOW, pointer X Y or menus\n");
-        return kUsage;
-    }
-    if (strcmp(command, "pointer") == 0) {
-        return argc == 4 ? PointerTakenIn(atoi(argv[2]), atoi(argv[3])) : kUsage;
-    }
-    HWND window = FindTopLevel(argv[2]);
-    if (!window) {
-        return kNoWindow;
-    }
     if (strcmp(command, "visible") == 0) {
         return IsWindowVisible(window) ? kYes : kNo;
     }
     if (strcmp(command, "control") == 0) {
         return argc == 4 ? ShowsControl(window, argv[3]) : kUsage;
-    }
-    if (strcmp(command, "child") == 0) {
-        return argc == 4 ? PrintChildRect(window, argv[3]) : kUsage;
     }
     if (strcmp(command, "rect") == 0) {
         return PrintRect(window, argc > 3 ? argv[3] : nullptr);
@@ -339,4 +309,25 @@ int main(int argc, char** argv)
         return Painted(window);
     }
     return kUsage;
+}
+
+int main(int argc, char** argv)
+{
+    const char* command = argc > 1 ? argv[1] : "";
+    if (strcmp(command, "menus") == 0) {
+        return PrintMenuCount();
+    }
+    if (strcmp(command, "windows") == 0) {
+        EnumWindows(PrintWindow, 0);
+        return kYes;
+    }
+    if (strcmp(command, "pointer") == 0) {
+        return argc == 4 ? PointerTakenIn(atoi(argv[2]), atoi(argv[3])) : kUsage;
+    }
+    if (argc < 3) {
+        fprintf(stderr, "window_probe: see its source for the questions it answers\n");
+        return kUsage;
+    }
+    HWND window = FindTopLevel(argv[2]);
+    return window ? AnswerAbout(window, command, argc, argv) : kNoWindow;
 }
