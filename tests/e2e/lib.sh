@@ -252,7 +252,7 @@ e2e_idle() {
 # positions a thread has read (see window_probe's pointer question). From
 # there e2e_idle waits until the input queue is empty.
 e2e_keys_handled() {
-    local window=$1 x y nx ny step
+    local window=$1 x y nx ny step fresh=""
     shift
     eval "$(xdotool getmouselocation --shell)"
     x=$X
@@ -262,8 +262,15 @@ e2e_keys_handled() {
         read -r nx ny <<<"$step"
         nx=$(( x + nx ))
         ny=$(( y + ny ))
-        e2e_probe pointer "$nx" "$ny" >/dev/null || break
+        if ! e2e_probe pointer "$nx" "$ny" >/dev/null; then
+            fresh=1
+            break
+        fi
     done
+    [ -n "$fresh" ] || {
+        echo "the pointer history holds every place next to ($x, $y)"
+        return 1
+    }
     xdotool key "$@" mousemove "$nx" "$ny"
     e2e_wait "the program to take in the keys $* and the pointer at ($nx, $ny)" \
         e2e_probe_says pointer "$nx" "$ny" && e2e_idle "$window"
