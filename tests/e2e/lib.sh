@@ -238,19 +238,22 @@ e2e_idle() {
     e2e_wait "$1 to have handled its messages" e2e_probe_says painted "$1"
 }
 
-# e2e_keys_handled WINDOW KEY...: presses the keys, with the pointer resting
-# inside WINDOW, and returns once the program has handled them; for a check
-# that a key does nothing. Waiting for a paint right after the keys would
-# not do: a Wine thread turns X events into input only when it reads its X
-# connection, which it does when it finds no message waiting, so a paint
-# asked for at once may be handled before the keys ever reach it. The keys
-# are therefore followed by a one-pixel pointer move inside the same X
-# window: X hands both to the same thread on the same connection, in that
-# order, and the thread gives each to the system as it reads it, so once the
-# system's pointer history holds the new position the keys are in the input
-# queue (or handled). The history, unlike the cursor position, shows only
-# positions a thread has read (see window_probe's pointer question). From
-# there e2e_idle waits until the input queue is empty.
+# e2e_keys_handled WINDOW KEY...: presses the keys and returns once the
+# program has handled them, for a check that a key does nothing. The
+# pointer rests inside a window of the program's thread, two pixels or
+# more from its edges; WINDOW is the visible window to wait on.
+#
+# Waiting for a paint right after the keys would not do: a Wine thread
+# turns X events into input only when it reads its X connection, mostly
+# when it finds no message waiting, so a paint asked for at once may be
+# handled before the keys ever reach it. The keys are therefore followed by
+# a one-pixel pointer move within the same X window: X hands both to the
+# thread that owns that window, on its one connection, in that order, and
+# the thread gives each to the system as it reads it. Once the system's
+# pointer history holds the new position, the keys are in the thread's
+# input queue or handled. (The history, unlike the cursor position, shows
+# only positions a thread has read: see window_probe's pointer question.)
+# From there e2e_idle waits until that queue is empty.
 e2e_keys_handled() {
     local window=$1 x y nx ny step fresh=""
     shift
