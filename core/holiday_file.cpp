@@ -5,35 +5,14 @@
 #include <vector>
 
 #include "core/dates.h"
-#include "core/holidays.h"
 
 namespace {
 
 const char kUtf8Mark[] = "\xEF\xBB\xBF";
 const size_t kUtf8MarkSize = sizeof kUtf8Mark - 1;
-const char kHeaderUtf8[] = u8"国民の祝日・休日月日,国民の祝日・休日名称";
+const char kHeaderDateFieldUtf8[] = u8"国民の祝日・休日月日";
 const char kHeaderDateField[] = "国民の祝日・休日月日";
 const char kHeaderNameField[] = "国民の祝日・休日名称";
-
-// The file's names that the calendar shows otherwise.
-const char kFileHoliday[] = "休日";
-const char kFileSpecialHoliday[] = "休日（祝日扱い）";
-const char kFileAnnotationOpen[] = "（";
-const char kVernalEquinoxRow[] = "春分の日";
-const char kAutumnalEquinoxRow[] = "秋分の日";
-const char kSubstituteName[] = "振替休日";
-const char kCitizensName[] = "国民の休日";
-
-struct Respelling {
-    const char* file;
-    const char* shown;
-};
-
-// The calendar has always spelt these two its own way.
-const Respelling kRespellings[] = {
-    {"建国記念の日", "建国記念日"},
-    {"こどもの日", "子供の日"},
-};
 
 const char kFieldSeparator = ',';
 const char kDateSeparator = '/';
@@ -50,21 +29,8 @@ struct Field {
     size_t length;
 };
 
-struct ParsedRow {
-    uint32_t date;
-    uint16_t year, month, day;
-    Field name;
-    int line;
-};
-
 bool SameText(Field field, const char* text) {
     return field.length == strlen(text) && memcmp(field.text, text, field.length) == 0;
-}
-
-bool StartsWith(Field field, const char* a, const char* b) {
-    const size_t la = strlen(a), lb = strlen(b);
-    return field.length >= la + lb && memcmp(field.text, a, la) == 0 &&
-           memcmp(field.text + la, b, lb) == 0;
 }
 
 bool IsBlank(char c) {
@@ -75,16 +41,24 @@ bool IsBlankLine(Field line) {
     return std::all_of(line.text, line.text + line.length, IsBlank);
 }
 
-bool IsLeadByte(unsigned char c) {
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
+struct ByteRange {
+    unsigned char first, last;
+};
 
-bool IsTrailByte(unsigned char c) {
-    return c >= 0x40 && c <= 0xFC && c != 0x7F;
-}
+// Shift-JIS: the lead and trail bytes of double-byte characters, and the
+// single-byte characters (ASCII with the tab, and half-width katakana).
+const ByteRange kLeadBytes[] = {{0x81, 0x9F}, {0xE0, 0xFC}};
+const ByteRange kTrailBytes[] = {{0x40, 0x7E}, {0x80, 0xFC}};
+const ByteRange kSingleBytes[] = {{'\t', '\t'}, {0x20, 0x7E}, {0xA1, 0xDF}};
 
-bool IsSingleByteCharacter(unsigned char c) {
-    return (c >= 0x20 && c <= 0x7E) || (c >= 0xA1 && c <= 0xDF) || c == '\t';
+template <size_t N>
+bool InRanges(const ByteRange (&ranges)[N], unsigned char c) {
+    for (const ByteRange& r : ranges) {
+        if (c >= r.first && c <= r.last) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // Every byte is part of a Shift-JIS character. Trail bytes never take the
@@ -97,9 +71,9 @@ HolidayFileProblem CheckCharacters(Field line) {
         if (*p == static_cast<unsigned char>(kNoShiftJisForm)) {
             return HolidayFileProblem::NoShiftJisForm;
         }
-        if (IsLeadByte(*p) && p + 1 < end && IsTrailByte(p[1])) {
+        if (InRanges(kLeadBytes, *p) && p + 1 < end && InRanges(kTrailBytes, p[1])) {
             p += 2;
-        } else if (IsSingleByteCharacter(*p)) {
+        } else if (InRanges(kSingleBytes, *p)) {
             ++p;
         } else {
             return HolidayFileProblem::BadCharacter;
@@ -187,7 +161,7 @@ bool TakeNumber(const char** p, const char* end, uint32_t* value) {
     return *p > start;
 }
 
-HolidayFileProblem ParseDate(Field field, ParsedRow* row) {
+HolidayFileProblem ParseDate(Field field, HolidayFileRow* row) {
     const char* p = field.text;
     const char* end = field.text + field.length;
     uint32_t year = 0, month = 0, day = 0;
@@ -211,7 +185,7 @@ HolidayFileProblem ParseDate(Field field, ParsedRow* row) {
     return HolidayFileProblem::None;
 }
 
-HolidayFileProblem ParseRow(Field line, ParsedRow* row) {
+HolidayFileProblem ParseRow(Field line, HolidayFileRow* row) {
     HolidayFileProblem problem = CheckCharacters(line);
     Field fields[kRowFields];
     int count = 0;
@@ -228,23 +202,24 @@ HolidayFileProblem ParseRow(Field line, ParsedRow* row) {
     if (problem != HolidayFileProblem::None) {
         return problem;
     }
-    row->name = fields[1];
-    if (row->name.length == 0) {
+    row->name = fields[1].text;
+    row->nameLength = fields[1].length;
+    if (row->nameLength == 0) {
         return HolidayFileProblem::EmptyName;
     }
-    if (row->name.length > kHolidayRowNameMax) {
+    if (row->nameLength > kHolidayRowNameMax) {
         return HolidayFileProblem::NameTooLong;
     }
     return HolidayFileProblem::None;
 }
 
-bool EarlierRow(const ParsedRow& a, const ParsedRow& b) {
+bool EarlierRow(const HolidayFileRow& a, const HolidayFileRow& b) {
     return a.date != b.date ? a.date < b.date : a.line < b.line;
 }
 
 // Sorted rows: no date twice, and no year between the first and the last
 // without a row.
-HolidayFileResult CheckCoverage(const std::vector<ParsedRow>& rows) {
+HolidayFileResult CheckCoverage(const std::vector<HolidayFileRow>& rows) {
     for (size_t i = 1; i < rows.size(); ++i) {
         if (rows[i].date == rows[i - 1].date) {
             return {HolidayFileProblem::DuplicateDate, rows[i].line};
@@ -256,93 +231,8 @@ HolidayFileResult CheckCoverage(const std::vector<ParsedRow>& rows) {
     return {HolidayFileProblem::None, 0};
 }
 
-uint32_t DayBefore(const ParsedRow& row, uint16_t* weekday) {
-    uint16_t year = row.year, month = row.month, day = row.day;
-    if (day > 1) {
-        --day;
-    } else if (month > kJanuary) {
-        --month;
-        day = DaysInMonth(year, month);
-    } else {
-        --year;
-        month = kDecember;
-        day = DaysInMonth(year, month);
-    }
-    *weekday = WeekdayOfDate(year, month, day);
-    return HolidayDateKey(year, month, day);
-}
-
-// 休日 is a substitute when the file's rows, followed back day by day from
-// it, reach a holiday on a Sunday; otherwise a day between two holidays.
-const char* NameOfFileHoliday(const std::vector<ParsedRow>& rows, size_t index) {
-    ParsedRow day = rows[index];
-    for (size_t i = index; i > 0; --i) {
-        uint16_t weekday = 0;
-        if (rows[i - 1].date != DayBefore(day, &weekday)) {
-            break;
-        }
-        if (weekday == kSunday) {
-            return kSubstituteName;
-        }
-        day = rows[i - 1];
-    }
-    return kCitizensName;
-}
-
-Field TextField(const char* text) {
-    return {text, strlen(text)};
-}
-
-// The name shown for a row, and whether it is a 休日 of the file.
-Field ShownName(const std::vector<ParsedRow>& rows, size_t index, bool* substitute) {
-    const ParsedRow& row = rows[index];
-    *substitute = SameText(row.name, kFileHoliday);
-    if (*substitute) {
-        return TextField(NameOfFileHoliday(rows, index));
-    }
-    // The rules' own name of a day the file only annotates, as in 2019.
-    const char* rules = RulesHolidayName(row.year, row.month, row.day);
-    if (rules != nullptr && (SameText(row.name, kFileSpecialHoliday) ||
-                             StartsWith(row.name, rules, kFileAnnotationOpen))) {
-        return TextField(rules);
-    }
-    for (const Respelling& r : kRespellings) {
-        if (SameText(row.name, r.file)) {
-            return TextField(r.shown);
-        }
-    }
-    return row.name;
-}
-
-uint16_t EquinoxMonthOf(const ParsedRow& row) {
-    if (row.month == kMarch && SameText(row.name, kVernalEquinoxRow)) {
-        return kMarch;
-    }
-    if (row.month == kSeptember && SameText(row.name, kAutumnalEquinoxRow)) {
-        return kSeptember;
-    }
-    return 0;
-}
-
-void BuildTable(const std::vector<ParsedRow>& rows, HolidayTable* table) {
-    table->firstYear = rows.front().year;
-    table->lastYear = rows.back().year;
-    table->rows.clear();
-    table->names.clear();
-    for (size_t i = 0; i < rows.size(); ++i) {
-        HolidayRow row = {};
-        row.date = rows[i].date;
-        row.nameOffset = static_cast<uint32_t>(table->names.size());
-        row.equinoxMonth = EquinoxMonthOf(rows[i]);
-        const Field name = ShownName(rows, i, &row.substitute);
-        table->names.insert(table->names.end(), name.text, name.text + name.length);
-        table->names.push_back('\0');
-        table->rows.push_back(row);
-    }
-}
-
 // The header must come first, blank lines aside; the rows follow it.
-HolidayFileResult ReadRows(const char* bytes, size_t size, std::vector<ParsedRow>* rows,
+HolidayFileResult ReadRows(const char* bytes, size_t size, std::vector<HolidayFileRow>* rows,
                            int* headerLine) {
     const char* end = bytes + size;
     int number = 0;
@@ -365,7 +255,7 @@ HolidayFileResult ReadRows(const char* bytes, size_t size, std::vector<ParsedRow
             *headerLine = number;
             continue;
         }
-        ParsedRow row = {};
+        HolidayFileRow row = {};
         row.line = number;
         const HolidayFileProblem problem = ParseRow(line, &row);
         if (problem != HolidayFileProblem::None) {
@@ -384,18 +274,23 @@ HolidayFileEncoding DetectHolidayFileEncoding(const char* bytes, size_t size, si
         *skip = kUtf8MarkSize;
         return HolidayFileEncoding::Utf8;
     }
-    const size_t headerSize = sizeof kHeaderUtf8 - 1;
-    if (size >= headerSize && memcmp(bytes, kHeaderUtf8, headerSize) == 0) {
-        return HolidayFileEncoding::Utf8;
-    }
-    return HolidayFileEncoding::ShiftJis;
+    // The header's first field in UTF-8, quoted or among blanks as it may be.
+    const char* end = bytes + size;
+    const char* line = std::find_if(bytes, end, [](char c) {
+        return !IsBlank(c) && c != kCarriageReturn && c != kLineFeed;
+    });
+    const char* lineEnd = std::find(line, end, kLineFeed);
+    const char* field = kHeaderDateFieldUtf8;
+    return std::search(line, lineEnd, field, field + strlen(field)) != lineEnd
+               ? HolidayFileEncoding::Utf8
+               : HolidayFileEncoding::ShiftJis;
 }
 
 HolidayFileResult ParseHolidayFile(const char* bytes, size_t size, HolidayTable* table) {
     if (size > kHolidayFileMaxBytes) {
         return {HolidayFileProblem::TooLarge, 0};
     }
-    std::vector<ParsedRow> rows;
+    std::vector<HolidayFileRow> rows;
     int headerLine = 0;
     HolidayFileResult result = ReadRows(bytes, size, &rows, &headerLine);
     if (result.problem != HolidayFileProblem::None) {
@@ -410,7 +305,7 @@ HolidayFileResult ParseHolidayFile(const char* bytes, size_t size, HolidayTable*
     std::sort(rows.begin(), rows.end(), EarlierRow);
     result = CheckCoverage(rows);
     if (result.problem == HolidayFileProblem::None) {
-        BuildTable(rows, table);
+        BuildHolidayTable(rows, table);
     }
     return result;
 }
@@ -432,7 +327,7 @@ const char* HolidayFileProblemText(HolidayFileProblem problem) {
     case HolidayFileProblem::NoShiftJisForm:
         return "a character with no Shift_JIS form";
     case HolidayFileProblem::FieldCount:
-        return "a row is a date and a name and nothing else";
+        return "not exactly a date and a name";
     case HolidayFileProblem::Quote:
         return "a double quote out of place";
     case HolidayFileProblem::BadDate:

@@ -79,6 +79,9 @@ TEST(HolidayFile, PublishedFormAndSavedAgainVariants) {
     const std::string utf8 = u8"国民の祝日・休日月日,国民の祝日・休日名称\n2026/1/1,x\n";
     EXPECT_EQ(HolidayFileEncoding::Utf8, DetectHolidayFileEncoding(utf8.data(), utf8.size(), &skip));
     EXPECT_EQ(0u, skip);
+    const std::string quotedHeader = u8"\n\"国民の祝日・休日月日\", \"国民の祝日・休日名称\"\n";
+    EXPECT_EQ(HolidayFileEncoding::Utf8,
+              DetectHolidayFileEncoding(quotedHeader.data(), quotedHeader.size(), &skip));
     const std::string marked = "\xEF\xBB\xBF" + utf8;
     EXPECT_EQ(HolidayFileEncoding::Utf8,
               DetectHolidayFileEncoding(marked.data(), marked.size(), &skip));
