@@ -7,7 +7,7 @@ NATIVE  := $(BUILD)/native
 WINDOWS := $(BUILD)/windows
 JOBS    ?= $(shell nproc)
 
-.PHONY: all setup native windows dist test run bench clean
+.PHONY: all setup native windows dist lint test run bench clean
 
 all: native windows
 
@@ -27,8 +27,12 @@ windows: setup
 dist: windows
 	@echo "Distribution: $$(cat $(WINDOWS)/dist-zip)"
 
+# Checks of the sources themselves, before anything runs.
+lint: setup
+	@python3 tools/check_includes.py
+
 # One ctest run over both build folders, so one summary closes the output.
-test: native windows
+test: lint native windows
 	@printf 'subdirs("native" "windows")\n' > $(BUILD)/CTestTestfile.cmake
 	@tools/with-display tools/wine-prefix
 	@tools/with-display ctest --test-dir $(BUILD) --output-on-failure

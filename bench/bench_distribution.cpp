@@ -12,7 +12,7 @@
 
 #include "bench/bench_support.h"
 #include "res/resource.h"
-#include "settings/app_folder.h"
+#include "platform/app_folder.h"
 
 static const int kStartRuns = 15;
 static const char* const kShipped[] = {

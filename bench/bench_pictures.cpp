@@ -14,7 +14,7 @@
 
 #include "bench/bench_support.h"
 #include "res/resource.h"
-#include "settings/app_folder.h"
+#include "platform/app_folder.h"
 #include "view/picture.h"
 
 using namespace Gdiplus;

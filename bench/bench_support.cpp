@@ -9,8 +9,9 @@
 #include <string>
 
 #include "res/resource.h"
-#include "settings/app_folder.h"
-#include "shell/app.h"
+#include "platform/app_folder.h"
+#include "platform/app_instance.h"
+#include "shell/owner_window.h"
 
 double Seconds()
 {

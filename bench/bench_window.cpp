@@ -15,9 +15,8 @@
 
 #include "core/dates.h"
 #include "memo/memo_store.h"
-#include "settings/app_folder.h"
+#include "platform/app_folder.h"
 #include "settings/settings_file.h"
-#include "shell/app.h"
 #include "shell/calendar_window.h"
 #include "bench/bench_distribution.h"
 #include "bench/bench_pictures.h"

@@ -10,7 +10,10 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/res -I${CMAKE_SOURCE
 add_link_options(-static -static-libgcc -static-libstdc++)
 
 file(GLOB WIN_SOURCES CONFIGURE_DEPENDS
+    ${CMAKE_SOURCE_DIR}/platform/*.cpp
     ${CMAKE_SOURCE_DIR}/settings/*.cpp
+    ${CMAKE_SOURCE_DIR}/design/*.cpp
+    ${CMAKE_SOURCE_DIR}/tooltips/*.cpp
     ${CMAKE_SOURCE_DIR}/memo/*.cpp
     ${CMAKE_SOURCE_DIR}/view/*.cpp
     ${CMAKE_SOURCE_DIR}/shell/*.cpp

@@ -1,7 +1,7 @@
 #include "dialogs/auto_change_controls.h"
 
 #include "res/resource.h"
-#include "settings/auto_change_rules.h"
+#include "design/auto_change_rules.h"
 #include "settings/settings_file.h"
 
 static const char kSection[] = "AUTOCHANGE";

@@ -9,13 +9,14 @@
 #include <string.h>
 
 #include "dialogs/auto_change_controls.h"
-#include "dialogs/design_apply.h"
+#include "design/design_apply.h"
 #include "memo/memo_marks.h"
 #include "res/resource.h"
-#include "settings/clock.h"
-#include "settings/design_registry.h"
+#include "platform/clock.h"
+#include "design/design_registry.h"
+#include "settings/settings_copy.h"
 #include "settings/settings_file.h"
-#include "settings/working_copy.h"
+#include "design/working_copy.h"
 #include "view/brush_slot.h"
 #include "view/layout.h"
 #include "view/paint.h"

@@ -2,13 +2,13 @@
 // colour, a hatch in a colour, or a picture; transparency) and the colour
 // of today's cell. Edits are staged in the page's working state and reach
 // the calendar's brush slot and pelmo.ini only through "更 新" or OK.
-#include "dialogs/sheet_pages.h"
+#include "dialogs/page_background.h"
 
 #include <string.h>
 
 #include "dialogs/page_background_picture.h"
 #include "res/resource.h"
-#include "settings/app_folder.h"
+#include "platform/app_folder.h"
 #include "settings/settings_defaults.h"
 #include "settings/settings_file.h"
 #include "settings/settings_sections.h"

@@ -4,7 +4,7 @@
 #include <string.h>
 
 #include "memo/memo_store.h"
-#include "settings/app_folder.h"
+#include "platform/app_folder.h"
 #include "settings/design_record.h"
 
 // Pairs of description and pattern, each ending in a zero, the whole list

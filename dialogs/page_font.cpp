@@ -2,7 +2,7 @@
 // list, bold, italic, the text size relative to the one the layout computes
 // and the left shift of italic text. Edits are staged in the page and reach
 // the design record with "更 新" or OK.
-#include "dialogs/sheet_pages.h"
+#include "dialogs/page_font.h"
 
 #include <commctrl.h>
 #include <stdio.h>
@@ -11,7 +11,7 @@
 #include "dialogs/page_font_list.h"
 #include "res/resource.h"
 #include "settings/settings_file.h"
-#include "settings/system_library.h"
+#include "platform/system_library.h"
 
 // The samples are rich edit controls; this library registers their class.
 static const char kRichEditLibrary[] = "RICHED32.DLL";

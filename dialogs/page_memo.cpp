@@ -2,7 +2,7 @@
 // tooltips, the tooltips' largest width, and the backgrounds of dates that
 // carry a memo. The sizes go to the calendar's memo display settings, the
 // colours straight to pelmo.ini.
-#include "dialogs/sheet_pages.h"
+#include "dialogs/page_memo.h"
 
 #include <commctrl.h>
 

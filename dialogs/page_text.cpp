@@ -2,7 +2,7 @@
 // weekday formats, the clock and the partition lines of the design in
 // memory. Its edits wait in the page until "更 新" or OK; only the fix-up
 // that a font without Japanese glyphs needs goes into the design at once.
-#include "dialogs/sheet_pages.h"
+#include "dialogs/page_text.h"
 
 #include "core/dates.h"
 #include "dialogs/page_text_samples.h"

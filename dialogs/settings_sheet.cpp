@@ -2,7 +2,10 @@
 
 #include <commctrl.h>
 
-#include "dialogs/sheet_pages.h"
+#include "dialogs/page_background.h"
+#include "dialogs/page_font.h"
+#include "dialogs/page_memo.h"
+#include "dialogs/page_text.h"
 #include "res/resource.h"
 
 static const char kSheetCaption[] = "設定 － 『ポルカミナ』";

@@ -3,13 +3,14 @@
 #include <windows.h>
 #include <prsht.h>
 
-#include "dialogs/settings_sheet.h"
+#include "settings/design_record.h"
 
-// Each page file: the page for the sheet, its lParam the target.
-PROPSHEETPAGEA BackgroundPage(SheetTarget* target);
-PROPSHEETPAGEA FontPage(SheetTarget* target);
-PROPSHEETPAGEA TextPage(SheetTarget* target);
-PROPSHEETPAGEA MemoPage(SheetTarget* target);
+// What the pages edit, owned by the calendar window.
+struct SheetTarget {
+    HBRUSH* background;         // the brush slot; the background page may replace the brush
+    DesignRecord* design;       // the font and the text colour pages
+    MemoDisplaySettings* memo;  // the memo page
+};
 
 // A page for dialog template id with its procedure and target.
 PROPSHEETPAGEA MakeSheetPage(int templateId, DLGPROC procedure, SheetTarget* target);

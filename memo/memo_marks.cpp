@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "memo/memo_store.h"
-#include "settings/app_folder.h"
+#include "platform/app_folder.h"
 
 static const DWORD kWatchedChanges = FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME;
 // Without a notification: how long a listing is trusted while the folder's

@@ -3,7 +3,7 @@
 #include <stdio.h>
 
 #include "memo/memo_io.h"
-#include "settings/app_folder.h"
+#include "platform/app_folder.h"
 
 static MemoMessageBoxFn s_messageBox = MessageBoxA;
 

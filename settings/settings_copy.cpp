@@ -3,9 +3,9 @@
 // is made whole beside it and then takes its place in one step, and a copy
 // cut short (full disk, power loss, a scanner holding the file) leaves the
 // old file as it was.
-#include "settings/design_registry.h"
+#include "settings/settings_copy.h"
 
-#include "settings/app_folder.h"
+#include "platform/app_folder.h"
 #include "settings/settings_file.h"
 
 // Neither working copy's name, so no other step reads or deletes it; a

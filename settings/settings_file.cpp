@@ -3,7 +3,7 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "settings/app_folder.h"
+#include "platform/app_folder.h"
 
 // Long enough for any 32-bit number with sign and some stray text after it.
 static const DWORD kIntTextSize = 64;

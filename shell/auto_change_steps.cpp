@@ -1,9 +1,10 @@
 #include "shell/auto_change_steps.h"
 
+#include "design/design_compare.h"
 #include "res/resource.h"
-#include "settings/auto_change_rules.h"
-#include "settings/clock.h"
-#include "settings/design_registry.h"
+#include "design/auto_change_rules.h"
+#include "platform/clock.h"
+#include "design/design_registry.h"
 #include "shell/shell_commands.h"
 
 // The design is recorded in pelmo.ini first, so that the apply message

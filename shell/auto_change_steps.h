@@ -1,5 +1,5 @@
 // The calendar's side of the automatic design change: the decisions come
-// from settings/auto_change_rules; here they are carried out.
+// from design/auto_change_rules; here they are carried out.
 #pragma once
 #include <windows.h>
 

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "core/dates.h"
-#include "settings/auto_change_rules.h"
+#include "design/auto_change_rules.h"
 #include "settings/design_record.h"
 #include "view/fonts.h"
 #include "view/layout.h"

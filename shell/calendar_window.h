@@ -14,3 +14,5 @@ unsigned CalendarRefreshCount();
 
 // Has the window lay out and paint everything again, at once.
 void RequestRefresh(HWND window);
+
+LRESULT CALLBACK CalendarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

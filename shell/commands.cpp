@@ -1,8 +1,9 @@
 #include "shell/commands.h"
 
-#include "memo/memo_editor.h"
+#include "memo/memo_dialog.h"
+#include "memo/memo_save.h"
 #include "memo/memo_store.h"
-#include "memo/tooltips.h"
+#include "tooltips/tooltips.h"
 #include "res/resource.h"
 #include "shell/context_menu.h"
 #include "shell/shell_commands.h"

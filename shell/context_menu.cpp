@@ -1,8 +1,8 @@
 #include "shell/context_menu.h"
 
 #include "res/resource.h"
-#include "settings/design_registry.h"
-#include "shell/app.h"
+#include "design/design_registry.h"
+#include "platform/app_instance.h"
 
 static HMENU s_menuResource;
 static HMENU s_contextMenu;

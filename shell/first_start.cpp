@@ -1,6 +1,6 @@
 #include "shell/first_start.h"
 
-#include "settings/default_designs.h"
+#include "design/default_designs.h"
 #include "settings/settings_file.h"
 #include "shell/shortcut_dialog.h"
 

@@ -3,7 +3,7 @@
 #include <stdio.h>
 
 #include "memo/memo_store.h"
-#include "settings/app_folder.h"
+#include "platform/app_folder.h"
 
 static const char kText[] =
     "このフォルダーはパスが長すぎるため、メモを保存できません。\n"

@@ -4,11 +4,10 @@
 #include <gdiplus.h>
 
 #include "dialogs/design_list.h"
+#include "platform/app_instance.h"
 #include "res/resource.h"
-#include "shell/app.h"
-#include "settings/system_library.h"
-
-static const char kOwnerTitle[] = "私のカレンダーの親ウィンドウ";
+#include "shell/owner_window.h"
+#include "platform/system_library.h"
 
 // A second copy only brings the first one forward; it touches no file.
 static bool AnotherCopyIsRunning()

@@ -5,8 +5,8 @@
 
 #include "memo/memo_store.h"
 #include "res/resource.h"
-#include "settings/app_folder.h"
-#include "shell/app.h"
+#include "platform/app_folder.h"
+#include "platform/app_instance.h"
 
 static const UINT kNoticeTickMs = 1000;
 

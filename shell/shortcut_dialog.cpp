@@ -4,7 +4,7 @@
 #include <stdio.h>
 
 #include "res/resource.h"
-#include "shell/app.h"
+#include "platform/app_instance.h"
 #include "shell/shortcuts.h"
 
 static const char kFailureText[] = "次の場所にショートカットを作成できませんでした。\n\n";

@@ -3,7 +3,7 @@
 #include <stdio.h>
 
 #include "res/resource.h"
-#include "shell/app.h"
+#include "platform/app_instance.h"
 #include "shell/context_menu.h"
 
 static const char kTrayTip[] = "ポルカミナ";

@@ -1,7 +1,7 @@
 // The day cells: memo and today highlights under the day numbers. Every
 // number is the date the layout holds for its cell, the same date the memo
 // marks and the tooltips use.
-#include "view/paint.h"
+#include "view/day_cells.h"
 
 #include <stdio.h>
 

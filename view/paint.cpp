@@ -2,6 +2,7 @@
 
 #include <string.h>
 
+#include "view/day_cells.h"
 #include "view/layout_win.h"
 #include "view/paint_metrics.h"
 
@@ -16,22 +17,7 @@ static void FillBackground(HDC surface, const PaintInput& input)
     }
 }
 
-void PaintCalendar(HDC surface, const PaintInput& input, PaintFonts* fonts)
-{
-    FillBackground(surface, input);
-    if (!input.transparent) {
-        DrawPartitionLines(surface, input.layout, input.design.partition);
-    }
-    HFONT text = KeepCalendarFont(&fonts->text, CalendarTextHeight(input.layout, input.design),
-                                  input.design);
-    HFONT weekday = KeepCalendarFont(&fonts->weekday,
-                                     WeekdayTextHeight(input.layout, input.design), input.design);
-    DrawTitle(surface, input, text);
-    DrawWeekdayRow(surface, input, weekday);
-    DrawDayCells(surface, input, text);
-}
-
-void DrawTitle(HDC surface, const PaintInput& input, HFONT font)
+static void DrawTitle(HDC surface, const PaintInput& input, HFONT font)
 {
     HGDIOBJ oldFont = SelectObject(surface, font);
     const int oldMode = SetBkMode(surface, TRANSPARENT);
@@ -65,7 +51,7 @@ static COLORREF HeaderColor(int column, const DesignRecord& design)
     return design.weekdayColor;
 }
 
-void DrawWeekdayRow(HDC surface, const PaintInput& input, HFONT font)
+static void DrawWeekdayRow(HDC surface, const PaintInput& input, HFONT font)
 {
     HGDIOBJ oldFont = SelectObject(surface, font);
     const int oldMode = SetBkMode(surface, TRANSPARENT);
@@ -83,4 +69,19 @@ void DrawWeekdayRow(HDC surface, const PaintInput& input, HFONT font)
     SetTextColor(surface, oldColor);
     SetBkMode(surface, oldMode);
     SelectObject(surface, oldFont);
+}
+
+void PaintCalendar(HDC surface, const PaintInput& input, PaintFonts* fonts)
+{
+    FillBackground(surface, input);
+    if (!input.transparent) {
+        DrawPartitionLines(surface, input.layout, input.design.partition);
+    }
+    HFONT text = KeepCalendarFont(&fonts->text, CalendarTextHeight(input.layout, input.design),
+                                  input.design);
+    HFONT weekday = KeepCalendarFont(&fonts->weekday,
+                                     WeekdayTextHeight(input.layout, input.design), input.design);
+    DrawTitle(surface, input, text);
+    DrawWeekdayRow(surface, input, weekday);
+    DrawDayCells(surface, input, text);
 }

@@ -6,8 +6,8 @@
 #include <set>
 #include <string>
 
-#include "settings/auto_change_rules.h"
-#include "settings/clock.h"
+#include "design/auto_change_rules.h"
+#include "platform/clock.h"
 #include "settings/settings_file.h"
 #include "tests/win/test_support.h"
 

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "res/resource.h"
-#include "shell/app.h"
 #include "shell/calendar_window.h"
 #include "tests/win/test_support.h"
 

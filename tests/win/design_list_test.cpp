@@ -8,8 +8,8 @@
 
 #include "dialogs/design_list.h"
 #include "res/resource.h"
-#include "settings/clock.h"
-#include "settings/design_registry.h"
+#include "platform/clock.h"
+#include "design/design_registry.h"
 #include "settings/settings_file.h"
 #include "settings/settings_sections.h"
 #include "shell/calendar_window.h"

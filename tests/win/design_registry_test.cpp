@@ -6,7 +6,9 @@
 #include <string.h>
 #include <string>
 
-#include "settings/design_registry.h"
+#include "design/design_registry.h"
+#include "design/design_compare.h"
+#include "settings/settings_copy.h"
 #include "settings/settings_file.h"
 #include "settings/settings_sections.h"
 #include "tests/win/test_support.h"

@@ -13,8 +13,9 @@
 #include <vector>
 
 #include "res/resource.h"
-#include "settings/app_folder.h"
-#include "settings/design_registry.h"
+#include "design/design_compare.h"
+#include "platform/app_folder.h"
+#include "design/design_registry.h"
 #include "settings/settings_file.h"
 #include "settings/settings_sections.h"
 #include "shell/context_menu.h"

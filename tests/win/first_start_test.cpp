@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "res/resource.h"
-#include "settings/app_folder.h"
-#include "shell/app.h"
+#include "platform/app_folder.h"
+#include "platform/app_instance.h"
 #include "shell/shortcut_dialog.h"
 #include "shell/shortcuts.h"
 #include "tests/win/test_support.h"

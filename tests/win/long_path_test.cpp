@@ -5,7 +5,7 @@
 #include <string>
 
 #include "res/resource.h"
-#include "settings/app_folder.h"
+#include "platform/app_folder.h"
 #include "shell/long_path_notice.h"
 #include "tests/win/test_support.h"
 

@@ -7,7 +7,7 @@
 #include <string.h>
 #include <string>
 
-#include "memo/memo_editor.h"
+#include "memo/memo_dialog.h"
 #include "memo/memo_store.h"
 #include "res/resource.h"
 #include "tests/win/test_support.h"

@@ -9,6 +9,7 @@
 
 #include "core/dates.h"
 #include "memo/memo_marks.h"
+#include "memo/memo_save.h"
 #include "memo/memo_store.h"
 #include "tests/win/test_support.h"
 

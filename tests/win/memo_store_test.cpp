@@ -9,8 +9,9 @@
 #include <vector>
 
 #include "memo/memo_store.h"
+#include "memo/memo_save.h"
 #include "memo/memo_text.h"
-#include "settings/app_folder.h"
+#include "platform/app_folder.h"
 #include "tests/win/test_support.h"
 
 namespace {

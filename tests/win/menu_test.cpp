@@ -8,7 +8,7 @@
 
 #include "memo/memo_store.h"
 #include "res/resource.h"
-#include "shell/app.h"
+#include "platform/app_instance.h"
 #include "shell/commands.h"
 #include "shell/context_menu.h"
 #include "shell/tray.h"

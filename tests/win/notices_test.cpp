@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "res/resource.h"
-#include "shell/app.h"
+#include "platform/app_instance.h"
 #include "shell/commands.h"
 #include "shell/shell_commands.h"
 #include "tests/win/test_support.h"

@@ -12,7 +12,8 @@
 #include <vector>
 
 #include "dialogs/page_background_picture.h"
-#include "dialogs/sheet_pages.h"
+#include "dialogs/page_background.h"
+#include "dialogs/settings_sheet.h"
 #include "res/resource.h"
 #include "settings/settings_file.h"
 #include "tests/win/test_support.h"

@@ -10,7 +10,7 @@
 
 #include "dialogs/page_font_list.h"
 #include "dialogs/settings_sheet.h"
-#include "dialogs/sheet_pages.h"
+#include "dialogs/page_font.h"
 #include "res/resource.h"
 #include "settings/settings_file.h"
 #include "settings/settings_sections.h"

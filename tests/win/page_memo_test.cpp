@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "dialogs/sheet_pages.h"
+#include "dialogs/page_memo.h"
 #include "res/resource.h"
 #include "settings/settings_file.h"
 #include "tests/win/test_support.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "dialogs/settings_sheet.h"
-#include "dialogs/sheet_pages.h"
+#include "dialogs/page_text.h"
 #include "res/resource.h"
 #include "tests/win/test_support.h"
 

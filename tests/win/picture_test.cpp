@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/app_folder.h"
+#include "platform/app_folder.h"
 #include "tests/win/test_support.h"
 #include "view/background.h"
 #include "view/picture.h"

@@ -6,7 +6,7 @@
 #include <string.h>
 
 #include "core/dates.h"
-#include "settings/app_folder.h"
+#include "platform/app_folder.h"
 
 static_assert(sizeof(DateTime) == sizeof(SYSTEMTIME), "DateTime must match SYSTEMTIME");
 static_assert(offsetof(DateTime, year) == offsetof(SYSTEMTIME, wYear), "year");

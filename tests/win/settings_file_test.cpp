@@ -7,7 +7,7 @@
 #include <string.h>
 #include <string>
 
-#include "settings/app_folder.h"
+#include "platform/app_folder.h"
 #include "settings/settings_file.h"
 #include "settings/settings_sections.h"
 #include "settings/settings_startup.h"

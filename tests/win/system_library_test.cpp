@@ -7,7 +7,7 @@
 #include <string.h>
 #include <string>
 
-#include "settings/system_library.h"
+#include "platform/system_library.h"
 #include "tests/win/test_support.h"
 
 namespace {

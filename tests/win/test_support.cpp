@@ -7,8 +7,9 @@
 #include <iterator>
 
 #include "res/resource.h"
-#include "settings/app_folder.h"
-#include "shell/app.h"
+#include "platform/app_folder.h"
+#include "platform/app_instance.h"
+#include "shell/owner_window.h"
 
 void RemoveTestFolder(const std::string& folder)
 {

@@ -10,7 +10,9 @@
 
 #include "core/dates.h"
 #include "memo/memo_store.h"
-#include "memo/tooltips.h"
+#include "tooltips/day_tooltip.h"
+#include "tooltips/header_hints.h"
+#include "tooltips/tooltips.h"
 #include "res/resource.h"
 #include "tests/win/test_support.h"
 

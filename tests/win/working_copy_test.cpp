@@ -6,9 +6,9 @@
 #include <initializer_list>
 #include <string>
 
-#include "settings/design_registry.h"
+#include "design/design_registry.h"
 #include "settings/settings_file.h"
-#include "settings/working_copy.h"
+#include "design/working_copy.h"
 #include "tests/win/test_support.h"
 
 namespace {
