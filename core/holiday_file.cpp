@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/dates.h"
+#include "core/holiday_names.h"
 
 namespace {
 

@@ -23,25 +23,12 @@ struct HolidayRow {
     uint16_t equinoxMonth;
 };
 
-// A row of the file as it is written.
-struct HolidayFileRow {
-    uint32_t date;          // HolidayDateKey
-    uint16_t year, month, day;
-    const char* name;       // nameLength bytes, not zero-terminated
-    size_t nameLength;
-    int line;
-};
-
 struct HolidayTable {
     uint16_t firstYear;     // 0 for an empty table, which covers no year
     uint16_t lastYear;
     std::vector<HolidayRow> rows;   // ordered by date, no date twice
     std::vector<char> names;
 };
-
-// The table of rows in date order with no date twice (ParseHolidayFile
-// makes sure of both): the names to show and the file's equinoxes.
-void BuildHolidayTable(const std::vector<HolidayFileRow>& rows, HolidayTable* table);
 
 // Orders dates as numbers: year, then month, then day.
 uint32_t HolidayDateKey(uint16_t year, uint16_t month, uint16_t day);
