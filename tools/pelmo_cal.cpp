@@ -24,8 +24,10 @@ const int kDecimal = 10;
 const int kTmYearBase = 1900;
 
 const size_t kLineSize = 256;
-// A Shift-JIS character never takes more than 3 bytes in UTF-8.
-const size_t kUtf8LineSize = kLineSize * 3 / 2 + 1;
+// A Shift-JIS byte never takes more than 3 bytes in UTF-8: a half-width
+// katakana, which a holiday file's name may be made of, takes one byte in
+// Shift-JIS and three in UTF-8.
+const size_t kUtf8LineSize = kLineSize * 3 + 1;
 
 // Every cell is four columns wide; Shift-JIS byte counts equal terminal
 // columns, so the title can be centred by its length.

@@ -21,10 +21,12 @@ check "an observance has its column" 'grep -qP "^2026-12-25\t[^\t]*\tWeekday\t\t
 # A holiday file saved again as UTF-8 with a byte order mark: its years
 # follow the file alone, the others the rules.
 tmp=$(mktemp -d)
-printf '\xEF\xBB\xBF国民の祝日・休日月日,国民の祝日・休日名称\r\n2026/1/1,元日\r\n2026/06/16,"県民の日"\r\n' >"$tmp/utf8.csv"
+kana=$(printf 'ｱ%.0s' {1..64})
+printf '\xEF\xBB\xBF国民の祝日・休日月日,国民の祝日・休日名称\r\n2026/1/1,元日\r\n2026/06/16,"県民の日"\r\n2026/9/20,%s\r\n' "$kana" >"$tmp/utf8.csv"
 filedays=$("$cal" --holidays "$tmp/utf8.csv" --days 2025 2027)
 check "a day of the file is a holiday" 'grep -qP "^2026-06-16\t[^\t]*\tHoliday\t県民の日\t" <<<"$filedays"'
 check "a rules holiday left out of the file is not" 'grep -qP "^2026-01-12\t[^\t]*\tWeekday\t\t" <<<"$filedays"'
+check "a name of 64 half-width kana with the equinox week joined" 'grep -qP "^2026-09-20\t[^\t]*\tHoliday\t$kana  彼岸入り\t" <<<"$filedays"'
 check "the year after the file keeps the rules" 'grep -qP "^2027-01-11\t[^\t]*\tHoliday\t成人の日\t" <<<"$filedays"'
 check "the month shows the file's day" '"$cal" --holidays "$tmp/utf8.csv" 2026 6 | grep -q "16\*"'
 iconv -f UTF-8 -t CP932 <<<$'国民の祝日・休日月日,国民の祝日・休日名称\n2026/1/1,元日\n2026/2/30,休日' >"$tmp/bad.csv"
