@@ -339,7 +339,9 @@ bool GetHolidayName(GridDate date, char* name, size_t size, const HolidayTable* 
     if (found == nullptr) {
         return false;
     }
-    // Only Respect for the Aged Day can fall on the start of higan.
+    // Of the rules' holidays only Respect for the Aged Day can fall on the
+    // start of higan; a day of the file is joined to it alike, unless the
+    // file calls it 休日.
     const char* suffix = proper && IsHiganStart(y, m, d, table) ? kHiganStartSuffix : "";
     return CopyName(found, suffix, name, size);
 }
