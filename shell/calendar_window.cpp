@@ -13,27 +13,31 @@
 #include "core/navigation.h"
 #include "dialogs/design_list.h"
 #include "memo/memo_marks.h"
+#include "memo/month_view.h"
 #include "memo/memo_store.h"
-#include "tooltips/day_tooltip.h"
-#include "tooltips/header_hints.h"
-#include "tooltips/tooltips.h"
-#include "res/resource.h"
 #include "platform/app_folder.h"
+#include "platform/app_instance.h"
 #include "platform/clock.h"
+#include "res/resource.h"
 #include "settings/design_record.h"
+#include "settings/settings_copy.h"
+#include "settings/settings_edit.h"
 #include "settings/settings_file.h"
 #include "settings/settings_sections.h"
 #include "settings/settings_startup.h"
-#include "platform/app_instance.h"
 #include "shell/auto_change_steps.h"
 #include "shell/calendar_state.h"
 #include "shell/commands.h"
-#include "shell/design_commands.h"
 #include "shell/context_menu.h"
+#include "shell/design_commands.h"
 #include "shell/first_start.h"
+#include "shell/holiday_updates.h"
 #include "shell/long_path_notice.h"
 #include "shell/transparency.h"
 #include "shell/tray.h"
+#include "tooltips/day_tooltip.h"
+#include "tooltips/header_hints.h"
+#include "tooltips/tooltips.h"
 #include "view/background.h"
 #include "view/header_cells.h"
 #include "view/layout.h"
@@ -74,15 +78,6 @@ static void ReadNow()
 }
 
 // --- creation -------------------------------------------------------------
-
-static void CopySettingsToWorkingFile()
-{
-    char from[kAppPathSize];
-    char to[kAppPathSize];
-    if (SettingsPath(kSettingsFile, from, sizeof from) && SettingsPath(kWorkingFile, to, sizeof to)) {
-        CopyFileA(from, to, FALSE);
-    }
-}
 
 static bool ConvertedPicturePath(char* out, size_t size)
 {
@@ -148,12 +143,14 @@ static LRESULT OnCreate(HWND window)
     DragAcceptFiles(window, TRUE);
     srand((unsigned)time(nullptr));
     s.registry.unregisteredChange = DecideFirstStart(window);
-    CopySettingsToWorkingFile();
+    CopySettingsFile(kSettingsFile, kWorkingFile);
     CreateBackBuffer(window);
     ApplyTransparencyIfSet(window);
     ReadLookSettings();
     ReadNow();
-    if (!LoadSettings(window, &s.design, &s.memo, &s.registry)) {
+    // Before the first frame, which placing the window brings.
+    UpdateHolidays(&s.holidays);
+    if (!LoadSettings(kSettingsFile, window, &s.design, &s.memo, &s.registry)) {
         return AbandonCreation();
     }
     LoadContextMenu();
@@ -166,7 +163,7 @@ static LRESULT OnCreate(HWND window)
     PrepareMemoBuffer();
     EnsureFolder(kMemoFolder);
     EnsureFolder(kImageFolder);
-    s.designList = CreateDesignListWindow(window);
+    s.designList = CreateDesignListWindow(window, &s.holidays.table);
     RunStartupDesignChange(window, &s);
     UpdateDesignMenu(s.registry);
     SetTimer(window, IDT_CLOCK, kClockPeriodMs, nullptr);
@@ -189,7 +186,11 @@ static void OnFirstFrameShown(HWND window)
         SetTooltipsActive(true);
     }
     WarnWhenMemosCannotBeKept(window);
+    if (FirstStartNotSaved()) {
+        TellSettingsNotSaved(window);
+    }
     TellStartupChangeCalledOff(window, &s_calendar);
+    TellHolidayFileRefused(&s_calendar.holidays);
 }
 
 // --- refresh and paint ----------------------------------------------------
@@ -222,21 +223,9 @@ static void OnRefresh(HWND window)
     RECT client;
     GetClientRect(window, &client);
     const DateTime shown = ShownMonth();
-    s.layout.clientRect = {client.left, client.top, client.right, client.bottom};
-    ComputeLayoutGeometry(&s.layout, shown.year, shown.month);
-    MarkMemoDates(s.layout.dates, s.layout.marked);
-    AdjustFormatsForFont(&s.design);
-
-    PaintInput input;
-    input.design = s.design;
-    input.background = s.brush;
-    input.cellColors = s.cellColors;
-    input.transparent = s.transparent;
-    input.now = s.now;
-    input.shownYear = shown.year;
-    input.shownMonth = shown.month;
-    input.layout = s.layout;
-    PaintCalendar(s.backBuffer, input, &s.fonts);
+    const MonthView view = {{client.left, client.top, client.right, client.bottom}, shown.year, shown.month,
+                            s.now, s.brush, s.cellColors, s.transparent, &s.holidays.table};
+    PaintMonth(s.backBuffer, view, &s.design, &s.layout, &s.fonts);
     // The paint handler copies from the picture; erasing would only flicker.
     InvalidateRect(window, nullptr, FALSE);
     if (TooltipsOn()) {
@@ -263,13 +252,17 @@ static void StepMonths(HWND window, int months)
 }
 
 // The minute is what the clock and the date display show; a repaint on every
-// other tick would redraw an identical picture.
+// other tick would redraw an identical picture. A new minute also looks at
+// the holiday file, whose change shows in this very repaint.
 static void OnClockTick(HWND window)
 {
     ReadNow();
-    if (RunTimerDesignChange(window, &s_calendar)) {
-        RequestRefresh(window);
+    if (!RunTimerDesignChange(window, &s_calendar)) {
+        return;
     }
+    UpdateHolidays(&s_calendar.holidays);
+    RequestRefresh(window);
+    TellHolidayFileRefused(&s_calendar.holidays);
 }
 
 // Cancel leaves the clock to the calendar to start again; after OK the
@@ -340,7 +333,8 @@ static void OnMouseMove(HWND window, WPARAM buttons, LPARAM lParam)
     int cell = HitTestCell(s.layout, pt);
     if (cell != kNoCell) {
         FormatDateLine(s.layout.dates.cells[cell], s.dateLine, sizeof s.dateLine);
-        ArmDayTooltip(cell, s.layout.cellRects[cell], s.dateLine, s.layout.dates.cells[cell], pt);
+        ArmDayTooltip(cell, s.layout.cellRects[cell], s.dateLine, s.layout.dates.cells[cell], pt,
+                      &s.holidays.table);
     } else {
         ForgetHover();
         UpdateHeaderHints(pt, s.layout);
@@ -398,6 +392,16 @@ static void OnRightButtonDown(HWND window, LPARAM lParam)
     ShowContextMenu(window, HitTestCell(s_calendar.layout, pt) != kNoCell);
 }
 
+static bool SaveBackground(const BackgroundRecord& background)
+{
+    SettingsEdit edit;
+    if (!BeginSettingsEdit(kSettingsFile, &edit)) {
+        return false;
+    }
+    WriteBackground(&edit, background);
+    return CommitSettingsEdit(&edit);
+}
+
 // A picture dropped on the calendar becomes its background at once; of
 // several files the first is used.
 static void OnDropFiles(HWND window, HDROP drop)
@@ -413,7 +417,9 @@ static void OnDropFiles(HWND window, HDROP drop)
         return;
     }
     s.keepStoredBrush = false;
-    WriteBackground(kSettingsFile, background);
+    if (!SaveBackground(background)) {
+        TellSettingsNotSaved(window);
+    }
     s.registry.unregisteredChange = 1;
     UpdateDesignMenu(s.registry);
     RequestRefresh(window);
@@ -439,10 +445,32 @@ static void OnApplyDesign(HWND window, WPARAM number, LPARAM count)
 
 // --- close ----------------------------------------------------------------
 
-static void SaveEverything(HWND window)
+static const char kExitNotSaved[] =
+    "設定ファイルを保存できませんでした。ディスクの空き容量を確認してください。\n"
+    "設定ファイルが読み取り専用になっていないか、ほかのプログラムが開いていないかも確認してください。\n\n"
+    "「再試行」でもう一度保存します。「キャンセル」では保存せずに終了します。";
+static const char kExitNotSavedCaption[] = "『ポルカミナ』";
+
+static bool SaveOnce(HWND window)
 {
     const CalendarState& s = s_calendar;
-    SaveSettings(window, s.keepStoredBrush ? nullptr : s.brush, s.design, s.memo, s.registry);
+    SettingsEdit edit;
+    if (!BeginSettingsEdit(kSettingsFile, &edit)) {
+        return false;
+    }
+    SaveSettings(&edit, window, s.keepStoredBrush ? nullptr : s.brush, s.design, s.memo, s.registry);
+    WriteShortcutFlags(&edit);
+    return CommitSettingsEdit(&edit);
+}
+
+// Everything the calendar holds, with the shortcut flags, in one save. When
+// the user is there to answer, a save that fails may be tried again once
+// space has been freed; pelmo.ini stays as it was until one succeeds.
+static void SaveEverything(HWND window, bool ask)
+{
+    while (!SaveOnce(window) && ask &&
+           MessageBoxA(window, kExitNotSaved, kExitNotSavedCaption, MB_ICONERROR | MB_RETRYCANCEL) == IDRETRY) {
+    }
 }
 
 static void DeleteWorkingFile()
@@ -462,7 +490,7 @@ static void RunCloseOrder(HWND window)
     s.resourcesReleased = true;
     ShowWindow(window, SW_RESTORE);   // so the normal rectangle is saved
     ReleaseBackBuffer();
-    SaveEverything(window);
+    SaveEverything(window, !s.endingSession);
     DeleteObject(s.brush);
     s.brush = nullptr;
     DestroyContextMenu();
@@ -471,7 +499,6 @@ static void RunCloseOrder(HWND window)
     ReleaseMemoBuffer();
     ReleaseMemoMarks();
     DeleteWorkingFile();
-    SaveShortcutFlags();
 }
 
 // A log-off can still be cancelled by another program: save now, keep the
@@ -480,8 +507,7 @@ static LRESULT OnQueryEndSession(HWND window)
 {
     if (!s_calendar.resourcesReleased) {
         ShowWindow(window, SW_RESTORE);
-        SaveEverything(window);
-        SaveShortcutFlags();
+        SaveEverything(window, false);
     }
     return TRUE;
 }
@@ -489,6 +515,7 @@ static LRESULT OnQueryEndSession(HWND window)
 static void OnEndSession(HWND window, WPARAM ending)
 {
     if (ending) {
+        s_calendar.endingSession = true;
         RunCloseOrder(window);
     }
 }
