@@ -234,4 +234,84 @@ TEST_F(CalendarWindow, ADroppedPictureBecomesTheBackgroundAndOutlivesRestarts)
     EXPECT_EQ(first, IniText("BGBRUSH", "BITMAP"));
 }
 
+// A stand-in for the user's hand: the button pressed, moves and the
+// release, through the system's own input.
+void SendMouse(DWORD flags, POINT at)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    // Absolute positions run from 0 to 65535 across the primary screen.
+    input.mi.dx = (LONG)(((LONGLONG)at.x * 65536 + GetSystemMetrics(SM_CXSCREEN) - 1) / GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = (LONG)(((LONGLONG)at.y * 65536 + GetSystemMetrics(SM_CYSCREEN) - 1) / GetSystemMetrics(SM_CYSCREEN));
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+}
+
+struct Drag {
+    DWORD thread;   // the calendar's, which runs the system's size loop
+    HWND window;
+    POINT to;
+    bool sizing;    // seen: the size loop ran
+};
+
+bool InSizeLoop(DWORD thread)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(thread, &info) && (info.flags & GUI_INMOVESIZE);
+}
+
+// Waits for the size loop, pulls the corner far up and left, and lets go
+// once the window has followed as far as it will.
+DWORD WINAPI DragCorner(void* param)
+{
+    Drag* drag = (Drag*)param;
+    for (int tries = 0; tries < 500 && !InSizeLoop(drag->thread); ++tries) {
+        Sleep(20);
+    }
+    drag->sizing = InSizeLoop(drag->thread);
+    SendMouse(0, drag->to);
+    RECT before;
+    GetWindowRect(drag->window, &before);
+    for (int tries = 0; tries < 250; ++tries) {
+        RECT now;
+        GetWindowRect(drag->window, &now);
+        if (!EqualRect(&now, &before)) {
+            break;
+        }
+        Sleep(20);
+    }
+    SendMouse(MOUSEEVENTF_LEFTUP, drag->to);
+    return 0;
+}
+
+TEST_F(CalendarWindow, DraggedSmallItStopsAtTheSmallestUsableSizeAndKeepsItsPlace)
+{
+    SetWindowPos(calendar_, HWND_TOP, 200, 150, 196, 200, 0);
+    SetForegroundWindow(calendar_);
+    Drag drag = {GetCurrentThreadId(), calendar_, {205, 155}, false};
+    // The first move with the button held hands the drag to the system.
+    SendMouse(MOUSEEVENTF_LEFTDOWN, {200 + 196 - 3, 150 + 200 - 3});
+    SendMouse(0, {200 + 196 - 4, 150 + 200 - 4});
+    HANDLE hand = CreateThread(nullptr, 0, DragCorner, &drag, 0, nullptr);
+    while (MsgWaitForMultipleObjects(1, &hand, FALSE, 30000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageA(&msg);
+        }
+    }
+    CloseHandle(hand);
+    EXPECT_TRUE(drag.sizing) << "the corner's drag resized the window";
+
+    const RECT smallest = {200, 150, 200 + 112, 150 + 128};
+    RECT rect;
+    GetWindowRect(calendar_, &rect);
+    EXPECT_TRUE(EqualRect(&smallest, &rect)) << rect.left << "," << rect.top << " " << rect.right - rect.left
+                                             << " by " << rect.bottom - rect.top;
+    Restart();
+    GetWindowRect(calendar_, &rect);
+    EXPECT_TRUE(EqualRect(&smallest, &rect)) << "after a restart: " << rect.left << "," << rect.top << " "
+                                             << rect.right - rect.left << " by " << rect.bottom - rect.top;
+}
+
 }  // namespace
