@@ -34,6 +34,7 @@ struct ColourSample {
 };
 
 struct MemoPageState {
+    SheetTarget* sheet;
     MemoDisplaySettings* target;   // null only for a page made without one
     SizeSample editor;
     SizeSample tooltip;
@@ -120,6 +121,7 @@ static int32_t SettleTooltipWidth(HWND page)
 static void OpenMemoPage(HWND page, SheetTarget* target)
 {
     s_memo = {};
+    s_memo.sheet = target;
     s_memo.target = target ? target->memo : nullptr;
     MemoDisplaySettings stored = {kDefaultTooltipFontHeight, kDefaultEditorFontHeight, kDefaultTooltipWidth};
     if (s_memo.target) {
@@ -208,6 +210,7 @@ static void ApplyMemoPage(HWND page)
         SendMessageA(page, WM_NEXTDLGCTL, 0, FALSE);
     }
     MarkPageApplied(page, IDC_MEMO_UPDATE);
+    NoteEditsApplied(s_memo.sheet);
 }
 
 static void OnMemoCommand(HWND page, int id, int code)
