@@ -16,23 +16,23 @@ void SetRandomSourceForTests(RandomSource source)
     s_random = source ? source : rand;
 }
 
-static AutoChangeValues ReadValues(int32_t timingDefault, int32_t orderDefault)
+static AutoChangeValues ReadValues(const char* file, int32_t timingDefault, int32_t orderDefault)
 {
-    if (ReadSettingInt(kSettingsFile, "AUTOCHANGE", "CHANGE", 0) == 0) {
+    const ProfileSection keys = ReadSettingsSection(file, "AUTOCHANGE");
+    if (ProfileInt(keys, "CHANGE", 0) == 0) {
         return AutoChangeValues{0, 0};
     }
-    return AutoChangeValues{ReadSettingInt(kSettingsFile, "AUTOCHANGE", "TIMING", timingDefault),
-                            ReadSettingInt(kSettingsFile, "AUTOCHANGE", "ORDER", orderDefault)};
+    return AutoChangeValues{ProfileInt(keys, "TIMING", timingDefault), ProfileInt(keys, "ORDER", orderDefault)};
 }
 
-AutoChangeValues ReadAutoChangeValues()
+AutoChangeValues ReadAutoChangeValues(const char* file)
 {
-    return ReadValues(0, 0);
+    return ReadValues(file, 0, 0);
 }
 
-AutoChangeValues ReadStartupAutoChangeValues()
+AutoChangeValues ReadStartupAutoChangeValues(const char* file)
 {
-    return ReadValues(kTimingAtStartup, kOrderList);
+    return ReadValues(file, kTimingAtStartup, kOrderList);
 }
 
 static uint32_t NextInList(uint32_t current, uint32_t count)
@@ -85,7 +85,7 @@ static bool Hourly(int32_t timing)
     return timing == kTimingHourly || timing == kTimingBoth;
 }
 
-AutoChangeDecision DecideStartupChange(AutoChangeState* state, RegistryValues registry,
+AutoChangeDecision DecideStartupChange(const char* file, AutoChangeState* state, RegistryValues registry,
                                        const DesignRecord& design, DifferCheck differ)
 {
     AutoChangeDecision decision = {false, kAutoChangeNone, 0};
@@ -93,7 +93,7 @@ AutoChangeDecision DecideStartupChange(AutoChangeState* state, RegistryValues re
     if (registry.designCount < 2) {
         return decision;
     }
-    state->values = ReadStartupAutoChangeValues();
+    state->values = ReadStartupAutoChangeValues(file);
     if (!AtStartup(state->values.timing)) {
         return decision;
     }
@@ -141,10 +141,4 @@ AutoChangeDecision DecideTimerChange(AutoChangeState* state, RegistryValues regi
     decision.action = kAutoChangeApply;
     decision.design = next;
     return decision;
-}
-
-bool RecordAutoChange(uint32_t count, uint32_t design)
-{
-    bool ok = WriteSettingInt(kSettingsFile, "REGIST", "SUM", (int32_t)count);
-    return WriteSettingInt(kSettingsFile, "REGIST", "CURRENT", (int32_t)design) && ok;
 }

@@ -22,12 +22,12 @@ struct AutoChangeValues {
     int32_t order;
 };
 
-// After a design was applied: TIMING and ORDER of pelmo.ini (absent keys 0)
-// when AUTOCHANGE CHANGE is on, else both 0.
-AutoChangeValues ReadAutoChangeValues();
+// After a design was applied: TIMING and ORDER of file (absent keys 0) when
+// AUTOCHANGE CHANGE is on, else both 0.
+AutoChangeValues ReadAutoChangeValues(const char* file);
 // The same as read at start-up, where absent keys mean "at start-up, in
 // list order".
-AutoChangeValues ReadStartupAutoChangeValues();
+AutoChangeValues ReadStartupAutoChangeValues(const char* file);
 
 // Draws a number from 0 to 32767; rand by default.
 typedef int (*RandomSource)();
@@ -67,15 +67,11 @@ struct AutoChangeDecision {
 typedef bool (*DifferCheck)(const DesignRecord& design);
 
 // Once while the calendar window is created, after the settings are loaded:
-// reads AUTOCHANGE of pelmo.ini into state->values (with at least two
-// designs) and decides the start-up change. Clears the skip-once flag.
-AutoChangeDecision DecideStartupChange(AutoChangeState* state, RegistryValues registry,
+// reads AUTOCHANGE of file into state->values (with at least two designs)
+// and decides the start-up change. Clears the skip-once flag.
+AutoChangeDecision DecideStartupChange(const char* file, AutoChangeState* state, RegistryValues registry,
                                        const DesignRecord& design, DifferCheck differ);
 
 // On every tick of the one-second timer, with the local time of the tick.
 AutoChangeDecision DecideTimerChange(AutoChangeState* state, RegistryValues registry, DateTime now,
                                      const DesignRecord& design, DifferCheck differ);
-
-// REGIST SUM and CURRENT of pelmo.ini for a change to design, before the
-// calendar window applies it.
-bool RecordAutoChange(uint32_t count, uint32_t design);

@@ -1,9 +1,9 @@
 #include "design/default_designs.h"
 
+#include "design/design_registry.h"
 #include "platform/app_folder.h"
 #include "settings/design_keys.h"
-#include "design/design_registry.h"
-#include "settings/settings_file.h"
+#include "settings/settings_edit.h"
 
 static const int kFirstPictureDesign = 4;
 static const char* const kPictureNames[kDefaultPictureDesigns] = {
@@ -13,8 +13,12 @@ static const char* const kPictureNames[kDefaultPictureDesigns] = {
     "Image\\GreenCheck.bmp",
 };
 
-int PrepareDefaultDesigns()
+int PrepareDefaultDesigns(const char* file)
 {
+    SettingsEdit edit;
+    if (!BeginSettingsEdit(file, &edit)) {
+        return -1;
+    }
     int written = 0;
     for (int i = 0; i < kDefaultPictureDesigns; ++i) {
         char section[kDesignSectionSize];
@@ -22,10 +26,10 @@ int PrepareDefaultDesigns()
         // A path cut short would name another file; such a design keeps the
         // picture it had.
         if (DesignSectionName((uint32_t)(kFirstPictureDesign + i), section, sizeof section) &&
-            BuildAppPath(kPictureNames[i], path, sizeof path) &&
-            WriteSettingString(kSettingsFile, section, kDesignBitmapKey, path)) {
+            BuildAppPath(kPictureNames[i], path, sizeof path)) {
+            SetSetting(&edit, section, kDesignBitmapKey, path);
             ++written;
         }
     }
-    return written;
+    return CommitSettingsEdit(&edit) ? written : -1;
 }

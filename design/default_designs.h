@@ -5,10 +5,10 @@
 
 constexpr int kDefaultPictureDesigns = 4;
 
-// Writes BGBRUSH_BITMAP of DESIGN004 to DESIGN007 in pelmo.ini: the
-// executable's folder followed by Image\Wall.bmp, Metal.bmp, BlueCheck.bmp
-// and GreenCheck.bmp, in that order. The sections are written whether or not
+// Writes BGBRUSH_BITMAP of DESIGN004 to DESIGN007 in file: the executable's
+// folder followed by Image\Wall.bmp, Metal.bmp, BlueCheck.bmp and
+// GreenCheck.bmp, in that order. The sections are written whether or not
 // the registry counts that many designs; nothing else of them is touched.
 // Gives how many paths were written (a folder too deep for a path gives
-// fewer).
-int PrepareDefaultDesigns();
+// fewer), or -1 when the file could not be saved.
+int PrepareDefaultDesigns(const char* file);

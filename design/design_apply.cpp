@@ -1,70 +1,110 @@
 #include "design/design_apply.h"
 
+#include <string.h>
+
 #include "platform/app_folder.h"
-#include "design/design_registry.h"
+#include "settings/settings_edit.h"
 #include "settings/settings_file.h"
 #include "settings/settings_sections.h"
 #include "view/background.h"
 #include "view/brush_slot.h"
 #include "view/picture.h"
 
-// A picture to convert: the conversion writes the brush values and both
-// paths; the design keeps no converted file of its own.
-static void ApplyConvertedPicture(HBRUSH* slot, HDC surface, const char* file, const char* section,
-                                  const char* picture)
+static void CopyPath(char (&to)[kPicturePathSize], const char* from)
+{
+    const size_t length = strnlen(from, kPicturePathSize - 1);
+    memcpy(to, from, length);
+    to[length] = '\0';
+}
+
+// A picture to convert: on success the conversion gives every brush value
+// and both paths; on failure only the picture's name is taken in.
+static InstalledBackground InstallConvertedPicture(HDC surface, HBRUSH* slot, const char* picture)
 {
     char converted[kAppPathSize];
-    BackgroundRecord background;
+    InstalledBackground installed = {};
     if (BuildAppPath(kConvertedPictureName, converted, sizeof converted) &&
-        ApplyPictureBrush(surface, picture, converted, slot, &background)) {
-        WriteBackground(file, background);
+        ApplyPictureBrush(surface, picture, converted, slot, &installed.values)) {
+        installed.brushSet = installed.bitmapSet = installed.orgFileSet = true;
+        return installed;
     }
-    WriteSettingString(file, section, "BGBRUSH_BITMAP", kNoKeyValue);
+    CopyPath(installed.values.orgFile, picture);
+    installed.orgFileSet = true;
+    return installed;
 }
 
 // A BMP loaded as it is, or the solid fallback when it is gone.
-static void ApplyBitmap(HBRUSH* slot, HDC surface, const char* file, const char* bitmap)
+static InstalledBackground InstallBitmap(HDC surface, HBRUSH* slot, const BackgroundRecord& design)
 {
-    WriteSettingString(file, "BGBRUSH", "BITMAP", bitmap);
-    HBRUSH brush = NamesFile(bitmap) ? LoadPictureBrush(bitmap) : nullptr;
+    HBRUSH brush = NamesFile(design.bitmap) ? LoadPictureBrush(design.bitmap) : nullptr;
     if (!brush) {
         brush = CreateSolidBrush(kFallbackBackgroundColor);
     }
     InstallBrush(surface, slot, brush);
-    WriteBrushSectionFromBrush(file, brush);
+    InstalledBackground installed = {design, true, true, true};
+    BrushTripleFromBrush(brush, &installed.values.brush);
+    return installed;
 }
 
-bool ApplyDesign(HBRUSH* slot, DesignRecord* design, uint32_t number, HDC surface, const char* file,
-                 DesignLook* applied)
+InstalledBackground InstallDesignBrush(HDC surface, HBRUSH* slot, const DesignLook& look)
+{
+    const BackgroundRecord& design = look.background;
+    if (design.brush.style == BS_PATTERN) {
+        if (NamesFile(design.orgFile)) {
+            return InstallConvertedPicture(surface, slot, design.orgFile);
+        }
+        return InstallBitmap(surface, slot, design);
+    }
+    // Solid and hatched brushes; a style of no known kind is drawn solid
+    // rather than as a hollow brush that would paint nothing, and stored as
+    // it stands.
+    BackgroundRecord plain = design;
+    if (plain.brush.style != BS_HATCHED) {
+        plain.brush.style = BS_SOLID;
+    }
+    InstallBrush(surface, slot, CreateBackgroundBrush(plain, ""));
+    return InstalledBackground{design, true, false, false};
+}
+
+bool WriteDesignInForce(const char* file, uint32_t number, uint32_t count, const Design& design,
+                        const InstalledBackground& installed)
 {
     char section[kDesignSectionSize];
-    if (!DesignSectionName(number, section, sizeof section)) {
+    SettingsEdit edit;
+    if (!DesignSectionName(number, section, sizeof section) || !BeginSettingsEdit(file, &edit)) {
         return false;
     }
-    WriteSettingInt(file, "REGIST", "CURRENT", (int32_t)number);
-    const DesignLook look = ReadDesignLook(file, section);
-    const BrushTriple& brush = look.background.brush;
-    if (brush.style == BS_PATTERN) {
-        WriteSettingString(file, "BGBRUSH", "ORGFILE", look.background.orgFile);
-        if (NamesFile(look.background.orgFile)) {
-            ApplyConvertedPicture(slot, surface, file, section, look.background.orgFile);
-        } else {
-            ApplyBitmap(slot, surface, file, look.background.bitmap);
-        }
-    } else {
-        // Solid and hatched brushes; a style of no known kind is drawn solid
-        // rather than as a hollow brush that would paint nothing.
-        BackgroundRecord plain = look.background;
-        if (plain.brush.style != BS_HATCHED) {
-            plain.brush.style = BS_SOLID;
-        }
-        InstallBrush(surface, slot, CreateBackgroundBrush(plain, ""));
-        WriteBrushSection(file, brush.style, brush.color, brush.hatch);
+    SetSettingInt(&edit, "REGIST", "SUM", (int32_t)count);
+    SetSettingInt(&edit, "REGIST", "CURRENT", (int32_t)number);
+    if (installed.orgFileSet) {
+        SetSetting(&edit, "BGBRUSH", "ORGFILE", installed.values.orgFile);
     }
-    WriteWorkingLookFromDesign(file, look);
-    ReadDesignSection(file, design, section);
-    WriteFormatSection(file, *design);
-    WriteFontSection(*design, file);
-    *applied = look;
+    if (installed.brushSet) {
+        WriteBrushSection(&edit, installed.values.brush);
+    }
+    if (installed.bitmapSet) {
+        SetSetting(&edit, "BGBRUSH", "BITMAP", installed.values.bitmap);
+    }
+    const BackgroundRecord& own = design.look.background;
+    if (own.brush.style == BS_PATTERN && NamesFile(own.orgFile)) {
+        // The design keeps no converted file of its own.
+        SetSetting(&edit, section, "BGBRUSH_BITMAP", kNoKeyValue);
+    }
+    WriteTransparent(&edit, design.look.transparent);
+    WriteCellColors(&edit, design.look.cellColors);
+    WriteFormatSection(&edit, design.record);
+    WriteFontSection(&edit, design.record);
+    return CommitSettingsEdit(&edit);
+}
+
+bool ApplyDesign(const char* file, uint32_t number, uint32_t count, HDC surface, HBRUSH* slot, Design* applied,
+                 bool* saved)
+{
+    *saved = false;
+    if (!ReadDesign(file, number, applied)) {
+        return false;
+    }
+    const InstalledBackground installed = InstallDesignBrush(surface, slot, applied->look);
+    *saved = WriteDesignInForce(file, number, count, *applied, installed);
     return true;
 }

@@ -1,4 +1,4 @@
-// Whether the settings in force of pelmo.ini are still exactly its current
+// Whether the settings in force of a file are still exactly its current
 // design. Both sides are read with 0 (and "no key value" for texts) as
 // default instead of the working defaults: a key missing on one side only
 // then counts as a difference, one missing on both sides does not.
@@ -6,62 +6,51 @@
 
 #include <string.h>
 
+#include <string>
+
 #include "design/design_registry.h"
 #include "settings/design_keys.h"
 #include "settings/settings_file.h"
 
-static int32_t ReadOrZero(const char* section, const char* key)
+// The sections the comparison needs, each read once.
+struct Compared {
+    ProfileSection bgbrush, today, marked, design;
+};
+
+static int32_t OrZero(const ProfileSection& keys, const char* key)
 {
-    return ReadSettingInt(kSettingsFile, section, key, 0);
+    return ProfileInt(keys, key, 0);
 }
 
-static bool SameText(const char* section, const char* key, const char* otherSection, const char* otherKey)
+static bool SameText(const ProfileSection& keys, const char* key, const ProfileSection& other, const char* otherKey)
 {
-    char text[kPicturePathSize];
-    char other[kPicturePathSize];
-    ReadSettingString(kSettingsFile, section, key, kNoKeyValue, text, sizeof text);
-    ReadSettingString(kSettingsFile, otherSection, otherKey, kNoKeyValue, other, sizeof other);
-    return strcmp(text, other) == 0;
+    return ProfileString(keys, key, kNoKeyValue, kPicturePathSize) ==
+           ProfileString(other, otherKey, kNoKeyValue, kPicturePathSize);
 }
 
 // A solid or hatched background is its kind and colour: a hatch pattern
 // changed on its own does not count. A picture is its two paths whatever
 // style the design gives it; any other style is not compared at all.
-static bool SameBrush(const char* section)
+static bool SameBrush(const Compared& c)
 {
-    const int32_t style = ReadOrZero("BGBRUSH", "STYLE");
+    const int32_t style = OrZero(c.bgbrush, "STYLE");
     if (style == BS_SOLID || style == BS_HATCHED) {
-        return ReadOrZero(section, kDesignStyleKey) == style &&
-               ReadOrZero(section, kDesignColorKey) == ReadOrZero("BGBRUSH", "COLOR");
+        return OrZero(c.design, kDesignStyleKey) == style &&
+               OrZero(c.design, kDesignColorKey) == OrZero(c.bgbrush, "COLOR");
     }
     if (style == BS_PATTERN) {
-        return SameText("BGBRUSH", "BITMAP", section, kDesignBitmapKey) &&
-               SameText("BGBRUSH", "ORGFILE", section, kDesignOrgFileKey);
+        return SameText(c.bgbrush, "BITMAP", c.design, kDesignBitmapKey) &&
+               SameText(c.bgbrush, "ORGFILE", c.design, kDesignOrgFileKey);
     }
     return true;
 }
 
-struct WorkingKey {
-    const char* section;
-    const char* key;
-    const char* designKey;
-};
-
-static const WorkingKey kLookKeys[] = {
-    {"BGBRUSH", "TRANSPARENT", kDesignTransparentKey},
-    {"TODAY", "COLOR", kDesignTodayColorKey},
-    {"MARKED", "TODAYCOLOR", kDesignMarkedTodayKey},
-    {"MARKED", "COLOR", kDesignMarkedColorKey},
-};
-
-static bool SameLook(const char* section)
+static bool SameLook(const Compared& c)
 {
-    for (const WorkingKey& key : kLookKeys) {
-        if (ReadOrZero(key.section, key.key) != ReadOrZero(section, key.designKey)) {
-            return false;
-        }
-    }
-    return true;
+    return OrZero(c.bgbrush, "TRANSPARENT") == OrZero(c.design, kDesignTransparentKey) &&
+           OrZero(c.today, "COLOR") == OrZero(c.design, kDesignTodayColorKey) &&
+           OrZero(c.marked, "TODAYCOLOR") == OrZero(c.design, kDesignMarkedTodayKey) &&
+           OrZero(c.marked, "COLOR") == OrZero(c.design, kDesignMarkedColorKey);
 }
 
 struct RecordValue {
@@ -71,7 +60,7 @@ struct RecordValue {
 
 // The record is compared as it is in memory, not as the working sections
 // hold it: those are written only at exit.
-static bool SameRecord(const DesignRecord& design, const char* section)
+static bool SameRecord(const DesignRecord& design, const ProfileSection& section)
 {
     const RecordValue values[] = {
         {"FORMAT_YMTYPE", design.titleFormat},
@@ -91,27 +80,25 @@ static bool SameRecord(const DesignRecord& design, const char* section)
         {"FONT_LSHIFT", design.leftShift},
     };
     for (const RecordValue& value : values) {
-        if (ReadOrZero(section, value.designKey) != value.value) {
+        if (OrZero(section, value.designKey) != value.value) {
             return false;
         }
     }
     // As the face name is written: terminated within its 32 bytes and
     // never ending in half a character.
-    char faceName[LF_FACESIZE];
-    memcpy(faceName, design.font.lfFaceName, sizeof faceName);
-    faceName[LF_FACESIZE - 1] = '\0';
-    TrimPartialCharacter(faceName);
-    char stored[LF_FACESIZE];
-    ReadSettingString(kSettingsFile, section, "FONT_FACENAME", kNoKeyValue, stored, sizeof stored);
-    return strcmp(faceName, stored) == 0;
+    std::string faceName(design.font.lfFaceName, strnlen(design.font.lfFaceName, LF_FACESIZE - 1));
+    CutPartialCharacter(&faceName);
+    return faceName == ProfileString(section, "FONT_FACENAME", kNoKeyValue, LF_FACESIZE);
 }
 
-bool SettingsDifferFromDesign(const DesignRecord& design)
+bool SettingsDifferFromDesign(const char* file, const DesignRecord& design)
 {
     char section[kDesignSectionSize];
-    const int32_t current = ReadOrZero("REGIST", "CURRENT");
+    const int32_t current = OrZero(ReadSettingsSection(file, "REGIST"), "CURRENT");
     if (current <= 0 || !DesignSectionName((uint32_t)current, section, sizeof section)) {
         return true;
     }
-    return !SameBrush(section) || !SameLook(section) || !SameRecord(design, section);
+    const Compared compared = {ReadSettingsSection(file, "BGBRUSH"), ReadSettingsSection(file, "TODAY"),
+                               ReadSettingsSection(file, "MARKED"), ReadSettingsSection(file, section)};
+    return !SameBrush(compared) || !SameLook(compared) || !SameRecord(design, compared.design);
 }

@@ -1,9 +1,13 @@
 #include "design/design_registry.h"
 
 #include <stdio.h>
+#include <string.h>
+
+#include <string>
 
 #include "settings/design_keys.h"
 #include "settings/settings_defaults.h"
+#include "settings/settings_edit.h"
 #include "settings/settings_file.h"
 #include "settings/settings_sections.h"
 
@@ -39,98 +43,82 @@ DesignMenuState DesignMenuFor(RegistryValues registry)
     return state;
 }
 
-DesignLook ReadDesignLook(const char* file, const char* section)
+bool ReadDesign(const char* file, uint32_t number, Design* design)
 {
-    DesignLook look = {};
-    look.background.brush = ReadDesignBrush(file, section);
-    ReadSettingString(file, section, kDesignBitmapKey, kNoKeyValue, look.background.bitmap,
-                      sizeof look.background.bitmap);
-    ReadSettingString(file, section, kDesignOrgFileKey, kNoKeyValue, look.background.orgFile,
-                      sizeof look.background.orgFile);
-    look.transparent = ReadSettingInt(file, section, kDesignTransparentKey, kDefaultTransparent);
-    look.cellColors.today =
-        (COLORREF)ReadSettingInt(file, section, kDesignTodayColorKey, (int32_t)kDefaultTodayColor);
-    look.cellColors.markedToday =
-        (COLORREF)ReadSettingInt(file, section, kDesignMarkedTodayKey, (int32_t)kDefaultMarkedTodayColor);
-    look.cellColors.marked =
-        (COLORREF)ReadSettingInt(file, section, kDesignMarkedColorKey, (int32_t)kDefaultMarkedColor);
-    return look;
+    char section[kDesignSectionSize];
+    if (!DesignSectionName(number, section, sizeof section)) {
+        *design = DesignFromSection(ProfileSection());
+        return false;
+    }
+    *design = DesignFromSection(ReadSettingsSection(file, section));
+    return true;
 }
 
-bool WriteWorkingLookFromDesign(const char* file, const DesignLook& look)
+DesignLook ReadDesignLook(const char* file, const char* section)
 {
-    bool ok = WriteSettingInt(file, "BGBRUSH", "TRANSPARENT", look.transparent);
-    ok = WriteSettingInt(file, "TODAY", "COLOR", (int32_t)look.cellColors.today) && ok;
-    ok = WriteSettingInt(file, "MARKED", "TODAYCOLOR", (int32_t)look.cellColors.markedToday) && ok;
-    ok = WriteSettingInt(file, "MARKED", "COLOR", (int32_t)look.cellColors.marked) && ok;
-    return ok;
+    return DesignFromSection(ReadSettingsSection(file, section)).look;
 }
 
 // The value in force is written back to its working key as well: a key
 // that was absent (the cell colours, until the memo page first sets them)
 // is then present on both sides, which the comparison with the design
 // needs, as it reads a missing key as 0 rather than as its default.
-static bool CopyWorkingInt(const char* section, const char* designKey, const char* workingSection,
-                           const char* workingKey, int32_t defaultValue)
+static void CopyWorkingInt(SettingsEdit* edit, const char* section, const char* designKey,
+                           const char* workingSection, const char* workingKey, int32_t defaultValue)
 {
-    int32_t value = ReadSettingInt(kSettingsFile, workingSection, workingKey, defaultValue);
-    bool ok = WriteSettingInt(kSettingsFile, workingSection, workingKey, value);
-    return WriteSettingInt(kSettingsFile, section, designKey, value) && ok;
+    const int32_t value = ProfileInt(EditedSection(*edit, workingSection), workingKey, defaultValue);
+    SetSettingInt(edit, workingSection, workingKey, value);
+    SetSettingInt(edit, section, designKey, value);
 }
 
-static bool CopyWorkingPath(const char* section, const char* designKey, const char* workingKey,
-                            char (&path)[kPicturePathSize])
+static void CopyWorkingPath(SettingsEdit* edit, const char* section, const char* designKey, const char* workingKey,
+                            std::string* path)
 {
-    ReadSettingString(kSettingsFile, "BGBRUSH", workingKey, kNoKeyValue, path, sizeof path);
-    return WriteSettingString(kSettingsFile, section, designKey, path);
+    *path = ProfileString(EditedSection(*edit, "BGBRUSH"), workingKey, kNoKeyValue, kPicturePathSize);
+    SetSetting(edit, section, designKey, path->c_str());
 }
 
 // Only a picture design uses its paths. A converted picture (ORGFILE) is
-// made into pelmo.bmp again each time the design is applied, so the working
+// made into pelmo.bmp whenever the design is applied, so the working
 // BITMAP, the output of that conversion, is not worth recording; an empty
 // ORGFILE names no picture either.
-static bool CopyPicturePaths(const char* section)
+static void CopyPicturePaths(SettingsEdit* edit, const char* section)
 {
-    char orgFile[kPicturePathSize];
-    bool ok = CopyWorkingPath(section, kDesignOrgFileKey, "ORGFILE", orgFile);
-    if (!NamesFile(orgFile)) {
-        char bitmap[kPicturePathSize];
-        ok = CopyWorkingPath(section, kDesignBitmapKey, "BITMAP", bitmap) && ok;
+    std::string orgFile;
+    CopyWorkingPath(edit, section, kDesignOrgFileKey, "ORGFILE", &orgFile);
+    if (!NamesFile(orgFile.c_str())) {
+        std::string bitmap;
+        CopyWorkingPath(edit, section, kDesignBitmapKey, "BITMAP", &bitmap);
     }
-    return ok;
 }
 
-static bool CopyWorkingLook(const char* section, int32_t style)
+static void CopyWorkingLook(SettingsEdit* edit, const char* section, int32_t style)
 {
-    bool ok = CopyWorkingInt(section, kDesignTransparentKey, "BGBRUSH", "TRANSPARENT", kDefaultTransparent);
+    CopyWorkingInt(edit, section, kDesignTransparentKey, "BGBRUSH", "TRANSPARENT", kDefaultTransparent);
     if (style == BS_PATTERN) {
-        ok = CopyPicturePaths(section) && ok;
+        CopyPicturePaths(edit, section);
     }
-    ok = CopyWorkingInt(section, kDesignTodayColorKey, "TODAY", "COLOR", (int32_t)kDefaultTodayColor) && ok;
-    ok = CopyWorkingInt(section, kDesignMarkedTodayKey, "MARKED", "TODAYCOLOR",
-                        (int32_t)kDefaultMarkedTodayColor) && ok;
-    ok = CopyWorkingInt(section, kDesignMarkedColorKey, "MARKED", "COLOR", (int32_t)kDefaultMarkedColor) && ok;
-    return ok;
+    CopyWorkingInt(edit, section, kDesignTodayColorKey, "TODAY", "COLOR", (int32_t)kDefaultTodayColor);
+    CopyWorkingInt(edit, section, kDesignMarkedTodayKey, "MARKED", "TODAYCOLOR", (int32_t)kDefaultMarkedTodayColor);
+    CopyWorkingInt(edit, section, kDesignMarkedColorKey, "MARKED", "COLOR", (int32_t)kDefaultMarkedColor);
 }
 
-// A number beyond the count would leave a design that no list shows and the
-// next registration as new silently overwrites, so nothing is written then.
-bool RegisterDesign(const DesignRecord& design, BrushTriple brush, RegistryValues registry)
+bool RegisterDesign(const char* file, const DesignRecord& design, BrushTriple brush, RegistryValues registry)
 {
     char section[kDesignSectionSize];
+    SettingsEdit edit;
     if (registry.designCount > kMaxDesigns || registry.currentDesign > registry.designCount ||
-        !DesignSectionName(registry.currentDesign, section, sizeof section)) {
+        !DesignSectionName(registry.currentDesign, section, sizeof section) || !BeginSettingsEdit(file, &edit)) {
         return false;
     }
-    const char* file = kSettingsFile;
-    bool ok = WriteBrushSection(file, brush.style, brush.color, brush.hatch);
-    ok = WriteFormatSection(file, design) && ok;
-    ok = WriteFontSection(design, file) && ok;
-    ok = WriteSettingInt(file, "REGIST", "SUM", (int32_t)registry.designCount) && ok;
-    ok = WriteSettingInt(file, "REGIST", "CURRENT", (int32_t)registry.currentDesign) && ok;
-    ok = WriteSettingInt(file, "REGIST", "CHANGE", 0) && ok;
-    ok = WriteDesignBrush(section, file, brush.style, brush.color, brush.hatch) && ok;
-    ok = CopyWorkingLook(section, brush.style) && ok;
-    ok = WriteDesignSection(design, section, file) && ok;
-    return ok;
+    WriteBrushSection(&edit, brush);
+    WriteFormatSection(&edit, design);
+    WriteFontSection(&edit, design);
+    SetSettingInt(&edit, "REGIST", "SUM", (int32_t)registry.designCount);
+    SetSettingInt(&edit, "REGIST", "CURRENT", (int32_t)registry.currentDesign);
+    SetSettingInt(&edit, "REGIST", "CHANGE", 0);
+    WriteDesignBrush(&edit, section, brush);
+    CopyWorkingLook(&edit, section, brush.style);
+    WriteDesignSection(&edit, section, design);
+    return CommitSettingsEdit(&edit);
 }

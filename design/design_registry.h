@@ -8,6 +8,7 @@
 #include <stdint.h>
 
 #include "settings/design_record.h"
+#include "settings/profile_text.h"
 
 // Register as new does nothing once this many designs exist.
 constexpr uint32_t kMaxDesigns = 999;
@@ -28,29 +29,23 @@ struct DesignMenuState {
 };
 DesignMenuState DesignMenuFor(RegistryValues registry);
 
-// Everything of a design beyond its record: the 9 keys of a design section
-// that mirror BGBRUSH (with TRANSPARENT), TODAY and MARKED.
-struct DesignLook {
-    BackgroundRecord background;
-    int32_t transparent;
-    CellColors cellColors;
-};
 
-// The look of design section of file, each absent key with its design
-// default (a picture style, no picture paths, ...).
+
+// Design number of file, its section read whole in one read, each absent
+// key with its design default (a picture style, no picture paths, ...). False, with
+// the defaults of a missing section, when the number is 0 or above
+// kMaxDesigns.
+bool ReadDesign(const char* file, uint32_t number, Design* design);
+// The look of a design section of file.
 DesignLook ReadDesignLook(const char* file, const char* section);
 
-// Makes a design's transparency and cell colours those in force of file
-// (BGBRUSH TRANSPARENT, TODAY COLOR, MARKED TODAYCOLOR, MARKED COLOR). The
-// brush and its picture paths need a brush object and are left to the
-// caller.
-bool WriteWorkingLookFromDesign(const char* file, const DesignLook& look);
-
-// Writes the working sections of pelmo.ini from the brush values in force
-// and the record, then the registry values and the design of number
+// Writes into file the working sections from the brush values in force and
+// the record, the registry values, and the design of number
 // registry.currentDesign: its brush from brush, its picture paths (for a
 // picture style only), transparency and cell colours copied from the
-// working sections, and the record. CHANGE is written as 0. Writes nothing
-// and returns false when the current number is 0, above the count or the
-// count is above kMaxDesigns; false too when a write failed.
-bool RegisterDesign(const DesignRecord& design, BrushTriple brush, RegistryValues registry);
+// working sections, and the record. CHANGE is written as 0. All of it is
+// saved in one step or none is: false, the file as it was, when it could
+// not be saved, and when the current number is 0, above the count or the
+// count is above kMaxDesigns (a number beyond the count would leave a
+// design that no list shows).
+bool RegisterDesign(const char* file, const DesignRecord& design, BrushTriple brush, RegistryValues registry);

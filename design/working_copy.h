@@ -1,25 +1,25 @@
 // The working copy temp.ini that the design list window edits: designs are
-// previewed, swapped and deleted there, and pelmo.ini is replaced by it only
-// when the list is confirmed. A deletion rebuilds temp.ini through copy.ini.
+// swapped and deleted there, and pelmo.ini is replaced by it only when the
+// list is confirmed. Every step rewrites the file whole or not at all, and
+// leaves it as it was when it fails.
 #pragma once
 #include <stdint.h>
 
-// Copies design source of temp.ini into design destination of file, all 25
-// keys, each absent one written with its design default. False when either
-// number is 0 or above kMaxDesigns, or a write failed.
-bool CopyDesign(uint32_t destination, uint32_t source, const char* file);
+// Swaps designs number and number + step (step -1 or 1) of file as they are
+// stored, every key with them, unknown ones too. False, nothing changed,
+// when either is not in 1 to count or the file could not be saved.
+bool SwapDesigns(const char* file, uint32_t number, int step, uint32_t count);
 
-// Stores the working sections of temp.ini (the design being previewed) as
-// design number of temp.ini.
-bool StoreWorkingAsDesign(uint32_t number);
+// Removes design number from file and moves the designs after it, up to
+// the list's count, down by one; *count goes down by one when the file was
+// saved. Designs above the count belong to no list and stay as they are,
+// and so do the sections no design owns (POSITION, EDITOR, SHELLLINK, ...).
+// Every listed design comes out with all 25 keys, the working sections
+// with all of theirs. False, nothing changed, when the list is empty,
+// number is not in it, or the file could not be saved.
+bool DeleteDesign(const char* file, uint32_t number, uint32_t* count);
 
-// Removes design number from temp.ini and moves the designs after it down
-// by one; *count is the list's count and goes down by one when temp.ini was
-// replaced. Nothing happens, and false, when the list is empty or number is
-// not in it. The sections that no design owns (POSITION, EDITOR, TOOLTIP,
-// SHELLLINK, ...) stay in temp.ini as they were.
-bool DeleteDesign(uint32_t number, uint32_t* count);
-
-// Makes temp.ini an empty registry (no designs, automatic change off) whose
-// working sections are those of pelmo.ini, for a list confirmed empty.
-bool ResetWorkingCopy();
+// Makes file an empty registry (no designs listed, automatic change off)
+// whose working sections are those of settingsFile, for a list confirmed
+// empty.
+bool ResetWorkingCopy(const char* file, const char* settingsFile);

@@ -1,7 +1,8 @@
 #include "dialogs/auto_change_controls.h"
 
-#include "res/resource.h"
 #include "design/auto_change_rules.h"
+#include "res/resource.h"
+#include "settings/settings_edit.h"
 #include "settings/settings_file.h"
 
 static const char kSection[] = "AUTOCHANGE";
@@ -29,9 +30,9 @@ static void EnableChoices(HWND list, bool on)
     }
 }
 
-void LoadAutoChangeControls(HWND list, const char* file)
+void LoadAutoChangeControls(const char* file, const char* settingsFile, HWND list)
 {
-    if (ReadSettingInt(kSettingsFile, kSection, "CHANGE", 0) != 0) {
+    if (ReadSettingInt(settingsFile, kSection, "CHANGE", 0) != 0) {
         Check(list, IDC_AUTO_CHANGE, true);
         Enable(list, IDC_AUTO_CHANGE, true);
         EnableChoices(list, true);
@@ -73,10 +74,15 @@ void OnAutoChangeClick(HWND list, int id)
     }
 }
 
-bool SaveAutoChangeControls(HWND list, uint32_t count)
+bool SaveAutoChangeControls(const char* file, HWND list, uint32_t count)
 {
+    SettingsEdit edit;
+    if (!BeginSettingsEdit(file, &edit)) {
+        return false;
+    }
     if (!Checked(list, IDC_AUTO_CHANGE) || count < 2) {
-        return WriteSettingInt(kWorkingFile, kSection, "CHANGE", 0);
+        SetSettingInt(&edit, kSection, "CHANGE", 0);
+        return CommitSettingsEdit(&edit);
     }
     const bool atStartup = Checked(list, IDC_AUTO_AT_STARTUP);
     const bool hourly = Checked(list, IDC_AUTO_HOURLY);
@@ -84,9 +90,10 @@ bool SaveAutoChangeControls(HWND list, uint32_t count)
                            : atStartup         ? kTimingAtStartup
                                                : kTimingHourly;
     const int32_t order = Checked(list, IDC_AUTO_LIST_ORDER) ? kOrderList : kOrderRandom;
-    bool ok = WriteSettingInt(kWorkingFile, kSection, "CHANGE", 1);
-    ok = WriteSettingInt(kWorkingFile, kSection, "TIMING", timing) && ok;
-    return WriteSettingInt(kWorkingFile, kSection, "ORDER", order) && ok;
+    SetSettingInt(&edit, kSection, "CHANGE", 1);
+    SetSettingInt(&edit, kSection, "TIMING", timing);
+    SetSettingInt(&edit, kSection, "ORDER", order);
+    return CommitSettingsEdit(&edit);
 }
 
 void EnableAutoChangeControls(HWND list, uint32_t count)

@@ -5,16 +5,17 @@
 #include <stdint.h>
 
 // Sets the controls from AUTOCHANGE of file; whether automatic change is on
-// at all always comes from pelmo.ini, the way the calendar runs it now.
-void LoadAutoChangeControls(HWND list, const char* file);
+// at all always comes from settingsFile (pelmo.ini), the way the calendar
+// runs it now.
+void LoadAutoChangeControls(const char* file, const char* settingsFile, HWND list);
 
 // After a click on control id (the automatic-change box, "at start-up" or
 // "hourly"): at least one occasion and one order stay chosen.
 void OnAutoChangeClick(HWND list, int id);
 
-// On OK, into temp.ini: on only with the box checked and more than one
+// On OK, into file (temp.ini): on only with the box checked and more than one
 // design in the list; TIMING and ORDER are kept when it is off.
-bool SaveAutoChangeControls(HWND list, uint32_t count);
+bool SaveAutoChangeControls(const char* file, HWND list, uint32_t count);
 
 // The box and, while it is checked, the occasions and the orders are
 // enabled with two designs or more: with fewer there is nothing to change

@@ -8,15 +8,17 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "dialogs/auto_change_controls.h"
 #include "design/design_apply.h"
-#include "memo/memo_marks.h"
-#include "res/resource.h"
-#include "platform/clock.h"
 #include "design/design_registry.h"
-#include "settings/settings_copy.h"
-#include "settings/settings_file.h"
 #include "design/working_copy.h"
+#include "dialogs/auto_change_controls.h"
+#include "memo/memo_marks.h"
+#include "platform/app_folder.h"
+#include "platform/clock.h"
+#include "res/resource.h"
+#include "settings/settings_copy.h"
+#include "settings/settings_edit.h"
+#include "settings/settings_file.h"
 #include "view/brush_slot.h"
 #include "view/layout.h"
 #include "view/paint.h"
@@ -35,11 +37,7 @@ static const int kFontHeight = 15;
 static const char kDeleteQuestion[] =
     "リストからこのデザインを削除しますか？\nここで「はい」を選択してリストから削除しても\n"
     "キャンセルボタンを押すとデザインは削除されません";
-static const char kDeleteFailed[] = "デザインを削除できませんでした。";
-static const char kReplaceFailed[] =
-    "設定ファイル pelmo.ini を書き換えられませんでした。\n"
-    "デザインの変更はまだ保存されていません。";
-static const char kProgramCaption[] = "『ポルカミナ』";
+static const char kBackupFile[] = "pelmo.ini.bak";
 
 struct DesignListState {
     HWND window;
@@ -54,6 +52,7 @@ struct DesignListState {
     CalendarLayout layout;
     PaintFonts fonts;
     uint32_t count;
+    unsigned previews;           // counts previews, so that one cut short by another is not painted
     // Set when the program starts; the first confirmed deletion clears it.
     bool askBeforeDelete;
 };
@@ -151,7 +150,7 @@ static LRESULT OnCreate(HWND window, const CREATESTRUCTA* create)
     s.firstBrush = GetCurrentObject(s.surface, OBJ_BRUSH);
     s.firstFont = SelectObject(s.surface, s.font);
     DrawBasePicture(true);
-    LoadAutoChangeControls(window, kWorkingFile);
+    LoadAutoChangeControls(kWorkingFile, kSettingsFile, window);
     return 0;
 }
 
@@ -179,30 +178,47 @@ static int Selection(HWND window)
     return (int)SendMessageA(List(window), LB_GETCURSEL, 0, 0);
 }
 
-// The selected design becomes the one in force of temp.ini and is painted,
-// as the calendar would show it today, into the preview rectangle.
+// A picture that cannot be used says so in a message with no owner (the
+// calendar's own messages must not block it); while that message is up
+// the list takes no input, so that no design moves or goes from under the
+// preview. A preview that another one overtook meanwhile paints nothing.
+static void InstallPreviewBrush(HWND window, const DesignLook& look)
+{
+    const bool active = GetActiveWindow() == window;
+    EnableWindow(window, FALSE);
+    InstallDesignBrush(s_list.surface, &s_list.preview, look);
+    EnableWindow(window, TRUE);
+    if (active) {
+        SetActiveWindow(window);
+    }
+}
+
+// The selected design, read from temp.ini and installed as the calendar
+// would install it, is painted as the calendar would show it today into the
+// preview rectangle. Nothing is written into any settings file.
 static void PreviewSelection(HWND window)
 {
     DesignListState& s = s_list;
     const int selection = Selection(window);
-    if (s.count == 0 || selection < 0) {
+    Design design;
+    if (s.count == 0 || selection < 0 || !ReadDesign(kWorkingFile, (uint32_t)selection + 1, &design)) {
         return;
     }
-    const DateTime now = ReadClock();
-    DrawBasePicture(true);
+    const unsigned preview = ++s.previews;
     SelectObject(s.surface, s.firstBrush);
-    DesignLook look;
-    if (!ApplyDesign(&s.preview, &s.design, (uint32_t)selection + 1, s.surface, kWorkingFile,
-                     &look)) {
+    InstallPreviewBrush(window, design.look);
+    if (preview != s.previews) {
         return;
     }
-    const bool transparent = look.transparent != 0;
+    DrawBasePicture(true);
+    const bool transparent = design.look.transparent != 0;
     if (transparent) {
         // What shows through a transparent calendar is not known here.
         InstallBrush(s.surface, &s.preview, CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
     }
     SelectObject(s.surface, s.preview);
-
+    s.design = design.record;
+    const DateTime now = ReadClock();
     s.layout.clientRect = kPreviewRect;
     ComputeLayoutGeometry(&s.layout, now.year, now.month);
     MarkMemoDates(s.layout.dates, s.layout.marked);
@@ -210,7 +226,7 @@ static void PreviewSelection(HWND window)
     PaintInput input;
     input.design = s.design;
     input.background = s.preview;
-    input.cellColors = look.cellColors;
+    input.cellColors = design.look.cellColors;
     input.transparent = transparent;
     input.now = now;
     input.shownYear = now.year;
@@ -257,9 +273,8 @@ static void OnShowDesigns(HWND window, uint32_t count, uint32_t current)
 
 // --- moving and deleting ------------------------------------------------------
 
-// The working sections hold the selected design from its preview, so
-// copying its neighbour over it and storing the working sections in the
-// neighbour's place swaps the two. The preview stays as it is.
+// The two designs trade places in temp.ini as they are stored, and the
+// selection follows the one that moved; the preview stays as it is.
 static void MoveSelection(HWND window, int step)
 {
     const int selection = Selection(window);
@@ -267,10 +282,11 @@ static void MoveSelection(HWND window, int step)
     if (s_list.count < 2 || selection < 0 || target < 0 || target >= (int)s_list.count) {
         return;
     }
-    if (CopyDesign((uint32_t)selection + 1, (uint32_t)target + 1, kWorkingFile) &&
-        StoreWorkingAsDesign((uint32_t)target + 1)) {
-        SendMessageA(List(window), LB_SETCURSEL, target, 0);
+    if (!SwapDesigns(kWorkingFile, (uint32_t)selection + 1, step, s_list.count)) {
+        TellSettingsNotSaved(window);
+        return;
     }
+    SendMessageA(List(window), LB_SETCURSEL, target, 0);
 }
 
 static bool ConfirmDelete(HWND window, int selection)
@@ -295,8 +311,8 @@ static void DeleteSelection(HWND window)
         return;
     }
     const uint32_t before = s.count;
-    if (!DeleteDesign((uint32_t)selection + 1, &s.count) || s.count == before) {
-        MessageBoxA(window, kDeleteFailed, kProgramCaption, MB_ICONERROR | MB_OK);
+    if (!DeleteDesign(kWorkingFile, (uint32_t)selection + 1, &s.count) || s.count == before) {
+        TellSettingsNotSaved(window);
         return;
     }
     // The entries are only numbers: one design fewer is the last entry gone.
@@ -324,18 +340,26 @@ static void Close(HWND window, bool confirmed)
     SendMessageA(s_list.owner, WM_PELMO_DESIGN_LIST_CLOSED, confirmed ? 1 : 0, 0);
 }
 
+// The file OK replaces is kept as pelmo.ini.bak first: a design deleted by
+// mistake can be had back from it. A settings file that is not there has
+// nothing to keep.
+static bool KeepBackup()
+{
+    char path[kAppPathSize];
+    return !SettingsPath(kSettingsFile, path, sizeof path) || GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES ||
+           CopySettingsFile(kSettingsFile, kBackupFile);
+}
+
 // pelmo.ini is replaced whole or not at all; when it cannot be, the list
 // stays open with its changes, to try again or to cancel.
 static void OnOk(HWND window)
 {
     DesignListState& s = s_list;
     const int selection = Selection(window);
-    SaveAutoChangeControls(window, s.count);
-    if (s.count == 0) {
-        ResetWorkingCopy();
-    }
-    if (!CopySettingsFile(kWorkingFile, kSettingsFile)) {
-        MessageBoxA(window, kReplaceFailed, kProgramCaption, MB_ICONERROR | MB_OK);
+    if (!SaveAutoChangeControls(kWorkingFile, window, s.count) ||
+        (s.count == 0 && !ResetWorkingCopy(kWorkingFile, kSettingsFile)) || !KeepBackup() ||
+        !CopySettingsFile(kWorkingFile, kSettingsFile)) {
+        TellSettingsNotSaved(window);
         return;
     }
     Close(window, true);
@@ -346,7 +370,7 @@ static void OnOk(HWND window)
 static void OnCancel(HWND window)
 {
     Close(window, false);
-    LoadAutoChangeControls(window, kSettingsFile);
+    LoadAutoChangeControls(kSettingsFile, kSettingsFile, window);
 }
 
 static void OnCommand(HWND window, WPARAM wParam)

@@ -10,6 +10,7 @@
 #include "res/resource.h"
 #include "platform/app_folder.h"
 #include "settings/settings_defaults.h"
+#include "settings/settings_edit.h"
 #include "settings/settings_file.h"
 #include "settings/settings_sections.h"
 #include "view/background.h"
@@ -269,7 +270,7 @@ static void InstallWorkingBrush()
 
 // A picture loaded from pelmo.bmp is recorded by the file it was converted
 // from, which is converted again at every start.
-static void WritePictureKeys()
+static void WritePictureKeys(SettingsEdit* edit)
 {
     const char* bitmap = kNoKeyValue;
     const char* orgFile = kNoKeyValue;
@@ -283,34 +284,52 @@ static void WritePictureKeys()
             bitmap = s_page.selected;
         }
     }
-    WriteSettingString(kSettingsFile, "BGBRUSH", "BITMAP", bitmap);
-    WriteSettingString(kSettingsFile, "BGBRUSH", "ORGFILE", orgFile);
+    SetSetting(edit, "BGBRUSH", "BITMAP", bitmap);
+    SetSetting(edit, "BGBRUSH", "ORGFILE", orgFile);
 }
 
 // Only what was edited is written: a page opened on a picture that is
 // missing for now (a removed drive) keeps it recorded unless the user
 // chooses another background.
-static void ApplyEdits(HWND page)
+static bool SaveEdits(HWND page)
 {
+    SettingsEdit edit;
+    if (!BeginSettingsEdit(kSettingsFile, &edit)) {
+        return false;
+    }
     if (s_page.todayChanged) {
-        WriteSettingInt(kSettingsFile, "TODAY", "COLOR", (int32_t)s_page.today);
-        s_page.todayChanged = false;
+        SetSettingInt(&edit, "TODAY", "COLOR", (int32_t)s_page.today);
     }
     if (s_page.pictureChanged || s_page.brushChanged) {
-        InstallWorkingBrush();
         const LOGBRUSH& working = s_page.working;
         // For a picture lbHatch is a bitmap handle, a number with no
         // meaning in the file.
         const int32_t hatch = working.lbStyle == BS_HATCHED ? (int32_t)working.lbHatch : kDefaultHatch;
-        WriteBrushSection(kSettingsFile, (int32_t)working.lbStyle, working.lbColor, hatch);
-        const bool transparent = IsDlgButtonChecked(page, IDC_BACKGROUND_TRANSPARENT) == BST_CHECKED;
-        WriteSettingInt(kSettingsFile, "BGBRUSH", "TRANSPARENT", transparent ? 1 : 0);
-        WritePictureKeys();
+        WriteBrushSection(&edit, BrushTriple{(int32_t)working.lbStyle, working.lbColor, hatch});
+        WriteTransparent(&edit, IsDlgButtonChecked(page, IDC_BACKGROUND_TRANSPARENT) == BST_CHECKED ? 1 : 0);
+        WritePictureKeys(&edit);
     }
+    return CommitSettingsEdit(&edit);
+}
+
+// Edits that could not be saved change nothing, neither the file nor the
+// brush in force: the page keeps them, to be applied again once the disk
+// has room.
+static bool ApplyEdits(HWND page)
+{
+    if (!SaveEdits(page)) {
+        TellSettingsNotSaved(page);
+        return false;
+    }
+    if (s_page.pictureChanged || s_page.brushChanged) {
+        InstallWorkingBrush();
+    }
+    s_page.todayChanged = false;
     s_page.pictureChanged = false;
     s_page.brushChanged = false;
     MarkPageApplied(page, IDC_BACKGROUND_UPDATE);
     NoteEditsApplied(s_page.target);
+    return true;
 }
 
 static bool OnCommand(HWND page, int id, int code)
@@ -363,14 +382,14 @@ static HBRUSH StaticBrush(HWND control, HDC dc)
     return GetSysColorBrush(COLOR_BTNFACE);
 }
 
-// Applying and cancelling never fail: the results stay the sheet's
-// defaults.
+// A page whose edits could not be saved keeps the sheet open on it.
 static INT_PTR OnNotify(HWND page, const NMHDR* header)
 {
     switch (header->code) {
     case PSN_APPLY:
-        if (PageHasStagedEdits(page, IDC_BACKGROUND_UPDATE)) {
-            ApplyEdits(page);
+        if (PageHasStagedEdits(page, IDC_BACKGROUND_UPDATE) && !ApplyEdits(page)) {
+            SetWindowLongPtrA(page, DWLP_MSGRESULT, PSNRET_INVALID_NOCHANGEPAGE);
+            return TRUE;
         }
         FreePageResources();
         SetWindowLongPtrA(page, DWLP_MSGRESULT, PSNRET_NOERROR);

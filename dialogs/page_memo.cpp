@@ -9,6 +9,7 @@
 #include "dialogs/page_memo_values.h"
 #include "res/resource.h"
 #include "settings/settings_defaults.h"
+#include "settings/settings_edit.h"
 #include "settings/settings_file.h"
 #include "settings/settings_sections.h"
 #include "view/fonts.h"
@@ -191,19 +192,33 @@ static void ChooseMarkedColour(HWND page, int control, ColourSample* sample)
     MarkPageEdited(page, IDC_MEMO_UPDATE);
 }
 
-static void ApplyMemoPage(HWND page)
+static bool SaveMarkedColours()
+{
+    SettingsEdit edit;
+    if (!BeginSettingsEdit(kSettingsFile, &edit)) {
+        return false;
+    }
+    SetSettingInt(&edit, "MARKED", "TODAYCOLOR", (int32_t)s_memo.today.colour);
+    SetSettingInt(&edit, "MARKED", "COLOR", (int32_t)s_memo.other.colour);
+    return CommitSettingsEdit(&edit);
+}
+
+// Colours that could not be saved change nothing and stay to be applied
+// again; the sizes take effect only with them.
+static bool ApplyMemoPage(HWND page)
 {
     int32_t width = SettleTooltipWidth(page);
+    if (s_memo.coloursChanged) {
+        if (!SaveMarkedColours()) {
+            TellSettingsNotSaved(page);
+            return false;
+        }
+        s_memo.coloursChanged = false;
+    }
     if (s_memo.target) {
         s_memo.target->tooltipWidth = width;
         s_memo.target->editorFontHeight = s_memo.editor.height;
         s_memo.target->tooltipFontHeight = s_memo.tooltip.height;
-    }
-    if (s_memo.coloursChanged) {
-        bool written = WriteSettingInt(kSettingsFile, "MARKED", "TODAYCOLOR", (int32_t)s_memo.today.colour);
-        written = WriteSettingInt(kSettingsFile, "MARKED", "COLOR", (int32_t)s_memo.other.colour) && written;
-        // Colours that did not reach the file are still to be written.
-        s_memo.coloursChanged = !written;
     }
     // A disabled button cannot keep the focus.
     if (GetFocus() == GetDlgItem(page, IDC_MEMO_UPDATE)) {
@@ -211,6 +226,7 @@ static void ApplyMemoPage(HWND page)
     }
     MarkPageApplied(page, IDC_MEMO_UPDATE);
     NoteEditsApplied(s_memo.sheet);
+    return true;
 }
 
 static void OnMemoCommand(HWND page, int id, int code)
@@ -247,7 +263,7 @@ static void OnMemoCommand(HWND page, int id, int code)
     }
 }
 
-// Applying and cancelling never fail: the sheet's results stay as they are.
+// A page whose edits could not be saved keeps the sheet open on it.
 static INT_PTR OnMemoNotify(HWND page, const NMHDR* header)
 {
     switch (header->code) {
@@ -255,8 +271,9 @@ static INT_PTR OnMemoNotify(HWND page, const NMHDR* header)
         MarkPageEdited(page, IDC_MEMO_UPDATE);
         return FALSE;
     case PSN_APPLY:
-        if (PageHasStagedEdits(page, IDC_MEMO_UPDATE)) {
-            ApplyMemoPage(page);
+        if (PageHasStagedEdits(page, IDC_MEMO_UPDATE) && !ApplyMemoPage(page)) {
+            SetWindowLongPtrA(page, DWLP_MSGRESULT, PSNRET_INVALID_NOCHANGEPAGE);
+            return TRUE;
         }
         FreeSamples(page);
         MarkPageApplied(page, IDC_MEMO_UPDATE);

@@ -63,6 +63,21 @@ struct CellColors {
     COLORREF markedToday;
 };
 
+// Everything of a design beyond its record: the 9 keys of a design section
+// that mirror BGBRUSH (with TRANSPARENT), TODAY and MARKED.
+struct DesignLook {
+    BackgroundRecord background;
+    int32_t transparent;
+    CellColors cellColors;
+};
+
+// A registered design whole: its look and its record. The members of the
+// record's font description that are not stored are zero.
+struct Design {
+    DesignLook look;
+    DesignRecord record;
+};
+
 struct MemoDisplaySettings {
     int32_t tooltipFontHeight;  // TOOLTIP FONTHEIGHT
     int32_t editorFontHeight;   // EDITOR FONTHEIGHT

@@ -3,6 +3,8 @@
 #include <stdio.h>
 #include <string.h>
 
+#include <vector>
+
 #include "platform/app_folder.h"
 
 // Long enough for any 32-bit number with sign and some stray text after it.
@@ -10,6 +12,8 @@ static const DWORD kIntTextSize = 64;
 // A default that a present key can never read back as, since the first read
 // with an empty default already returned an empty value.
 static const char* const kMissingMarker = "?";
+
+static unsigned s_reads;
 
 bool SettingsPath(const char* file, char* out, size_t size)
 {
@@ -26,27 +30,6 @@ bool SettingsFileExists()
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-// The platform's integer reader also takes "0x" prefixes and returns the
-// default for an empty value; the file's rule is plain signed decimal, so the
-// text is read and parsed here.
-static int32_t ParseLeadingDecimal(const char* text)
-{
-    const char* p = text;
-    bool negative = false;
-    if (*p == '-' || *p == '+') {
-        negative = *p == '-';
-        ++p;
-    }
-    uint32_t value = 0;
-    for (; *p >= '0' && *p <= '9'; ++p) {
-        value = value * 10u + (uint32_t)(*p - '0');
-    }
-    if (negative) {
-        value = 0u - value;
-    }
-    return (int32_t)value;
-}
-
 int32_t ReadSettingInt(const char* file, const char* section, const char* key, int32_t defaultValue)
 {
     char path[kAppPathSize];
@@ -54,6 +37,7 @@ int32_t ReadSettingInt(const char* file, const char* section, const char* key, i
         return defaultValue;
     }
     char text[kIntTextSize];
+    ++s_reads;
     if (GetPrivateProfileStringA(section, key, "", text, sizeof text, path) > 0) {
         return ParseLeadingDecimal(text);
     }
@@ -63,13 +47,6 @@ int32_t ReadSettingInt(const char* file, const char* section, const char* key, i
         return defaultValue;
     }
     return 0;
-}
-
-bool WriteSettingInt(const char* file, const char* section, const char* key, int32_t value)
-{
-    char text[kIntTextSize];
-    snprintf(text, sizeof text, "%d", (int)value);
-    return WriteSettingString(file, section, key, text);
 }
 
 void TrimPartialCharacter(char* text)
@@ -96,16 +73,36 @@ void ReadSettingString(const char* file, const char* section, const char* key,
     if (!SettingsPath(file, path, sizeof path)) {
         snprintf(buffer, capacity, "%s", defaultText);
     } else {
+        ++s_reads;
         GetPrivateProfileStringA(section, key, defaultText, buffer, capacity, path);
     }
     TrimPartialCharacter(buffer);
 }
 
-bool WriteSettingString(const char* file, const char* section, const char* key, const char* text)
+// The profile API reports a full buffer by returning its size less 2; the
+// buffer grows until the section fits, up to a size no section of ours
+// comes near.
+static const DWORD kFirstSectionSize = 4096;
+static const DWORD kLargestSectionSize = 1u << 20;
+
+ProfileSection ReadSettingsSection(const char* file, const char* section)
 {
     char path[kAppPathSize];
     if (!SettingsPath(file, path, sizeof path)) {
-        return false;
+        return ProfileSection();
     }
-    return WritePrivateProfileStringA(section, key, text, path) != FALSE;
+    ++s_reads;
+    for (DWORD size = kFirstSectionSize; size <= kLargestSectionSize; size *= 2) {
+        std::vector<char> list(size, '\0');
+        const DWORD length = GetPrivateProfileSectionA(section, list.data(), size, path);
+        if (length + 2 < size) {
+            return ParseSectionList(list.data(), length + 1);
+        }
+    }
+    return ProfileSection();
+}
+
+unsigned SettingsReadCount()
+{
+    return s_reads;
 }

@@ -8,9 +8,9 @@
 static const char* const kInvalidValueText = "初期化ファイルの値が不正です\n強制終了します";
 
 // Compared unsigned, so that a negative stored value fails as well.
-static bool ReadRegistryValue(const char* key, int32_t defaultValue, uint32_t* out)
+static bool ReadRegistryValue(const ProfileSection& regist, const char* key, int32_t defaultValue, uint32_t* out)
 {
-    *out = (uint32_t)ReadSettingInt(kSettingsFile, "REGIST", key, defaultValue);
+    *out = (uint32_t)ProfileInt(regist, key, defaultValue);
     return *out < kDesignNumberLimit;
 }
 
@@ -19,33 +19,34 @@ static void ReportInvalidValue(HWND window, const char* keyName)
     MessageBoxA(window, kInvalidValueText, keyName, MB_OK | MB_ICONERROR);
 }
 
-bool LoadSettings(HWND window, DesignRecord* design, MemoDisplaySettings* memo, RegistryValues* registry)
+bool LoadSettings(const char* file, HWND window, DesignRecord* design, MemoDisplaySettings* memo,
+                  RegistryValues* registry)
 {
-    ReadFormatSection(kSettingsFile, design);
-    ReadFontSection(kSettingsFile, design);
-    LoadWindowPosition(window);
-    ReadMemoSettings(memo);
-    if (!ReadRegistryValue("SUM", kDefaultDesignCount, &registry->designCount)) {
+    ReadFormatSection(file, design);
+    ReadFontSection(file, design);
+    LoadWindowPosition(file, window);
+    ReadMemoSettings(file, memo);
+    const ProfileSection regist = ReadSettingsSection(file, "REGIST");
+    if (!ReadRegistryValue(regist, "SUM", kDefaultDesignCount, &registry->designCount)) {
         ReportInvalidValue(window, "REGIST_SUM");
         return false;
     }
-    if (!ReadRegistryValue("CURRENT", kDefaultCurrentDesign, &registry->currentDesign)) {
+    if (!ReadRegistryValue(regist, "CURRENT", kDefaultCurrentDesign, &registry->currentDesign)) {
         ReportInvalidValue(window, "REGIST_CURRENT");
         return false;
     }
     return true;
 }
 
-bool SaveSettings(HWND window, HBRUSH brush, DesignRecord design, MemoDisplaySettings memo,
-                  RegistryValues registry)
+void SaveSettings(SettingsEdit* edit, HWND window, HBRUSH brush, const DesignRecord& design,
+                  MemoDisplaySettings memo, RegistryValues registry)
 {
-    bool ok = WriteBrushSectionFromBrush(kSettingsFile, brush);
-    ok = WriteFormatSection(kSettingsFile, design) && ok;
-    ok = WriteFontSection(design, kSettingsFile) && ok;
-    ok = WriteMemoSettings(memo.tooltipFontHeight, memo.editorFontHeight, memo.tooltipWidth) && ok;
-    ok = WriteSettingInt(kSettingsFile, "REGIST", "SUM", (int32_t)registry.designCount) && ok;
-    ok = WriteSettingInt(kSettingsFile, "REGIST", "CURRENT", (int32_t)registry.currentDesign) && ok;
-    ok = WriteSettingInt(kSettingsFile, "REGIST", "CHANGE", (int32_t)registry.unregisteredChange) && ok;
-    ok = SaveWindowPosition(window) && ok;
-    return ok;
+    WriteBrushSectionFromBrush(edit, brush);
+    WriteFormatSection(edit, design);
+    WriteFontSection(edit, design);
+    WriteMemoSettings(edit, memo);
+    SetSettingInt(edit, "REGIST", "SUM", (int32_t)registry.designCount);
+    SetSettingInt(edit, "REGIST", "CURRENT", (int32_t)registry.currentDesign);
+    SetSettingInt(edit, "REGIST", "CHANGE", (int32_t)registry.unregisteredChange);
+    SaveWindowPosition(edit, window);
 }

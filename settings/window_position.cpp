@@ -69,13 +69,14 @@ ScreenLayout CurrentScreens()
     return screens;
 }
 
-void LoadWindowPosition(HWND window)
+void LoadWindowPosition(const char* file, HWND window)
 {
+    const ProfileSection position = ReadSettingsSection(file, "POSITION");
     RECT stored;
-    stored.left = ReadSettingInt(kSettingsFile, "POSITION", "LEFT", kDefaultWindowLeft);
-    stored.top = ReadSettingInt(kSettingsFile, "POSITION", "TOP", kDefaultWindowTop);
-    stored.right = ReadSettingInt(kSettingsFile, "POSITION", "RIGHT", kDefaultWindowRight);
-    stored.bottom = ReadSettingInt(kSettingsFile, "POSITION", "BOTTOM", kDefaultWindowBottom);
+    stored.left = ProfileInt(position, "LEFT", kDefaultWindowLeft);
+    stored.top = ProfileInt(position, "TOP", kDefaultWindowTop);
+    stored.right = ProfileInt(position, "RIGHT", kDefaultWindowRight);
+    stored.bottom = ProfileInt(position, "BOTTOM", kDefaultWindowBottom);
     RECT placed = ChooseWindowRect(stored, CurrentScreens());
     // Showing first: a window's first showing resizes it once more, and each
     // resize repaints the whole calendar.
@@ -83,15 +84,15 @@ void LoadWindowPosition(HWND window)
     MoveWindow(window, placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top, TRUE);
 }
 
-bool SaveWindowPosition(HWND window)
+bool SaveWindowPosition(SettingsEdit* edit, HWND window)
 {
     RECT rect;
     if (!GetWindowRect(window, &rect)) {
         return false;
     }
-    bool ok = WriteSettingInt(kSettingsFile, "POSITION", "LEFT", rect.left);
-    ok = WriteSettingInt(kSettingsFile, "POSITION", "TOP", rect.top) && ok;
-    ok = WriteSettingInt(kSettingsFile, "POSITION", "RIGHT", rect.right) && ok;
-    ok = WriteSettingInt(kSettingsFile, "POSITION", "BOTTOM", rect.bottom) && ok;
-    return ok;
+    SetSettingInt(edit, "POSITION", "LEFT", rect.left);
+    SetSettingInt(edit, "POSITION", "TOP", rect.top);
+    SetSettingInt(edit, "POSITION", "RIGHT", rect.right);
+    SetSettingInt(edit, "POSITION", "BOTTOM", rect.bottom);
+    return true;
 }

@@ -2,6 +2,8 @@
 #pragma once
 #include <windows.h>
 
+#include "settings/settings_edit.h"
+
 constexpr int kMaxScreens = 16;
 
 // The monitors that exist now, in screen coordinates, and the size of the
@@ -35,8 +37,8 @@ WindowSizeLimits WindowSizeLimitsFor(int primaryWidth, int primaryHeight);
 // reaches past an edge is kept.
 RECT ChooseWindowRect(RECT stored, const ScreenLayout& screens);
 
-// Places the window from the stored rectangle and shows it.
-void LoadWindowPosition(HWND window);
-// Stores the window's outer rectangle; the caller restores a maximised or
-// minimised window first so that the normal rectangle is kept.
-bool SaveWindowPosition(HWND window);
+// Places the window from the rectangle stored in file and shows it.
+void LoadWindowPosition(const char* file, HWND window);
+// Puts the window's outer rectangle into an edit; the caller restores a
+// maximised or minimised window first so that the normal rectangle is kept.
+bool SaveWindowPosition(SettingsEdit* edit, HWND window);

@@ -38,6 +38,7 @@ struct CalendarState {
     char dateLine[kDateLineSize];   // of the day cell last hovered
     CalendarLayout layout;
     bool resourcesReleased;
+    bool endingSession;         // the close order runs for the session's end: no questions
     unsigned refreshCount;
 };
 

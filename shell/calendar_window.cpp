@@ -14,27 +14,29 @@
 #include "dialogs/design_list.h"
 #include "memo/memo_marks.h"
 #include "memo/memo_store.h"
-#include "tooltips/day_tooltip.h"
-#include "tooltips/header_hints.h"
-#include "tooltips/tooltips.h"
-#include "res/resource.h"
 #include "platform/app_folder.h"
+#include "platform/app_instance.h"
 #include "platform/clock.h"
+#include "res/resource.h"
 #include "settings/design_record.h"
+#include "settings/settings_copy.h"
+#include "settings/settings_edit.h"
 #include "settings/settings_file.h"
 #include "settings/settings_sections.h"
 #include "settings/settings_startup.h"
 #include "settings/window_position.h"
-#include "platform/app_instance.h"
 #include "shell/auto_change_steps.h"
 #include "shell/calendar_state.h"
 #include "shell/commands.h"
-#include "shell/design_commands.h"
 #include "shell/context_menu.h"
+#include "shell/design_commands.h"
 #include "shell/first_start.h"
 #include "shell/long_path_notice.h"
 #include "shell/transparency.h"
 #include "shell/tray.h"
+#include "tooltips/day_tooltip.h"
+#include "tooltips/header_hints.h"
+#include "tooltips/tooltips.h"
 #include "view/background.h"
 #include "view/header_cells.h"
 #include "view/layout.h"
@@ -75,15 +77,6 @@ static void ReadNow()
 }
 
 // --- creation -------------------------------------------------------------
-
-static void CopySettingsToWorkingFile()
-{
-    char from[kAppPathSize];
-    char to[kAppPathSize];
-    if (SettingsPath(kSettingsFile, from, sizeof from) && SettingsPath(kWorkingFile, to, sizeof to)) {
-        CopyFileA(from, to, FALSE);
-    }
-}
 
 static bool ConvertedPicturePath(char* out, size_t size)
 {
@@ -149,12 +142,12 @@ static LRESULT OnCreate(HWND window)
     DragAcceptFiles(window, TRUE);
     srand((unsigned)time(nullptr));
     s.registry.unregisteredChange = DecideFirstStart(window);
-    CopySettingsToWorkingFile();
+    CopySettingsFile(kSettingsFile, kWorkingFile);
     CreateBackBuffer(window);
     ApplyTransparencyIfSet(window);
     ReadLookSettings();
     ReadNow();
-    if (!LoadSettings(window, &s.design, &s.memo, &s.registry)) {
+    if (!LoadSettings(kSettingsFile, window, &s.design, &s.memo, &s.registry)) {
         return AbandonCreation();
     }
     LoadContextMenu();
@@ -190,6 +183,9 @@ static void OnFirstFrameShown(HWND window)
         SetTooltipsActive(true);
     }
     WarnWhenMemosCannotBeKept(window);
+    if (FirstStartNotSaved()) {
+        TellSettingsNotSaved(window);
+    }
     TellStartupChangeCalledOff(window, &s_calendar);
 }
 
@@ -409,6 +405,16 @@ static void OnRightButtonDown(HWND window, LPARAM lParam)
     ShowContextMenu(window, HitTestCell(s_calendar.layout, pt) != kNoCell);
 }
 
+static bool SaveBackground(const BackgroundRecord& background)
+{
+    SettingsEdit edit;
+    if (!BeginSettingsEdit(kSettingsFile, &edit)) {
+        return false;
+    }
+    WriteBackground(&edit, background);
+    return CommitSettingsEdit(&edit);
+}
+
 // A picture dropped on the calendar becomes its background at once; of
 // several files the first is used.
 static void OnDropFiles(HWND window, HDROP drop)
@@ -424,7 +430,9 @@ static void OnDropFiles(HWND window, HDROP drop)
         return;
     }
     s.keepStoredBrush = false;
-    WriteBackground(kSettingsFile, background);
+    if (!SaveBackground(background)) {
+        TellSettingsNotSaved(window);
+    }
     s.registry.unregisteredChange = 1;
     UpdateDesignMenu(s.registry);
     RequestRefresh(window);
@@ -450,10 +458,32 @@ static void OnApplyDesign(HWND window, WPARAM number, LPARAM count)
 
 // --- close ----------------------------------------------------------------
 
-static void SaveEverything(HWND window)
+static const char kExitNotSaved[] =
+    "設定ファイルを保存できませんでした。ディスクの空き容量を確認してください。\n"
+    "設定ファイルが読み取り専用になっていないか、ほかのプログラムが開いていないかも確認してください。\n\n"
+    "「再試行」でもう一度保存します。「キャンセル」では保存せずに終了します。";
+static const char kExitNotSavedCaption[] = "『ポルカミナ』";
+
+static bool SaveOnce(HWND window)
 {
     const CalendarState& s = s_calendar;
-    SaveSettings(window, s.keepStoredBrush ? nullptr : s.brush, s.design, s.memo, s.registry);
+    SettingsEdit edit;
+    if (!BeginSettingsEdit(kSettingsFile, &edit)) {
+        return false;
+    }
+    SaveSettings(&edit, window, s.keepStoredBrush ? nullptr : s.brush, s.design, s.memo, s.registry);
+    WriteShortcutFlags(&edit);
+    return CommitSettingsEdit(&edit);
+}
+
+// Everything the calendar holds, with the shortcut flags, in one save. When
+// the user is there to answer, a save that fails may be tried again once
+// space has been freed; pelmo.ini stays as it was until one succeeds.
+static void SaveEverything(HWND window, bool ask)
+{
+    while (!SaveOnce(window) && ask &&
+           MessageBoxA(window, kExitNotSaved, kExitNotSavedCaption, MB_ICONERROR | MB_RETRYCANCEL) == IDRETRY) {
+    }
 }
 
 static void DeleteWorkingFile()
@@ -473,7 +503,7 @@ static void RunCloseOrder(HWND window)
     s.resourcesReleased = true;
     ShowWindow(window, SW_RESTORE);   // so the normal rectangle is saved
     ReleaseBackBuffer();
-    SaveEverything(window);
+    SaveEverything(window, !s.endingSession);
     DeleteObject(s.brush);
     s.brush = nullptr;
     DestroyContextMenu();
@@ -482,7 +512,6 @@ static void RunCloseOrder(HWND window)
     ReleaseMemoBuffer();
     ReleaseMemoMarks();
     DeleteWorkingFile();
-    SaveShortcutFlags();
 }
 
 // A log-off can still be cancelled by another program: save now, keep the
@@ -491,8 +520,7 @@ static LRESULT OnQueryEndSession(HWND window)
 {
     if (!s_calendar.resourcesReleased) {
         ShowWindow(window, SW_RESTORE);
-        SaveEverything(window);
-        SaveShortcutFlags();
+        SaveEverything(window, false);
     }
     return TRUE;
 }
@@ -500,6 +528,7 @@ static LRESULT OnQueryEndSession(HWND window)
 static void OnEndSession(HWND window, WPARAM ending)
 {
     if (ending) {
+        s_calendar.endingSession = true;
         RunCloseOrder(window);
     }
 }

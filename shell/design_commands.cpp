@@ -1,18 +1,19 @@
 #include "shell/design_commands.h"
 
-#include "design/design_compare.h"
-#include "dialogs/settings_sheet.h"
-#include "settings/settings_copy.h"
-#include "tooltips/tooltips.h"
 #include "design/auto_change_rules.h"
-#include "res/resource.h"
+#include "design/design_apply.h"
+#include "design/design_compare.h"
 #include "design/design_registry.h"
+#include "dialogs/settings_sheet.h"
+#include "res/resource.h"
+#include "settings/settings_copy.h"
+#include "settings/settings_edit.h"
 #include "settings/settings_file.h"
 #include "settings/settings_sections.h"
 #include "shell/context_menu.h"
-#include "design/design_apply.h"
 #include "shell/shell_commands.h"
 #include "shell/transparency.h"
+#include "tooltips/tooltips.h"
 
 static const UINT kClockPeriodMs = 1000;
 
@@ -27,9 +28,16 @@ static BrushTriple BrushInForce(const CalendarState& state)
     return brush;
 }
 
-static void Register(HWND window, CalendarState* state, int notice)
+// The registry values in memory follow the file only once it took the
+// design: a count that ran ahead of the sections would list a design that
+// does not exist.
+static void Register(HWND window, CalendarState* state, RegistryValues registry, int notice)
 {
-    RegisterDesign(state->design, BrushInForce(*state), state->registry);
+    if (!RegisterDesign(kSettingsFile, state->design, BrushInForce(*state), registry)) {
+        TellSettingsNotSaved(window);
+        return;
+    }
+    state->registry = registry;
     state->registry.unregisteredChange = 0;
     UpdateDesignMenu(state->registry);
     ShowNotice(window, notice);
@@ -40,9 +48,10 @@ static void RegisterNewDesign(HWND window, CalendarState* state)
     if (state->registry.designCount >= kMaxDesigns) {
         return;
     }
-    ++state->registry.designCount;
-    state->registry.currentDesign = state->registry.designCount;
-    Register(window, state, IDD_NOTICE_REGISTERED);
+    RegistryValues registry = state->registry;
+    ++registry.designCount;
+    registry.currentDesign = registry.designCount;
+    Register(window, state, registry, IDD_NOTICE_REGISTERED);
 }
 
 // Only a design in force can be overwritten; the menu offers it only then.
@@ -51,7 +60,7 @@ static void OverwriteDesign(HWND window, CalendarState* state)
     if (state->registry.currentDesign == 0) {
         return;
     }
-    Register(window, state, IDD_NOTICE_OVERWRITTEN);
+    Register(window, state, state->registry, IDD_NOTICE_OVERWRITTEN);
 }
 
 // After edits were put in force: the menu and the flag follow whether what
@@ -60,7 +69,7 @@ static void OverwriteDesign(HWND window, CalendarState* state)
 static void AfterSettingsApplied(CalendarState* state)
 {
     RegistryValues& registry = state->registry;
-    if (SettingsDifferFromDesign(state->design)) {
+    if (SettingsDifferFromDesign(kSettingsFile, state->design)) {
         registry.unregisteredChange = 1;
         EnableDesignCommand(IDM_DESIGN_NEW, true);
         EnableDesignCommand(IDM_DESIGN_OVERWRITE, registry.currentDesign != 0);
@@ -160,11 +169,15 @@ void ApplyDesignToCalendar(HWND window, CalendarState* state, uint32_t number, u
     registry.designCount = count;
     registry.unregisteredChange = 0;
     if (count != 0) {
-        DesignLook look;
-        if (ApplyDesign(&state->brush, &state->design, number, state->backBuffer, kSettingsFile,
-                        &look)) {
-            state->cellColors = look.cellColors;
-            state->transparent = look.transparent != 0;
+        Design applied;
+        bool saved = false;
+        if (ApplyDesign(kSettingsFile, number, count, state->backBuffer, &state->brush, &applied, &saved)) {
+            state->design = applied.record;
+            state->cellColors = applied.look.cellColors;
+            state->transparent = applied.look.transparent != 0;
+            if (!saved) {
+                TellSettingsNotSaved(window);
+            }
         }
         state->keepStoredBrush = false;
         ApplyTransparencySetting(window);
@@ -175,6 +188,6 @@ void ApplyDesignToCalendar(HWND window, CalendarState* state, uint32_t number, u
     // overwrite or register while a design is in force, nothing to choose
     // once none is left.
     UpdateDesignMenu(registry);
-    state->autoChange.values = ReadAutoChangeValues();
+    state->autoChange.values = ReadAutoChangeValues(kSettingsFile);
     SetTimer(window, IDT_CLOCK, kClockPeriodMs, nullptr);
 }

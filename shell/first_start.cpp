@@ -15,6 +15,7 @@ static const char kChangeKey[] = "CHANGE";
 static const int32_t kShippedSettingsMark = 100;
 
 static ShortcutFlags s_flags;
+static bool s_notSaved;
 
 static void AskForShortcuts(HWND window)
 {
@@ -31,7 +32,7 @@ uint32_t DecideFirstStart(HWND window)
     if (ReadSettingInt(kSettingsFile, kShellLinkSection, kStartupKey, kShippedSettingsMark) ==
         kShippedSettingsMark) {
         AskForShortcuts(window);
-        PrepareDefaultDesigns();
+        s_notSaved = PrepareDefaultDesigns(kSettingsFile) < 0;
         return 0;
     }
     LoadShortcutFlags();
@@ -45,9 +46,16 @@ void LoadShortcutFlags()
     s_flags.desktop = ReadSettingInt(kSettingsFile, kShellLinkSection, kDesktopKey, 0);
 }
 
-void SaveShortcutFlags()
+void WriteShortcutFlags(SettingsEdit* edit)
 {
-    WriteSettingInt(kSettingsFile, kShellLinkSection, kStartupKey, s_flags.startup);
-    WriteSettingInt(kSettingsFile, kShellLinkSection, kStartMenuKey, s_flags.startMenu);
-    WriteSettingInt(kSettingsFile, kShellLinkSection, kDesktopKey, s_flags.desktop);
+    SetSettingInt(edit, kShellLinkSection, kStartupKey, s_flags.startup);
+    SetSettingInt(edit, kShellLinkSection, kStartMenuKey, s_flags.startMenu);
+    SetSettingInt(edit, kShellLinkSection, kDesktopKey, s_flags.desktop);
+}
+
+bool FirstStartNotSaved()
+{
+    const bool notSaved = s_notSaved;
+    s_notSaved = false;
+    return notSaved;
 }

@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <stdint.h>
 
+#include "settings/settings_edit.h"
+
 // Runs the start-up decision and gives the unregistered-change flag. Without
 // pelmo.ini it asks where to put shortcuts and gives 1. With a pelmo.ini that
 // no exit has written yet (no SHELLLINK STARTUP, or 100), as shipped beside
@@ -13,5 +15,10 @@
 uint32_t DecideFirstStart(HWND window);
 
 void LoadShortcutFlags();
-// Writes the flags; once written, the next start is an ordinary one.
-void SaveShortcutFlags();
+// Puts the flags into an edit of pelmo.ini; once they are saved, the next
+// start is an ordinary one.
+void WriteShortcutFlags(SettingsEdit* edit);
+
+// True once when the first start's picture paths could not be saved, for
+// the message after the first frame.
+bool FirstStartNotSaved();

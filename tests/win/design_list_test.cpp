@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "dialogs/design_list.h"
 #include "res/resource.h"
@@ -14,111 +15,13 @@
 #include "settings/settings_sections.h"
 #include "shell/calendar_window.h"
 #include "shell/context_menu.h"
+#include "tests/win/calendar_fixture.h"
 #include "tests/win/test_support.h"
+#include "view/picture.h"
 
 namespace {
 
-const COLORREF kColours[] = {RGB(200, 40, 40), RGB(40, 160, 40), RGB(40, 40, 200),
-                             RGB(200, 200, 40), RGB(40, 200, 200)};
-// Inside the preview's title row, away from its text.
-const int kPreviewX = 114;
-const int kPreviewY = 33;
-
-class DesignList : public AppFolderTest {
-protected:
-    HWND owner_ = nullptr;
-    HWND calendar_ = nullptr;
-    HWND list_ = nullptr;
-
-    // count designs of the colours above, registered by the program's own
-    // registry so that each holds all its keys; current is in force.
-    void Prepare(uint32_t count, uint32_t current)
-    {
-        Write("SHELLLINK", "STARTUP", "0");
-        Write("POSITION", "LEFT", "20");
-        Write("EDITOR", "FONTSIZE", "19");
-        DesignRecord record = {};
-        ReadFormatSection(kSettingsFile, &record);
-        ReadFontSection(kSettingsFile, &record);
-        for (uint32_t n = 1; n <= count; ++n) {
-            const BrushTriple brush = {BS_SOLID, kColours[n - 1], 0};
-            WriteBrushSection(kSettingsFile, brush.style, brush.color, brush.hatch);
-            ASSERT_TRUE(RegisterDesign(record, brush, RegistryValues{n, n, 0}));
-        }
-        WriteBrushSection(kSettingsFile, BS_SOLID, kColours[current - 1], 0);
-        Write("REGIST", "CURRENT", std::to_string(current));
-    }
-
-    void Launch()
-    {
-        calendar_ = StartCalendar(&owner_);
-        ASSERT_NE(nullptr, calendar_);
-        list_ = FindWindowA(PELMO_DESIGN_LIST_CLASS, nullptr);
-        ASSERT_NE(nullptr, list_);
-    }
-
-    void Start(uint32_t count, uint32_t current)
-    {
-        Prepare(count, current);
-        Launch();
-    }
-
-    void TearDown() override
-    {
-        SetClockForTests(nullptr);
-        if (calendar_) {
-            StopCalendar(owner_, calendar_);
-        }
-        AppFolderTest::TearDown();
-    }
-
-    void Write(const char* section, const char* key, const std::string& value)
-    {
-        WritePrivateProfileStringA(section, key, value.c_str(), Path("pelmo.ini").c_str());
-    }
-
-    std::string Read(const char* section, const char* key, const char* file = "pelmo.ini")
-    {
-        char text[MAX_PATH] = {};
-        GetPrivateProfileStringA(section, key, "", text, sizeof text, Path(file).c_str());
-        return text;
-    }
-
-    std::string DesignColour(int n)
-    {
-        char section[16];
-        snprintf(section, sizeof section, "DESIGN%03d", n);
-        return Read(section, "BGBRUSH_COLOR");
-    }
-
-    void Open() { SendMessageA(calendar_, WM_COMMAND, IDM_DESIGN_CHOOSE, 0); }
-    void Click(int id) { SendMessageA(GetDlgItem(list_, id), BM_CLICK, 0, 0); }
-    bool Checked(int id) { return IsDlgButtonChecked(list_, id) == BST_CHECKED; }
-    bool Usable(int id) { return IsWindowEnabled(GetDlgItem(list_, id)) != FALSE; }
-    HWND Entries() { return GetDlgItem(list_, IDC_DESIGN_LIST); }
-    int Selection() { return (int)SendMessageA(Entries(), LB_GETCURSEL, 0, 0); }
-
-    void Select(int index)
-    {
-        SendMessageA(Entries(), LB_SETCURSEL, index, 0);
-        SendMessageA(list_, WM_COMMAND, MAKEWPARAM(IDC_DESIGN_LIST, LBN_SELCHANGE),
-                     (LPARAM)Entries());
-    }
-
-    COLORREF Preview() { return WindowPixel(list_, kPreviewX, kPreviewY); }
-    COLORREF Calendar() { return WindowPixel(calendar_, 2, 2); }
-
-    // Presses the delete button; the question, if any, is answered answer.
-    bool Delete(WPARAM answer)
-    {
-        DialogWatch watch = {};
-        watch.press = answer;
-        HANDLE watcher = StartDialogWatch(&watch);
-        Click(IDC_DESIGN_DELETE);
-        EndDialogWatch(watcher, &watch);
-        return watch.seen.dialog != nullptr;
-    }
-};
+class DesignList : public CalendarTest {};
 
 TEST_F(DesignList, OpensOnTheCurrentDesignPreviewsSelectionsAndOkAppliesTheChoice)
 {
@@ -136,11 +39,12 @@ TEST_F(DesignList, OpensOnTheCurrentDesignPreviewsSelectionsAndOkAppliesTheChoic
     EXPECT_EQ(2, Selection());
     EXPECT_EQ(kColours[2], Preview());
 
+    const std::string opened = ReadWholeFile(Path("temp.ini"));
     Select(0);
     EXPECT_EQ(kColours[0], Preview());
     EXPECT_EQ(kColours[2], Calendar()) << "a preview changes the calendar nothing";
     EXPECT_EQ("3", Read("REGIST", "CURRENT"));
-    EXPECT_EQ("1", Read("REGIST", "CURRENT", "temp.ini"));
+    EXPECT_EQ(opened, ReadWholeFile(Path("temp.ini"))) << "nor any file";
 
     Click(IDOK);
     EXPECT_FALSE(IsWindowVisible(list_));
@@ -302,7 +206,7 @@ TEST_F(DesignList, AFailedReplacementTellsTheUserAndKeepsPelmoIni)
     Click(IDOK);
     EndDialogWatch(watcher, &watch);
     CloseHandle(held);
-    EXPECT_NE(std::string::npos, watch.seen.texts.find("pelmo.ini"));
+    EXPECT_NE(std::string::npos, watch.seen.texts.find("保存できませんでした"));
     EXPECT_TRUE(IsWindowVisible(list_)) << "the changes are kept to try again";
     EXPECT_EQ(before, ReadWholeFile(Path("pelmo.ini")));
     Click(IDOK);
@@ -378,7 +282,7 @@ namespace {
 TEST_F(DesignList, AStartupChangeOverUnregisteredSettingsIsCalledOffWithANotice)
 {
     Prepare(2, 1);
-    WriteBrushSection(kSettingsFile, BS_SOLID, RGB(1, 2, 3), 0);
+    WriteBrushKeys(kSettingsFile, BS_SOLID, RGB(1, 2, 3), 0);
     Write("AUTOCHANGE", "CHANGE", "1");
     Write("AUTOCHANGE", "TIMING", "100");
     Write("AUTOCHANGE", "ORDER", "300");
@@ -425,6 +329,95 @@ TEST_F(DesignList, TabMovesBetweenTheControlsAndEscapeCancels)
     EXPECT_TRUE(IsWindowEnabled(calendar_));
     EXPECT_EQ(before, ReadWholeFile(Path("pelmo.ini")));
     EXPECT_FALSE(IsDesignListMessage(&key)) << "a hidden list takes no keys";
+}
+
+// A picture design whose picture is gone is previewed on the fallback
+// colour, and moving it keeps its picture all the same.
+TEST_F(DesignList, MovingAPictureDesignWhoseFileIsGoneKeepsItsPicture)
+{
+    Prepare(3, 1);
+    const std::string gone = Path("gone.bmp");
+    Write("DESIGN002", "BGBRUSH_STYLE", "3");
+    Write("DESIGN002", "BGBRUSH_BITMAP", gone);
+    Launch();
+    Open();
+    Select(1);
+    EXPECT_EQ(RGB(0xE1, 0xFF, 0xFF), Preview());
+    Click(IDC_DESIGN_DOWN);
+    Click(IDOK);
+    EXPECT_EQ(gone, Read("DESIGN003", "BGBRUSH_BITMAP"));
+    EXPECT_EQ("3", Read("DESIGN003", "BGBRUSH_STYLE"));
+    EXPECT_EQ(std::to_string(kColours[2]), DesignColour(2));
+}
+
+// OK keeps the file it replaces, whole, as pelmo.ini.bak.
+TEST_F(DesignList, OkKeepsTheReplacedFileAsABackup)
+{
+    Start(3, 1);
+    const std::string before = ReadWholeFile(Path("pelmo.ini"));
+    Open();
+    EXPECT_TRUE(Delete(IDYES));
+    Click(IDOK);
+    EXPECT_EQ("2", Read("REGIST", "SUM"));
+    EXPECT_EQ(before, ReadWholeFile(Path("pelmo.ini.bak")));
+}
+
+// A pelmo.ini made read-only after the start takes no registration: the
+// user is told, no success is claimed, and the count stays that of the
+// designs the file holds.
+TEST_F(DesignList, RegisteringIntoAReadOnlyFileSaysSoAndCountsNothing)
+{
+    Start(3, 1);
+    const std::string before = ReadWholeFile(Path("pelmo.ini"));
+    ASSERT_TRUE(SetFileAttributesA(Path("pelmo.ini").c_str(), FILE_ATTRIBUTE_READONLY));
+    const std::vector<DialogSeen> seen =
+        AnswerDialogs([&] { SendMessageA(calendar_, WM_COMMAND, IDM_DESIGN_NEW, 0); },
+                      [](const DialogSeen&) -> WPARAM { return IDOK; });
+    ASSERT_EQ(1u, seen.size());
+    EXPECT_NE(std::string::npos, seen[0].texts.find("保存できませんでした"));
+    ASSERT_TRUE(SetFileAttributesA(Path("pelmo.ini").c_str(), FILE_ATTRIBUTE_NORMAL));
+    EXPECT_EQ(before, ReadWholeFile(Path("pelmo.ini")));
+    Open();
+    EXPECT_EQ(3, SendMessageA(Entries(), LB_GETCOUNT, 0, 0));
+    Click(IDOK);
+    EXPECT_EQ("3", Read("REGIST", "SUM"));
+}
+
+// While a picture's message is up the list's preview is not finished: a
+// design deleted meanwhile must come through untouched, and so must the
+// design renumbered into its place.
+HWND s_listDuringMessage = nullptr;
+
+int WINAPI DeleteDuringMessage(HWND, LPCSTR, LPCSTR, UINT)
+{
+    HWND list = s_listDuringMessage;
+    s_listDuringMessage = nullptr;   // only the first message deletes
+    if (list) {
+        AnswerDialogs([&] { SendMessageA(list, WM_COMMAND, IDC_DESIGN_DELETE, 0); },
+                      [](const DialogSeen&) -> WPARAM { return IDYES; });
+    }
+    return IDOK;
+}
+
+TEST_F(DesignList, ADeletionWhileAPicturesMessageIsUpDamagesNoDesign)
+{
+    Prepare(3, 1);
+    Write("DESIGN002", "BGBRUSH_STYLE", "3");
+    Write("DESIGN002", "BGBRUSH_ORGFILE", Path("gone.png"));
+    Write("DESIGN003", "BGBRUSH_STYLE", "3");
+    Write("DESIGN003", "BGBRUSH_BITMAP", Path("wall.bmp"));
+    Launch();
+    Open();
+    s_listDuringMessage = list_;
+    SetPictureMessageBox(DeleteDuringMessage);
+    Select(1);
+    SetPictureMessageBox(nullptr);
+    ASSERT_EQ(2, SendMessageA(Entries(), LB_GETCOUNT, 0, 0)) << "the deletion took place";
+    EXPECT_EQ(1, Selection());
+    EXPECT_EQ(RGB(0xE1, 0xFF, 0xFF), Preview()) << "the design now there, its picture gone, not the deleted one";
+    Click(IDOK);
+    EXPECT_EQ(Path("wall.bmp"), Read("DESIGN002", "BGBRUSH_BITMAP"));
+    EXPECT_EQ("", Read("DESIGN003", "BGBRUSH_BITMAP"));
 }
 
 }  // namespace

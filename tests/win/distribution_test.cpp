@@ -220,7 +220,7 @@ TEST_F(Distribution, TheFirstStartShowsTheCurrentDesignAsRegistered)
     StopCalendar(owner, calendar);
 
     // What the calendar held and saved at exit is the current design.
-    EXPECT_FALSE(SettingsDifferFromDesign(WorkingRecord()));
+    EXPECT_FALSE(SettingsDifferFromDesign(kSettingsFile, WorkingRecord()));
     EXPECT_EQ(0, Read("REGIST", "CHANGE"));
     EXPECT_EQ(1, Read("REGIST", "CURRENT"));
     EXPECT_EQ((int)kShippedDesigns, Read("REGIST", "SUM"));
@@ -236,7 +236,7 @@ TEST_F(Distribution, EveryDesignTakesOverAndStillEqualsItself)
     for (uint32_t n = 1; n <= kShippedDesigns; ++n) {
         SCOPED_TRACE(Section(n));
         SendMessageA(calendar, WM_PELMO_APPLY_DESIGN, n, kShippedDesigns);
-        EXPECT_FALSE(SettingsDifferFromDesign(WorkingRecord()));
+        EXPECT_FALSE(SettingsDifferFromDesign(kSettingsFile, WorkingRecord()));
         EXPECT_FALSE(Enabled(IDM_DESIGN_NEW));
 
         const DesignLook look = ReadDesignLook(kSettingsFile, Section(n).c_str());

@@ -290,6 +290,39 @@ TEST_F(BackgroundPageTest, TilesStageAPatternThatOkWrites)
     EXPECT_EQ("hatch 4 123456", Describe(slot_));
 }
 
+// On a full disk "更 新" and OK save nothing and change nothing: the brush
+// in force stays, the page keeps its edits and the sheet stays open, until
+// there is room again.
+class BackgroundPageOnFullDisk : public BackgroundPageTest {
+protected:
+    bool OnSmallVolume() const override { return true; }
+};
+
+TEST_F(BackgroundPageOnFullDisk, EditsWaitForRoomAndChangeNothingMeanwhile)
+{
+    ASSERT_TRUE(WriteSettingInt(kSettingsFile, "EXTRA", "NOTE", 1));
+    const std::string before = ReadWholeFile(Path(kSettingsFile));
+    ASSERT_NO_FATAL_FAILURE(Open());
+    Click(IDC_BACKGROUND_TILE_CROSS);
+    ASSERT_TRUE(FillVolume(folder_));
+    std::vector<DialogSeen> seen = AnswerDialogs([&] { Click(IDC_BACKGROUND_UPDATE); },
+                                                 [](const DialogSeen&) -> WPARAM { return IDOK; });
+    ASSERT_EQ(1u, seen.size());
+    EXPECT_NE(std::string::npos, seen[0].texts.find("保存できませんでした"));
+    EXPECT_TRUE(Staged());
+    EXPECT_EQ("solid 123456", Describe(slot_));
+    LONG_PTR result = 0;
+    seen = AnswerDialogs([&] { result = Notify(PSN_APPLY); }, [](const DialogSeen&) -> WPARAM { return IDOK; });
+    EXPECT_EQ(1u, seen.size());
+    EXPECT_EQ(PSNRET_INVALID_NOCHANGEPAGE, result);
+    EXPECT_EQ(before, ReadWholeFile(Path(kSettingsFile)));
+
+    FreeVolume(folder_);
+    EXPECT_EQ(PSNRET_NOERROR, Notify(PSN_APPLY));
+    EXPECT_EQ("hatch 4 123456", Describe(slot_));
+    EXPECT_NE(before, ReadWholeFile(Path(kSettingsFile)));
+}
+
 TEST_F(BackgroundPageTest, ColoursUpdatedSurviveCancelAndTodayHasItsOwnKey)
 {
     ASSERT_NO_FATAL_FAILURE(Open());

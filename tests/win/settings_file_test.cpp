@@ -42,7 +42,7 @@ TEST_F(SettingsFile, MissingFileGivesEveryDefaultAndCreatesNothing)
     memset(&design, 0x5A, sizeof design);
     MemoDisplaySettings memo = {};
     RegistryValues registry = {7, 7, 7};
-    ASSERT_TRUE(LoadSettings(window_, &design, &memo, &registry));
+    ASSERT_TRUE(LoadSettings(kSettingsFile, window_, &design, &memo, &registry));
 
     DesignRecord expected = {0, 0, 0, {}, 0, 0, 0x0000FF, 0x0000FF, 0xFF0000, 0xFF00FF, 0x008000, 0x808080, 1};
     expected.font.lfCharSet = SHIFTJIS_CHARSET;
@@ -78,7 +78,9 @@ TEST_F(SettingsFile, SaveThenLoadKeepsEveryValueAsDecimalText)
     MoveWindow(window_, 150, 120, 300, 250, FALSE);
     HBRUSH brush = CreateHatchBrush(HS_DIAGCROSS, 0x123456);
 
-    ASSERT_TRUE(SaveSettings(window_, brush, design, memo, registry));
+    ASSERT_TRUE(EditSettings(kSettingsFile, [&](SettingsEdit* edit) {
+        SaveSettings(edit, window_, brush, design, memo, registry);
+    }));
     DeleteObject(brush);
     EXPECT_TRUE(SettingsFileExists());
 
@@ -99,7 +101,7 @@ TEST_F(SettingsFile, SaveThenLoadKeepsEveryValueAsDecimalText)
     MemoDisplaySettings loadedMemo = {};
     RegistryValues loadedRegistry = {};
     MoveWindow(window_, 0, 0, 10, 10, FALSE);
-    ASSERT_TRUE(LoadSettings(window_, &loaded, &loadedMemo, &loadedRegistry));
+    ASSERT_TRUE(LoadSettings(kSettingsFile, window_, &loaded, &loadedMemo, &loadedRegistry));
     design.font.lfHeight = 0;  // not stored
     EXPECT_EQ(0, memcmp(&design, &loaded, sizeof design));
     EXPECT_EQ(0, memcmp(&memo, &loadedMemo, sizeof memo));
@@ -169,14 +171,14 @@ TEST_F(SettingsFile, DesignSectionsKeepUnstoredFontMembersAndDefaultToAPicture)
     EXPECT_STREQ("ＭＳ Ｐゴシック", design.font.lfFaceName);
     EXPECT_EQ(1, design.partition);
     EXPECT_EQ(0x808080u, design.otherMonthColor);
-    BrushTriple brush = ReadDesignBrush(kSettingsFile, "DESIGN001");
+    BrushTriple brush = DesignFromSection(ReadSettingsSection(kSettingsFile, "DESIGN001")).look.background.brush;
     EXPECT_EQ(BS_PATTERN, brush.style);
     EXPECT_EQ(0xFFFFE1u, brush.color);
     EXPECT_EQ(0, brush.hatch);
 
     design.titleColor = 0x00ABCDEF;
     design.font.lfWeight = FW_LIGHT;
-    ASSERT_TRUE(WriteDesignSection(design, "DESIGN002", kSettingsFile));
+    ASSERT_TRUE(EditSettings(kSettingsFile, [&](SettingsEdit* edit) { WriteDesignSection(edit, "DESIGN002", design); }));
     EXPECT_TRUE(InOrder({"[DESIGN002]", "FORMAT_YMTYPE=", "FORMAT_PARTITION=1", "FONT_CHARSET=",
                          "FONT_FACENAME=", "FONT_LSHIFT=", "TEXTCOLOR_HOLIDAY=", "TEXTCOLOR_OTHERDAY="}));
     DesignRecord back = design;
@@ -209,7 +211,7 @@ TEST_F(SettingsFile, RegistryCountOrNumberOfAThousandEndsTheStart)
         DesignRecord design;
         MemoDisplaySettings memo;
         RegistryValues registry = {};
-        EXPECT_EQ(c.loads, LoadSettings(window_, &design, &memo, &registry));
+        EXPECT_EQ(c.loads, LoadSettings(kSettingsFile, window_, &design, &memo, &registry));
         EndDialogWatch(watcher, &watch);
         if (!c.loads) {
             EXPECT_EQ(c.caption, watch.seen.caption);
@@ -253,7 +255,7 @@ TEST_F(SettingsFile, WindowOffTheScreenGoesBackToTheDefaultPlace)
     }
 
     WriteRaw("[POSITION]\r\nLEFT=-5\r\nTOP=20\r\nRIGHT=500\r\nBOTTOM=500\r\n");
-    LoadWindowPosition(window_);
+    LoadWindowPosition(kSettingsFile, window_);
     RECT rect;
     GetWindowRect(window_, &rect);
     EXPECT_TRUE(EqualRect(&fallback, &rect));
@@ -300,7 +302,7 @@ TEST_F(SettingsFile, AnUnusableSizeIsCorrectedWhereTheWindowStands)
     };
     for (const Stored& c : stored) {
         WriteRaw((std::string("[POSITION]\r\n") + c.keys).c_str());
-        LoadWindowPosition(window_);
+        LoadWindowPosition(kSettingsFile, window_);
         RECT rect;
         GetWindowRect(window_, &rect);
         EXPECT_TRUE(EqualRect(&c.placed, &rect)) << c.keys;
@@ -340,7 +342,7 @@ TEST_F(SettingsFile, WindowOnAnyMonitorKeepsItsPlace)
 TEST_F(SettingsFile, BrushValuesComeFromTheBrushObjectWithoutHandles)
 {
     HBRUSH solid = CreateSolidBrush(0x00FF00);
-    ASSERT_TRUE(WriteBrushSectionFromBrush(kSettingsFile, solid));
+    ASSERT_TRUE(EditSettings(kSettingsFile, [&](SettingsEdit* edit) { ASSERT_TRUE(WriteBrushSectionFromBrush(edit, solid)); }));
     DeleteObject(solid);
     BrushTriple read = ReadBrushSection(kSettingsFile);
     EXPECT_EQ(BS_SOLID, read.style);
@@ -349,14 +351,14 @@ TEST_F(SettingsFile, BrushValuesComeFromTheBrushObjectWithoutHandles)
     // A pattern brush's hatch member is its bitmap's handle: never stored.
     HBITMAP bitmap = CreateBitmap(8, 8, 1, 1, nullptr);
     HBRUSH pattern = CreatePatternBrush(bitmap);
-    ASSERT_TRUE(WriteBrushSectionFromBrush(kSettingsFile, pattern));
+    ASSERT_TRUE(EditSettings(kSettingsFile, [&](SettingsEdit* edit) { ASSERT_TRUE(WriteBrushSectionFromBrush(edit, pattern)); }));
     DeleteObject(pattern);
     DeleteObject(bitmap);
     read = ReadBrushSection(kSettingsFile);
     EXPECT_EQ(BS_PATTERN, read.style);
     EXPECT_EQ(0, read.hatch);
 
-    EXPECT_FALSE(WriteBrushSectionFromBrush(kSettingsFile, nullptr));
+    EXPECT_TRUE(EditSettings(kSettingsFile, [&](SettingsEdit* edit) { EXPECT_FALSE(WriteBrushSectionFromBrush(edit, nullptr)); }));
     EXPECT_EQ(BS_PATTERN, ReadBrushSection(kSettingsFile).style);
 }
 
@@ -364,8 +366,7 @@ TEST_F(SettingsFile, AFolderTooLongForItsFilesRefusesEveryAccess)
 {
     std::string longFolder = folder_ + std::string(250 - folder_.size(), 'a');
     OverrideAppFolder(longFolder.c_str());
-    EXPECT_FALSE(WriteSettingInt(kSettingsFile, "REGIST", "SUM", 3));
-    EXPECT_FALSE(WriteSettingString(kSettingsFile, "FONT", "FACENAME", "x"));
+    EXPECT_FALSE(EditSettings(kSettingsFile, [](SettingsEdit* edit) { SetSettingInt(edit, "REGIST", "SUM", 3); }));
     EXPECT_EQ(42, ReadSettingInt(kSettingsFile, "REGIST", "SUM", 42));
     char text[16];
     ReadSettingString(kSettingsFile, "FONT", "FACENAME", kNoKeyValue, text, sizeof text);

@@ -3,12 +3,14 @@
 #include <stdio.h>
 #include <string.h>
 
+#include <atomic>
 #include <fstream>
 #include <iterator>
 
 #include "res/resource.h"
 #include "platform/app_folder.h"
 #include "platform/app_instance.h"
+#include "settings/settings_file.h"
 #include "shell/owner_window.h"
 
 void RemoveTestFolder(const std::string& folder)
@@ -34,13 +36,53 @@ void RemoveTestFolder(const std::string& folder)
     RemoveDirectoryA(folder.c_str());
 }
 
+std::string SmallVolume()
+{
+    char volume[MAX_PATH];
+    const DWORD length = GetEnvironmentVariableA("PELMO_FULL_VOLUME", volume, sizeof volume);
+    return length > 0 && length < sizeof volume ? std::string(volume) + "\\" : std::string();
+}
+
+static const char kFiller[] = "filler";
+
+bool FillVolume(const std::string& folder)
+{
+    HANDLE file = CreateFileA((folder + kFiller).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    SetFilePointer(file, 0, nullptr, FILE_END);
+    std::vector<char> chunk(4096, 'f');
+    DWORD wrote = 0;
+    for (size_t size = chunk.size(); size > 0; size /= 2) {
+        while (WriteFile(file, chunk.data(), (DWORD)size, &wrote, nullptr) && wrote == size) {
+        }
+    }
+    CloseHandle(file);
+    return true;
+}
+
+void FreeVolume(const std::string& folder)
+{
+    DeleteFileA((folder + kFiller).c_str());
+}
+
 void AppFolderTest::SetUp()
 {
     // A unique temporary file's name becomes the folder's: unique across
     // processes too, where a process id would not be (Wine reuses them).
     char temp[MAX_PATH];
     char name[MAX_PATH];
-    ASSERT_TRUE(GetTempPathA(sizeof temp, temp) && GetTempFileNameA(temp, "pel", 0, name));
+    if (OnSmallVolume()) {
+        const std::string volume = SmallVolume();
+        if (volume.empty()) {
+            GTEST_SKIP() << "run through tests/tools/with-small-volume";
+        }
+        snprintf(temp, sizeof temp, "%s", volume.c_str());
+    } else {
+        ASSERT_TRUE(GetTempPathA(sizeof temp, temp));
+    }
+    ASSERT_TRUE(GetTempFileNameA(temp, "pel", 0, name));
     DeleteFileA(name);
     ASSERT_TRUE(CreateDirectoryA(name, nullptr));
     folder_ = std::string(name) + "\\";
@@ -77,6 +119,33 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes)
     }
     bool written = fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     return fclose(f) == 0 && written;
+}
+
+bool WriteSettingString(const char* file, const char* section, const char* key, const char* text)
+{
+    char path[kAppPathSize];
+    return SettingsPath(file, path, sizeof path) && WritePrivateProfileStringA(section, key, text, path);
+}
+
+bool WriteSettingInt(const char* file, const char* section, const char* key, int32_t value)
+{
+    return WriteSettingString(file, section, key, std::to_string(value).c_str());
+}
+
+bool EditSettings(const char* file, const std::function<void(SettingsEdit*)>& step)
+{
+    SettingsEdit edit;
+    if (!BeginSettingsEdit(file, &edit)) {
+        return false;
+    }
+    step(&edit);
+    return CommitSettingsEdit(&edit);
+}
+
+bool WriteBrushKeys(const char* file, int32_t style, COLORREF color, int32_t hatch)
+{
+    return WriteSettingInt(file, "BGBRUSH", "STYLE", style) && WriteSettingInt(file, "BGBRUSH", "COLOR", (int32_t)color) &&
+           WriteSettingInt(file, "BGBRUSH", "HATCH", hatch);
 }
 
 std::string ReadWholeFile(const std::string& path)
@@ -214,6 +283,59 @@ void EndDialogWatch(HANDLE watcher, DialogWatch* watch)
     watch->stop = true;
     WaitForSingleObject(watcher, INFINITE);
     CloseHandle(watcher);
+}
+
+struct DialogSeries {
+    const std::function<WPARAM(const DialogSeen&)>* answer = nullptr;
+    std::vector<DialogSeen> seen;
+    DWORD thread = 0;
+    std::atomic<bool> stop{false};
+};
+
+// Each dialog is answered once, and the next one looked for only after it
+// has gone.
+static DWORD WINAPI AnswerEach(void* param)
+{
+    DialogSeries* series = (DialogSeries*)param;
+    for (;;) {
+        const bool last = series->stop;
+        HWND dialog = FindDialog(series->thread);
+        if (!dialog) {
+            if (last) {
+                return 0;
+            }
+            Sleep(20);
+            continue;
+        }
+        DialogSeen seen = {};
+        ReadDialog(dialog, &seen);
+        series->seen.push_back(seen);
+        PostMessageA(dialog, WM_COMMAND, (*series->answer)(seen), 0);
+        while (IsWindow(dialog) && IsWindowVisible(dialog)) {
+            Sleep(20);
+        }
+    }
+}
+
+std::vector<DialogSeen> AnswerDialogs(const std::function<void()>& call,
+                                      const std::function<WPARAM(const DialogSeen&)>& answer)
+{
+    DialogSeries series;
+    series.answer = &answer;
+    series.thread = GetCurrentThreadId();
+    HANDLE watcher = CreateThread(nullptr, 0, AnswerEach, &series, 0, nullptr);
+    call();
+    series.stop = true;
+    // Messages keep flowing while the watcher takes its last look.
+    while (MsgWaitForMultipleObjects(1, &watcher, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+    CloseHandle(watcher);
+    return series.seen;
 }
 
 void PressKey(HWND target, WPARAM key)

@@ -4,7 +4,11 @@
 #pragma once
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <functional>
 #include <string>
+#include <vector>
+
+#include "settings/settings_edit.h"
 
 // Removes the folder, given with its trailing backslash, and everything in it.
 void RemoveTestFolder(const std::string& folder);
@@ -17,9 +21,21 @@ protected:
     void SetUp() override;
     void TearDown() override;
     std::string Path(const std::string& name) const { return folder_ + name; }
+    // Where the private folder is made: the temporary folder, or for the
+    // suites named ...OnFullDisk a small volume of their own.
+    virtual bool OnSmallVolume() const { return false; }
 
     std::string folder_;   // with its trailing backslash
 };
+
+// The small volume that the suites named ...OnFullDisk run on: the folder
+// PELMO_FULL_VOLUME names, mounted for them alone (tests/tools/
+// with-small-volume); empty when there is none.
+std::string SmallVolume();
+// Fills the volume holding folder until not one byte more fits;
+// FreeVolume gives the room back.
+bool FillVolume(const std::string& folder);
+void FreeVolume(const std::string& folder);
 
 // The same with a scratch window that code under test can take as owner.
 class AppFolderWithOwnerTest : public AppFolderTest {
@@ -31,6 +47,15 @@ protected:
 };
 
 bool WriteWholeFile(const std::string& path, const std::string& bytes);
+
+// One key of a settings file beside the program, written through the
+// profile API as a hand or another program would; "%d" for numbers.
+bool WriteSettingString(const char* file, const char* section, const char* key, const char* text);
+bool WriteSettingInt(const char* file, const char* section, const char* key, int32_t value);
+// Runs step on an edit of file and saves it, as the program's own steps do.
+bool EditSettings(const char* file, const std::function<void(SettingsEdit*)>& step);
+// BGBRUSH STYLE, COLOR and HATCH the same way.
+bool WriteBrushKeys(const char* file, int32_t style, COLORREF color, int32_t hatch);
 // The file's bytes, or "<none>" when it cannot be read.
 std::string ReadWholeFile(const std::string& path);
 bool PathExists(const std::string& path);
@@ -82,6 +107,12 @@ struct DialogWatch {
 HANDLE StartDialogWatch(DialogWatch* watch);
 // Call after the call that opens the dialog has returned.
 void EndDialogWatch(HANDLE watcher, DialogWatch* watch);
+
+// Runs call while a stand-in user answers every dialog and message box it
+// opens, one after another, with the command answer gives for it; gives
+// what each of them showed.
+std::vector<DialogSeen> AnswerDialogs(const std::function<void()>& call,
+                                      const std::function<WPARAM(const DialogSeen&)>& answer);
 
 void PressKey(HWND target, WPARAM key);
 

@@ -1,6 +1,6 @@
 // The design list window's working copy against the real profile API in a
-// private folder: deleting through copy.ini, swapping by copy and store,
-// and the reset of an emptied list.
+// private folder: deleting and renumbering, swapping as stored, and the
+// reset of an emptied list.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <initializer_list>
@@ -64,22 +64,21 @@ protected:
         EXPECT_EQ("12/22/280/1/kept/2/3/", Keys({{"POSITION", "LEFT"}, {"EDITOR", "FONTHEIGHT"}, {"TOOLTIP", "WIDTH"},
                                                  {"SHELLLINK", "STARTUP"}, {"EXTRA", "NOTE"}, {"BGBRUSH", "STYLE"},
                                                  {"BGBRUSH", "HATCH"}}));
-        EXPECT_FALSE(PathExists(Path("copy.ini")));
-        EXPECT_FALSE(PathExists(Path("copy.ini.design")));
+        EXPECT_FALSE(PathExists(Path("temp.ini.new")));
     }
 };
 
 TEST_F(WorkingCopy, DeletingRenumbersTheRestAndKeepsEverySectionNoDesignOwns)
 {
-    // Neither a copy.ini left by an interrupted run nor a design beyond the
-    // count may come back.
-    ASSERT_TRUE(WriteWholeFile(Path("copy.ini"), "[DESIGN009]\r\nBGBRUSH_COLOR=9\r\n"));
+    // A design's own unknown keys and lines go with it; a design beyond the
+    // count belongs to no list and stays as it is.
+    ASSERT_TRUE(WriteSettingString(kWorkingFile, "DESIGN003", "MY_NOTE", "mine"));
     ASSERT_TRUE(WriteSettingInt(kWorkingFile, "DESIGN008", "BGBRUSH_COLOR", 8));
     uint32_t count = 4;
-    ASSERT_TRUE(DeleteDesign(2, &count));
+    ASSERT_TRUE(DeleteDesign(kWorkingFile, 2, &count));
     EXPECT_EQ(3u, count);
     EXPECT_EQ("1/face1/ 3/face3/ 4/face4/ <absent>/<absent>/ ", Designs(3));
-    EXPECT_EQ("<absent>/<absent>/", Keys({{"DESIGN009", "BGBRUSH_COLOR"}, {"DESIGN008", "BGBRUSH_COLOR"}}));
+    EXPECT_EQ("mine/8/", Keys({{"DESIGN002", "MY_NOTE"}, {"DESIGN008", "BGBRUSH_COLOR"}}));
     // Absent TIMING and ORDER are carried as the start-up reads them, absent
     // design keys as their design defaults.
     EXPECT_EQ("3/2/0/1/100/300/", Keys({{"REGIST", "SUM"}, {"REGIST", "CURRENT"}, {"REGIST", "CHANGE"},
@@ -87,17 +86,30 @@ TEST_F(WorkingCopy, DeletingRenumbersTheRestAndKeepsEverySectionNoDesignOwns)
     EXPECT_EQ("no key value/65535/", Keys({{"DESIGN002", "BGBRUSH_BITMAP"}, {"DESIGN002", "TODAY_COLOR"}}));
     ExpectUnrelatedSectionsKept();
 
-    ASSERT_TRUE(DeleteDesign(3, &count));   // the last one
+    ASSERT_TRUE(DeleteDesign(kWorkingFile, 3, &count));   // the last one
     EXPECT_EQ("1/face1/ 3/face3/ <absent>/<absent>/ ", Designs(2));
-    EXPECT_FALSE(DeleteDesign(0, &count));
-    EXPECT_FALSE(DeleteDesign(3, &count));
-    ASSERT_TRUE(DeleteDesign(1, &count));
-    ASSERT_TRUE(DeleteDesign(1, &count));
-    EXPECT_FALSE(DeleteDesign(1, &count));
+    EXPECT_FALSE(DeleteDesign(kWorkingFile, 0, &count));
+    EXPECT_FALSE(DeleteDesign(kWorkingFile, 3, &count));
+    ASSERT_TRUE(DeleteDesign(kWorkingFile, 1, &count));
+    ASSERT_TRUE(DeleteDesign(kWorkingFile, 1, &count));
+    EXPECT_FALSE(DeleteDesign(kWorkingFile, 1, &count));
     EXPECT_EQ(0u, count);
     EXPECT_EQ("<absent>/<absent>/ ", Designs(0));
-    EXPECT_EQ("0/0/", Keys({{"REGIST", "SUM"}, {"REGIST", "CURRENT"}}));
+    EXPECT_EQ("0/0/8/", Keys({{"REGIST", "SUM"}, {"REGIST", "CURRENT"}, {"DESIGN008", "BGBRUSH_COLOR"}}));
     ExpectUnrelatedSectionsKept();
+}
+
+// A count written short of the sections (by hand, or by an older version
+// whose write of a design failed) lists fewer designs than the file holds:
+// those it does not list are not the list's to drop.
+TEST_F(WorkingCopy, DesignsBeyondTheCountSurviveADeletion)
+{
+    ASSERT_TRUE(WriteSettingInt(kWorkingFile, "REGIST", "SUM", 2));
+    uint32_t count = 2;
+    ASSERT_TRUE(DeleteDesign(kWorkingFile, 1, &count));
+    EXPECT_EQ(1u, count);
+    EXPECT_EQ("2/face2/ <absent>/<absent>/ 3/face3/ 4/face4/ ", Designs(3));
+    EXPECT_EQ("1/", Keys({{"REGIST", "SUM"}}));
 }
 
 TEST_F(WorkingCopy, DamagedRegistryValuesAndMissingSectionsReadAsDefaults)
@@ -106,44 +118,36 @@ TEST_F(WorkingCopy, DamagedRegistryValuesAndMissingSectionsReadAsDefaults)
     ASSERT_TRUE(WriteSettingInt(kWorkingFile, "REGIST", "CURRENT", 7));
     ASSERT_TRUE(WriteSettingString(kWorkingFile, "DESIGN003", "BGBRUSH_COLOR", "junk"));
     uint32_t count = 6;   // designs 5 and 6 have no sections
-    ASSERT_TRUE(DeleteDesign(1, &count));
+    ASSERT_TRUE(DeleteDesign(kWorkingFile, 1, &count));
     EXPECT_EQ(5u, count);
-    EXPECT_EQ("0/6/3/", Keys({{"REGIST", "SUM"}, {"REGIST", "CURRENT"}, {"DESIGN005", "BGBRUSH_STYLE"}}));
-    EXPECT_EQ("2/face2/ 0/face3/ 4/face4/ 16777185/ＭＳ Ｐゴシック/ 16777185/ＭＳ Ｐゴシック/ <absent>/<absent>/ ",
-              Designs(5));
+    EXPECT_EQ("0/6/<absent>/", Keys({{"REGIST", "SUM"}, {"REGIST", "CURRENT"}, {"DESIGN005", "BGBRUSH_STYLE"}}));
+    EXPECT_EQ("2/face2/ 0/face3/ 4/face4/ <absent>/<absent>/ <absent>/<absent>/ <absent>/<absent>/ ", Designs(5));
     ExpectUnrelatedSectionsKept();
 }
 
-// Up on entry i (from 0) as the list window does it: preview i + 1, copy
-// design i over it, store the previewed working sections as design i.
-void MoveUp(uint32_t i)
+TEST_F(WorkingCopy, MovesSwapNeighboursAsStoredAndAnEmptiedListKeepsTheLookInForce)
 {
-    ASSERT_TRUE(WriteSettingInt(kWorkingFile, "BGBRUSH", "STYLE", 0));
-    ASSERT_TRUE(WriteSettingInt(kWorkingFile, "BGBRUSH", "COLOR", (int32_t)i + 1));
-    ASSERT_TRUE(WriteSettingString(kWorkingFile, "FONT", "FACENAME", ("face" + std::to_string(i + 1)).c_str()));
-    ASSERT_TRUE(CopyDesign(i + 1, i, kWorkingFile));
-    ASSERT_TRUE(StoreWorkingAsDesign(i));
-}
-
-TEST_F(WorkingCopy, MovesSwapNeighboursAndAnEmptiedListKeepsTheLookInForce)
-{
-    MoveUp(3);   // the last design up
+    const std::string before = ReadWholeFile(Path(kWorkingFile));
+    ASSERT_TRUE(WriteSettingString(kWorkingFile, "DESIGN004", "MY_NOTE", "mine"));
+    ASSERT_TRUE(SwapDesigns(kWorkingFile, 4, -1, 4));   // the last design up
     EXPECT_EQ("1/face1/ 2/face2/ 4/face4/ 3/face3/ <absent>/<absent>/ ", Designs(4));
-    MoveUp(1);   // the second to the top
+    EXPECT_EQ("mine/<absent>/", Keys({{"DESIGN003", "MY_NOTE"}, {"DESIGN004", "MY_NOTE"}}));
+    ASSERT_TRUE(SwapDesigns(kWorkingFile, 1, 1, 4));    // the first down
     EXPECT_EQ("2/face2/ 1/face1/ 4/face4/ 3/face3/ <absent>/<absent>/ ", Designs(4));
-    EXPECT_FALSE(CopyDesign(1, 0, kWorkingFile));
-    EXPECT_FALSE(StoreWorkingAsDesign(1000));
-    // A stored design has every key, the working style read as solid.
-    EXPECT_EQ("0/no key value/1/", Keys({{"DESIGN001", "BGBRUSH_STYLE"}, {"DESIGN001", "BGBRUSH_ORGFILE"},
-                                         {"DESIGN001", "FORMAT_PARTITION"}}));
+    EXPECT_FALSE(SwapDesigns(kWorkingFile, 1, -1, 4));
+    EXPECT_FALSE(SwapDesigns(kWorkingFile, 4, 1, 4));
+    EXPECT_FALSE(SwapDesigns(kWorkingFile, 1, 2, 4));
+    // Moved as they are: no key is added to a design by moving it.
+    EXPECT_EQ("<absent>/", Keys({{"DESIGN001", "FORMAT_PARTITION"}}));
+    ExpectUnrelatedSectionsKept();
+    EXPECT_NE(before, ReadWholeFile(Path(kWorkingFile)));
 
     ASSERT_TRUE(WriteWholeFile(Path("pelmo.ini"), "[BGBRUSH]\r\nSTYLE=1\r\nCOLOR=5\r\n[FONT]\r\nFACENAME=old\r\n"));
     ASSERT_TRUE(WriteSettingInt(kWorkingFile, "DESIGN777", "BGBRUSH_COLOR", 7));   // beyond any count
-    ASSERT_TRUE(ResetWorkingCopy());
-    EXPECT_EQ("<absent>/<absent>/ ", Designs(0));
-    EXPECT_EQ("<absent>/1/5/old/65535/12/", Keys({{"DESIGN777", "BGBRUSH_COLOR"}, {"BGBRUSH", "STYLE"},
-                                                  {"BGBRUSH", "COLOR"}, {"FONT", "FACENAME"}, {"TODAY", "COLOR"},
-                                                  {"POSITION", "LEFT"}}));
+    ASSERT_TRUE(ResetWorkingCopy(kWorkingFile, kSettingsFile));
+    EXPECT_EQ("7/1/5/old/65535/12/", Keys({{"DESIGN777", "BGBRUSH_COLOR"}, {"BGBRUSH", "STYLE"},
+                                            {"BGBRUSH", "COLOR"}, {"FONT", "FACENAME"}, {"TODAY", "COLOR"},
+                                            {"POSITION", "LEFT"}}));
     EXPECT_EQ("0/0/1/0/0/0/", Keys({{"REGIST", "SUM"}, {"REGIST", "CURRENT"}, {"REGIST", "CHANGE"},
                                     {"AUTOCHANGE", "CHANGE"}, {"AUTOCHANGE", "TIMING"}, {"AUTOCHANGE", "ORDER"}}));
 }
