@@ -197,7 +197,11 @@ static bool TiffSize(const Source& s, PictureSize* size)
             continue;
         }
         const unsigned value = type == kTiffShort ? read16(b + 8) : read32(b + 8);
-        (tag == kTiffWidthTag ? size->width : size->height) = value;
+        if (tag == kTiffWidthTag) {
+            size->width = value;
+        } else {
+            size->height = value;
+        }
     }
     return size->width != 0 && size->height != 0;
 }
