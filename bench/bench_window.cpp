@@ -19,6 +19,7 @@
 #include "settings/settings_file.h"
 #include "shell/calendar_window.h"
 #include "bench/bench_distribution.h"
+#include "bench/bench_holidays.h"
 #include "bench/bench_pictures.h"
 #include "bench/bench_design_list.h"
 #include "bench/bench_sheet.h"
@@ -231,9 +232,9 @@ static void ReportIdleRepaints(int seconds)
     RemoveFolder(folder);
 }
 
-// Arguments: the idle seconds (120), or "sheet", "designs" or "dist" for
-// the settings sheet's, the design list's or the distribution's start
-// figure only.
+// Arguments: the idle seconds (120), or "sheet", "designs", "dist" or
+// "holidays" for the settings sheet's, the design list's, the
+// distribution's or the holiday file's start figure only.
 int main(int argc, char** argv)
 {
     if (argc > 1 && strcmp(argv[1], "sheet") == 0) {
@@ -254,10 +255,15 @@ int main(int argc, char** argv)
         ReportDistributionStart(buildFolder);
         return 0;
     }
+    if (argc > 1 && strcmp(argv[1], "holidays") == 0) {
+        ReportHolidayFileStart(buildFolder);
+        return 0;
+    }
     int idleSeconds = argc > 1 ? atoi(argv[1]) : 120;
     ReportRefresh();
     ReportStartup(buildFolder);
     ReportDistributionStart(buildFolder);
+    ReportHolidayFileStart(buildFolder);
     ReportPictures(buildFolder);
     ReportSettingsSheet();
     ReportDesignListPreview();

@@ -12,7 +12,8 @@ gtest_discover_tests(core_tests TEST_PREFIX "native." DISCOVERY_TIMEOUT 60)
 endif()
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/tools/pelmo_cal.cpp)
-    add_executable(pelmo-cal ${CMAKE_SOURCE_DIR}/tools/pelmo_cal.cpp)
+    add_executable(pelmo-cal ${CMAKE_SOURCE_DIR}/tools/pelmo_cal.cpp
+        ${CMAKE_SOURCE_DIR}/tools/pelmo_cal_holidays.cpp)
     target_link_libraries(pelmo-cal PRIVATE pelmo_core)
     add_test(NAME native.pelmo-cal COMMAND ${CMAKE_SOURCE_DIR}/tests/tools/pelmo_cal_test.sh $<TARGET_FILE:pelmo-cal>)
 endif()

@@ -209,6 +209,52 @@ bool CopyName(const char* name, const char* suffix, char* out, size_t size) {
     return true;
 }
 
+// The rules' name of a holiday, and whether the law names it in its own
+// right (a substitute or citizens' holiday takes no observance); null for a
+// day they do not name, December 23 before 1989 among them.
+const char* RuleName(uint16_t year, uint16_t month, uint16_t day, bool* proper) {
+    const char* found = FindProperHoliday(year, month, day);
+    *proper = found != nullptr;
+    if (found != nullptr) {
+        return found == kUnnamed ? nullptr : found;
+    }
+    if (FollowsSundayInMonth(year, month, day)) {
+        const char* previous = FindProperHoliday(year, month, static_cast<uint16_t>(day - 1));
+        if (previous != nullptr && previous != kUnnamed) {
+            return kSubstituteName;
+        }
+    }
+    if (IsTransferredMayHoliday(year, month, day)) {
+        return kSubstituteName;
+    }
+    if (IsTuesdayBeforeAutumnalEquinox(year, month, day)) {
+        return kCitizensName;
+    }
+    return nullptr;
+}
+
+// The file's equinox day of the month, where the table covers the year and
+// lists one; 0 sends the caller to the rules' tables.
+uint16_t FileEquinoxDayIfCovered(const HolidayTable* table, uint16_t year, uint16_t month) {
+    if ((month != kMarch && month != kSeptember) || !CoversYear(table, year)) {
+        return 0;
+    }
+    return FileEquinoxDay(*table, year, month);
+}
+
+bool IsHiganEnd(uint16_t year, uint16_t month, uint16_t day, const HolidayTable* table) {
+    if (day < kHiganEndFirstDay) {
+        return false;
+    }
+    const uint16_t threeBefore = static_cast<uint16_t>(day - kHiganOffset);
+    const uint16_t fileEquinox = FileEquinoxDayIfCovered(table, year, month);
+    if (fileEquinox != 0) {
+        return threeBefore == fileEquinox;
+    }
+    return IsVernalEquinoxDay(year, month, threeBefore) ||
+           IsAutumnalEquinoxDay(year, month, threeBefore);
+}
+
 }  // namespace
 
 bool IsVernalEquinoxDay(uint16_t year, uint16_t month, uint16_t day) {
@@ -227,10 +273,16 @@ bool IsWinterSolsticeDay(uint16_t year, uint16_t month, uint16_t day) {
     return month == kDecember && IsTabulatedDay(kWinterSolstice, year, day);
 }
 
-bool IsHiganStart(uint16_t year, uint16_t month, uint16_t day) {
+bool IsHiganStart(uint16_t year, uint16_t month, uint16_t day, const HolidayTable* table) {
     const uint16_t equinox = static_cast<uint16_t>(day + kHiganOffset);
-    return day <= kHiganStartLastDay &&
-           (IsVernalEquinoxDay(year, month, equinox) || IsAutumnalEquinoxDay(year, month, equinox));
+    if (day > kHiganStartLastDay) {
+        return false;
+    }
+    const uint16_t fileEquinox = FileEquinoxDayIfCovered(table, year, month);
+    if (fileEquinox != 0) {
+        return equinox == fileEquinox;
+    }
+    return IsVernalEquinoxDay(year, month, equinox) || IsAutumnalEquinoxDay(year, month, equinox);
 }
 
 bool IsHoliday(uint16_t year, uint16_t month, uint16_t day) {
@@ -240,17 +292,21 @@ bool IsHoliday(uint16_t year, uint16_t month, uint16_t day) {
 }
 
 DayKind ClassifyDay(uint16_t year, uint16_t month, uint16_t day, uint16_t column,
-                    bool inShownMonth) {
+                    bool inShownMonth, const HolidayTable* table) {
     if (!inShownMonth) {
         return DayKind::OtherMonth;
     }
-    if (IsHoliday(year, month, day)) {
+    if (CoversYear(table, year)) {
+        // The file lists its own substitute and citizens' days.
+        if (FindHolidayRow(*table, year, month, day) != nullptr) {
+            return DayKind::Holiday;
+        }
+    } else if (IsHoliday(year, month, day)) {
         return DayKind::Holiday;
-    }
-    // The substitute looks only within the month: no holiday falls on a
-    // month's last day, so none is lost.
-    if (FollowsSundayInMonth(year, month, day) &&
-        IsHoliday(year, month, static_cast<uint16_t>(day - 1))) {
+    } else if (FollowsSundayInMonth(year, month, day) &&
+               IsHoliday(year, month, static_cast<uint16_t>(day - 1))) {
+        // The substitute looks only within the month: no holiday falls on a
+        // month's last day, so none is lost.
         return DayKind::Holiday;
     }
     if (column == kSunday) {
@@ -262,43 +318,43 @@ DayKind ClassifyDay(uint16_t year, uint16_t month, uint16_t day, uint16_t column
     return DayKind::Weekday;
 }
 
-bool GetHolidayName(GridDate date, char* name, size_t size) {
-    const uint16_t y = date.year, m = date.month, d = date.day;
-    const char* proper = FindProperHoliday(y, m, d);
-    if (proper != nullptr) {
-        if (proper == kUnnamed) {
-            return false;
-        }
-        // Only Respect for the Aged Day can fall on the start of higan.
-        const char* suffix = IsHiganStart(y, m, d) ? kHiganStartSuffix : "";
-        return CopyName(proper, suffix, name, size);
-    }
-    if (FollowsSundayInMonth(y, m, d)) {
-        const char* previous = FindProperHoliday(y, m, static_cast<uint16_t>(d - 1));
-        if (previous != nullptr && previous != kUnnamed) {
-            return CopyName(kSubstituteName, "", name, size);
-        }
-    }
-    if (IsTransferredMayHoliday(y, m, d)) {
-        return CopyName(kSubstituteName, "", name, size);
-    }
-    if (IsTuesdayBeforeAutumnalEquinox(y, m, d)) {
-        return CopyName(kCitizensName, "", name, size);
-    }
-    return false;
+const char* RulesHolidayName(uint16_t year, uint16_t month, uint16_t day) {
+    bool proper = false;
+    return RuleName(year, month, day, &proper);
 }
 
-bool GetObservanceName(GridDate date, char* name, size_t size) {
+bool GetHolidayName(GridDate date, char* name, size_t size, const HolidayTable* table) {
+    const uint16_t y = date.year, m = date.month, d = date.day;
+    const char* found = nullptr;
+    bool proper = false;
+    if (CoversYear(table, y)) {
+        const HolidayRow* row = FindHolidayRow(*table, y, m, d);
+        if (row != nullptr) {
+            found = HolidayRowName(*table, *row);
+            proper = !row->substitute;
+        }
+    } else {
+        found = RuleName(y, m, d, &proper);
+    }
+    if (found == nullptr) {
+        return false;
+    }
+    // Of the rules' holidays only Respect for the Aged Day can fall on the
+    // start of higan; a day of the file is joined to it alike, unless the
+    // file calls it 休日.
+    const char* suffix = proper && IsHiganStart(y, m, d, table) ? kHiganStartSuffix : "";
+    return CopyName(found, suffix, name, size);
+}
+
+bool GetObservanceName(GridDate date, char* name, size_t size, const HolidayTable* table) {
     if (name == nullptr || size == 0) {
         return false;
     }
     const uint16_t y = date.year, m = date.month, d = date.day, w = date.weekday;
-    if (IsHiganStart(y, m, d)) {
+    if (IsHiganStart(y, m, d, table)) {
         return CopyName(kHiganStartName, "", name, size);
     }
-    const uint16_t threeBefore = static_cast<uint16_t>(d - kHiganOffset);
-    if (d >= kHiganEndFirstDay &&
-        (IsVernalEquinoxDay(y, m, threeBefore) || IsAutumnalEquinoxDay(y, m, threeBefore))) {
+    if (IsHiganEnd(y, m, d, table)) {
         return CopyName(kHiganEndName, "", name, size);
     }
     if (IsWinterSolsticeDay(y, m, d)) {
@@ -327,13 +383,14 @@ bool GetObservanceName(GridDate date, char* name, size_t size) {
     return false;
 }
 
-bool BuildDayLabel(const char* dateLine, GridDate date, char* out, size_t size) {
+bool BuildDayLabel(const char* dateLine, GridDate date, char* out, size_t size,
+                   const HolidayTable* table) {
     if (dateLine == nullptr || out == nullptr || size == 0) {
         return false;
     }
     char name[kHolidayNameSize] = "";
-    if (!GetHolidayName(date, name, sizeof name) &&
-        !GetObservanceName(date, name, sizeof name)) {
+    if (!GetHolidayName(date, name, sizeof name, table) &&
+        !GetObservanceName(date, name, sizeof name, table)) {
         return false;
     }
     const int written = snprintf(out, size, "%s\n  %s", dateLine, name);

@@ -49,6 +49,7 @@ struct DesignListState {
     HBRUSH preview;              // the previewed design's background
     HFONT font;
     DesignRecord design;         // the previewed design
+    const HolidayTable* holidays;   // the calendar's
     CalendarLayout layout;
     PaintFonts fonts;
     uint32_t count;
@@ -59,11 +60,12 @@ struct DesignListState {
 
 static DesignListState s_list;
 
-HWND CreateDesignListWindow(HWND calendar)
+HWND CreateDesignListWindow(HWND calendar, const HolidayTable* holidays)
 {
     const HINSTANCE instance = (HINSTANCE)GetWindowLongPtrA(calendar, GWLP_HINSTANCE);
     return CreateWindowExA(0, PELMO_DESIGN_LIST_CLASS, kTitle, WS_SYSMENU, CW_USEDEFAULT,
-                           CW_USEDEFAULT, kWidth, kHeight, calendar, nullptr, instance, nullptr);
+                           CW_USEDEFAULT, kWidth, kHeight, calendar, nullptr, instance,
+                           (LPVOID)holidays);
 }
 
 // --- creation ---------------------------------------------------------------
@@ -131,6 +133,7 @@ static LRESULT OnCreate(HWND window, const CREATESTRUCTA* create)
     s = DesignListState{};
     s.window = window;
     s.owner = create->hwndParent;
+    s.holidays = (const HolidayTable*)create->lpCreateParams;
     s.askBeforeDelete = true;
     HDC screen = GetDC(nullptr);
     s.surface = CreateCompatibleDC(screen);
@@ -232,6 +235,7 @@ static void PreviewSelection(HWND window)
     input.shownYear = now.year;
     input.shownMonth = now.month;
     input.layout = s.layout;
+    input.holidays = s.holidays;
     PaintCalendar(s.surface, input, &s.fonts);
     InvalidateRect(window, &kPreviewArea, FALSE);
 }

@@ -7,6 +7,7 @@
 #include "core/dates.h"
 #include "design/auto_change_rules.h"
 #include "settings/design_record.h"
+#include "shell/holiday_updates.h"
 #include "view/fonts.h"
 #include "view/layout.h"
 
@@ -32,6 +33,9 @@ struct CalendarState {
     HWND designList;             // hidden until "デザイン選択..."
     AutoChangeState autoChange;
     bool startupChangeCalledOff; // told once the first frame is shown
+    // The holidays of the file beside the program, looked at every new
+    // minute; handed to the painter, the tooltip and the design list.
+    HolidaySource holidays;
     // What is shown.
     DateTime now;
     int monthOffset;

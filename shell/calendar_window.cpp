@@ -31,6 +31,7 @@
 #include "shell/context_menu.h"
 #include "shell/design_commands.h"
 #include "shell/first_start.h"
+#include "shell/holiday_updates.h"
 #include "shell/long_path_notice.h"
 #include "shell/transparency.h"
 #include "shell/tray.h"
@@ -147,6 +148,8 @@ static LRESULT OnCreate(HWND window)
     ApplyTransparencyIfSet(window);
     ReadLookSettings();
     ReadNow();
+    // Before the first frame, which placing the window brings.
+    UpdateHolidays(&s.holidays);
     if (!LoadSettings(kSettingsFile, window, &s.design, &s.memo, &s.registry)) {
         return AbandonCreation();
     }
@@ -160,7 +163,7 @@ static LRESULT OnCreate(HWND window)
     PrepareMemoBuffer();
     EnsureFolder(kMemoFolder);
     EnsureFolder(kImageFolder);
-    s.designList = CreateDesignListWindow(window);
+    s.designList = CreateDesignListWindow(window, &s.holidays.table);
     RunStartupDesignChange(window, &s);
     UpdateDesignMenu(s.registry);
     SetTimer(window, IDT_CLOCK, kClockPeriodMs, nullptr);
@@ -187,6 +190,7 @@ static void OnFirstFrameShown(HWND window)
         TellSettingsNotSaved(window);
     }
     TellStartupChangeCalledOff(window, &s_calendar);
+    TellHolidayFileRefused(&s_calendar.holidays);
 }
 
 // --- refresh and paint ----------------------------------------------------
@@ -233,6 +237,7 @@ static void OnRefresh(HWND window)
     input.shownYear = shown.year;
     input.shownMonth = shown.month;
     input.layout = s.layout;
+    input.holidays = &s.holidays.table;
     PaintCalendar(s.backBuffer, input, &s.fonts);
     // The paint handler copies from the picture; erasing would only flicker.
     InvalidateRect(window, nullptr, FALSE);
@@ -260,13 +265,17 @@ static void StepMonths(HWND window, int months)
 }
 
 // The minute is what the clock and the date display show; a repaint on every
-// other tick would redraw an identical picture.
+// other tick would redraw an identical picture. A new minute also looks at
+// the holiday file, whose change shows in this very repaint.
 static void OnClockTick(HWND window)
 {
     ReadNow();
-    if (RunTimerDesignChange(window, &s_calendar)) {
-        RequestRefresh(window);
+    if (!RunTimerDesignChange(window, &s_calendar)) {
+        return;
     }
+    UpdateHolidays(&s_calendar.holidays);
+    RequestRefresh(window);
+    TellHolidayFileRefused(&s_calendar.holidays);
 }
 
 // Cancel leaves the clock to the calendar to start again; after OK the
@@ -337,7 +346,8 @@ static void OnMouseMove(HWND window, WPARAM buttons, LPARAM lParam)
     int cell = HitTestCell(s.layout, pt);
     if (cell != kNoCell) {
         FormatDateLine(s.layout.dates.cells[cell], s.dateLine, sizeof s.dateLine);
-        ArmDayTooltip(cell, s.layout.cellRects[cell], s.dateLine, s.layout.dates.cells[cell], pt);
+        ArmDayTooltip(cell, s.layout.cellRects[cell], s.dateLine, s.layout.dates.cells[cell], pt,
+                      &s.holidays.table);
     } else {
         ForgetHover();
         UpdateHeaderHints(pt, s.layout);

@@ -1,7 +1,8 @@
 // pelmo-cal: the calendar core on a terminal. Shows a month like cal(1), with
 // holidays marked and the month's holidays and observances listed, or one
-// tab-separated line per day over a range of years. The core speaks
-// Shift-JIS; everything is converted to UTF-8 on the way out.
+// tab-separated line per day over a range of years, after the rules or a
+// holiday file. The core speaks Shift-JIS; everything is converted to UTF-8
+// on the way out.
 #include <iconv.h>
 
 #include <cerrno>
@@ -12,6 +13,7 @@
 
 #include "core/dates.h"
 #include "core/holidays.h"
+#include "tools/pelmo_cal_holidays.h"
 
 namespace {
 
@@ -22,8 +24,10 @@ const int kDecimal = 10;
 const int kTmYearBase = 1900;
 
 const size_t kLineSize = 256;
-// A Shift-JIS character never takes more than 3 bytes in UTF-8.
-const size_t kUtf8LineSize = kLineSize * 3 / 2 + 1;
+// A Shift-JIS byte never takes more than 3 bytes in UTF-8: a half-width
+// katakana, which a holiday file's name may be made of, takes one byte in
+// Shift-JIS and three in UTF-8.
+const size_t kUtf8LineSize = kLineSize * 3 + 1;
 
 // Every cell is four columns wide; Shift-JIS byte counts equal terminal
 // columns, so the title can be centred by its length.
@@ -34,9 +38,11 @@ const char kHolidayMark = '*';
 const size_t kCellTextSize = 8;
 
 const char kUsage[] =
-    "usage: pelmo-cal [YEAR MONTH]\n"
-    "       pelmo-cal --days FROM_YEAR TO_YEAR\n"
-    "YEAR from 1 to 9999, MONTH from 1 to 12\n";
+    "usage: pelmo-cal [--holidays FILE] [YEAR MONTH]\n"
+    "       pelmo-cal [--holidays FILE] --days FROM_YEAR TO_YEAR\n"
+    "YEAR from 1 to 9999, MONTH from 1 to 12\n"
+    "--holidays FILE: the holidays of the years FILE covers from FILE, the\n"
+    "  Cabinet Office's syukujitsu.csv (Shift_JIS or UTF-8)\n";
 
 iconv_t g_toUtf8 = reinterpret_cast<iconv_t>(-1);
 
@@ -80,7 +86,7 @@ bool PrintCell(const GridDate& cell, DayKind kind, char* line, size_t size) {
     return snprintf(line + used, size - used, "%*s", kCellWidth, number) > 0;
 }
 
-bool PrintNamedDays(uint16_t year, uint16_t month) {
+bool PrintNamedDays(uint16_t year, uint16_t month, const HolidayTable* table) {
     bool ok = true;
     for (uint16_t day = 1; day <= DaysInMonth(year, month); ++day) {
         const GridDate date = MakeGridDate(year, month, day);
@@ -88,11 +94,11 @@ bool PrintNamedDays(uint16_t year, uint16_t month) {
         char name[kHolidayNameSize];
         char line[kLineSize];
         FormatDateLine(date, dateLine, sizeof dateLine);
-        if (GetHolidayName(date, name, sizeof name)) {
+        if (GetHolidayName(date, name, sizeof name, table)) {
             snprintf(line, sizeof line, "%s %c %s\n", dateLine, kHolidayMark, name);
             ok = PrintSjis(line) && ok;
         }
-        if (GetObservanceName(date, name, sizeof name)) {
+        if (GetObservanceName(date, name, sizeof name, table)) {
             snprintf(line, sizeof line, "%s   %s\n", dateLine, name);
             ok = PrintSjis(line) && ok;
         }
@@ -100,7 +106,7 @@ bool PrintNamedDays(uint16_t year, uint16_t month) {
     return ok;
 }
 
-bool PrintMonth(uint16_t year, uint16_t month) {
+bool PrintMonth(uint16_t year, uint16_t month, const HolidayTable* table) {
     MonthGrid grid;
     if (!FillMonthGrid(year, month, &grid)) {
         return false;
@@ -128,16 +134,16 @@ bool PrintMonth(uint16_t year, uint16_t month) {
             const GridDate& cell = grid.cells[row * kGridColumns + column];
             const bool inMonth = cell.month == month;
             const DayKind kind = ClassifyDay(cell.year, cell.month, cell.day,
-                                             static_cast<uint16_t>(column), inMonth);
+                                             static_cast<uint16_t>(column), inMonth, table);
             PrintCell(cell, kind, line, sizeof line);
         }
         ok = PrintSjis(line) && PrintSjis("\n") && ok;
     }
     ok = PrintSjis("\n") && ok;
-    return PrintNamedDays(year, month) && ok;
+    return PrintNamedDays(year, month, table) && ok;
 }
 
-bool PrintDays(uint16_t fromYear, uint16_t toYear) {
+bool PrintDays(uint16_t fromYear, uint16_t toYear, const HolidayTable* table) {
     bool ok = true;
     for (uint16_t year = fromYear; year <= toYear && ok; ++year) {
         for (uint16_t month = kJanuary; month <= kDecember; ++month) {
@@ -147,9 +153,9 @@ bool PrintDays(uint16_t fromYear, uint16_t toYear) {
                 char holiday[kHolidayNameSize] = "";
                 char observance[kHolidayNameSize] = "";
                 FormatDateLine(date, dateLine, sizeof dateLine);
-                GetHolidayName(date, holiday, sizeof holiday);
-                GetObservanceName(date, observance, sizeof observance);
-                const DayKind kind = ClassifyDay(year, month, day, date.weekday, true);
+                GetHolidayName(date, holiday, sizeof holiday, table);
+                GetObservanceName(date, observance, sizeof observance, table);
+                const DayKind kind = ClassifyDay(year, month, day, date.weekday, true, table);
                 char line[kLineSize];
                 snprintf(line, sizeof line, "%04d-%02d-%02d\t%s\t%s\t%s\t%s\n", year, month, day,
                          dateLine, DayKindName(kind), holiday, observance);
@@ -168,6 +174,12 @@ int Usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const char* holidayFile = nullptr;
+    if (argc >= 3 && strcmp(argv[1], "--holidays") == 0) {
+        holidayFile = argv[2];
+        argc -= 2;
+        argv += 2;
+    }
     bool days = false;
     uint16_t first = 0, second = 0;
     if (argc == 1) {
@@ -189,12 +201,18 @@ int main(int argc, char** argv) {
         return Usage();
     }
 
+    // A file that cannot be used prints nothing but its reason.
+    HolidayTable table = {};
+    if (holidayFile != nullptr && !LoadHolidayFile(holidayFile, &table)) {
+        return kStatusFailure;
+    }
+    const HolidayTable* holidays = holidayFile != nullptr ? &table : nullptr;
     g_toUtf8 = iconv_open("UTF-8", "CP932");
     if (g_toUtf8 == reinterpret_cast<iconv_t>(-1)) {
         perror("pelmo-cal: iconv_open CP932");
         return kStatusFailure;
     }
-    const bool ok = days ? PrintDays(first, second) : PrintMonth(first, second);
+    const bool ok = days ? PrintDays(first, second, holidays) : PrintMonth(first, second, holidays);
     iconv_close(g_toUtf8);
     if (!ok || fflush(stdout) != 0) {
         fputs("pelmo-cal: could not write the output\n", stderr);

@@ -62,19 +62,20 @@ static bool ReadMemo(const char* dateLine, bool quiet)
     return ReadMemoForTooltip(path, TooltipOwner(), s_memoBuffer, kMemoBufferSize);
 }
 
-static const char* DayText(const char* dateLine, GridDate date, bool quiet, char* label,
-                           size_t size)
+static const char* DayText(const char* dateLine, GridDate date, bool quiet,
+                           const HolidayTable* holidays, char* label, size_t size)
 {
     if (ReadMemo(dateLine, quiet)) {
         return s_memoBuffer;
     }
-    if (BuildDayLabel(dateLine, date, label, size)) {
+    if (BuildDayLabel(dateLine, date, label, size, holidays)) {
         return label;
     }
     return dateLine;
 }
 
-void ArmDayTooltip(int cell, Rect cellRect, const char* dateLine, GridDate date, Point pt)
+void ArmDayTooltip(int cell, Rect cellRect, const char* dateLine, GridDate date, Point pt,
+                   const HolidayTable* holidays)
 {
     ActivateTooltip(TooltipHandle(kHintTextTooltip), false);
     ActivateTooltip(TooltipHandle(kHintIconTooltip), false);
@@ -93,7 +94,7 @@ void ArmDayTooltip(int cell, Rect cellRect, const char* dateLine, GridDate date,
     hover->armed = true;
 
     char label[kDayLabelSize];
-    const char* text = DayText(dateLine, date, staying, label, sizeof label);
+    const char* text = DayText(dateLine, date, staying, holidays, label, sizeof label);
     HWND tip = TooltipHandle(kDayTooltip);
     if (!tip) {
         return;

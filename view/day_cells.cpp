@@ -107,7 +107,8 @@ void DrawDayCells(HDC surface, const PaintInput& input, HFONT font)
         const GridDate& date = layout.dates.cells[cell];
         const DayKind kind = InShownMonth(date, input)
                                  ? ClassifyDay(date.year, date.month, date.day,
-                                               static_cast<uint16_t>(cell % kDaysPerWeek), true)
+                                               static_cast<uint16_t>(cell % kDaysPerWeek), true,
+                                               input.holidays)
                                  : DayKind::OtherMonth;
         SetTextColor(surface, DayColor(kind, input.design));
         char text[kDayNumberSize];

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "core/dates.h"
+#include "core/holiday_table.h"
 #include "settings/design_record.h"
 #include "view/layout.h"
 
@@ -18,4 +19,7 @@ struct PaintInput {
     // Rectangles from clientRect, the dates of the shown month's 42 cells
     // and which of them carry a memo.
     CalendarLayout layout;
+    // The holidays of the file beside the program, owned by whoever shows
+    // the calendar; null or an empty table: the built-in rules alone.
+    const HolidayTable* holidays;
 };

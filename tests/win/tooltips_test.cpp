@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/dates.h"
+#include "core/holiday_file.h"
 #include "memo/memo_store.h"
 #include "tooltips/day_tooltip.h"
 #include "tooltips/header_hints.h"
@@ -68,7 +69,8 @@ LRESULT CALLBACK StandInProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     if (cell != kNoCell) {
         char dateLine[kDateLineSize];
         FormatDateLine(g_layout.dates.cells[cell], dateLine, sizeof dateLine);
-        ArmDayTooltip(cell, g_layout.cellRects[cell], dateLine, g_layout.dates.cells[cell], pt);
+        ArmDayTooltip(cell, g_layout.cellRects[cell], dateLine, g_layout.dates.cells[cell], pt,
+                      nullptr);
     } else {
         ForgetHover();
         UpdateHeaderHints(pt, g_layout);
@@ -141,26 +143,30 @@ protected:
     }
 
     // Arms the day tooltip for cell 3 with the date and returns its text.
-    std::string DayTip(uint16_t year, uint16_t month, uint16_t day, int cell = 3)
+    std::string DayTip(uint16_t year, uint16_t month, uint16_t day, int cell = 3,
+                       const HolidayTable* holidays = nullptr)
     {
         GridDate date = MakeGridDate(year, month, day);
         char dateLine[kDateLineSize];
         FormatDateLine(date, dateLine, sizeof dateLine);
-        ArmDayTooltip(cell, {0, 50, 28, 75}, dateLine, date, {14, 60});
+        ArmDayTooltip(cell, {0, 50, 28, 75}, dateLine, date, {14, 60}, holidays);
         return ToolText(found_.day, (UINT)cell);
     }
 
+    // Asked in UTF-16: the ANSI question gives no more than 80 bytes.
     std::string ToolText(HWND tip, UINT id)
     {
-        static char text[4096];
-        text[0] = '\0';
-        TOOLINFOA tool = {};
+        static wchar_t text[4096];
+        text[0] = L'\0';
+        TOOLINFOW tool = {};
         tool.cbSize = sizeof tool;
         tool.hwnd = window_;
         tool.uId = id;
         tool.lpszText = text;
-        SendMessageA(tip, TTM_GETTEXTA, sizeof text, (LPARAM)&tool);
-        return text;
+        SendMessageW(tip, TTM_GETTEXTW, sizeof text / sizeof text[0], (LPARAM)&tool);
+        static char ansi[sizeof text];
+        WideCharToMultiByte(CP_ACP, 0, text, -1, ansi, sizeof ansi, nullptr, nullptr);
+        return ansi;
     }
 
     // Runs the thread's messages for up to limitMs or until tip shows. The
@@ -209,6 +215,24 @@ TEST_F(Tooltips, DayShowsItsMemoElseItsHolidayOrObservanceElseItsDate)
     EXPECT_EQ("2026年12月29日(火)", DayTip(2026, 12, 29));
     // Only one tool at a time: no earlier text can show under a reused id.
     EXPECT_EQ(1, SendMessageA(found_.day, TTM_GETTOOLCOUNT, 0, 0));
+}
+
+// The longest name a holiday file may give, with the start of the equinox
+// week joined to it, shows whole; the file's years follow the file alone.
+TEST_F(Tooltips, DayShowsTheHolidayFilesNameWhole)
+{
+    std::string name;
+    for (int i = 0; i < 32; ++i) {
+        name += "祝";
+    }
+    const std::string file = "国民の祝日・休日月日,国民の祝日・休日名称\r\n2026/9/20," + name +
+                             "\r\n2026/9/23,秋分の日\r\n";
+    HolidayTable table = {};
+    ASSERT_EQ(HolidayFileProblem::None, ParseHolidayFile(file.data(), file.size(), &table).problem);
+    EXPECT_EQ("2026年09月20日(日)\n  " + name + "  彼岸入り", DayTip(2026, 9, 20, 3, &table));
+    EXPECT_EQ("2026年01月12日(月)", DayTip(2026, 1, 12, 3, &table));
+    EXPECT_EQ("2026年01月12日(月)\n  成人の日", DayTip(2026, 1, 12, 4));
+    EXPECT_EQ("2027年01月11日(月)\n  成人の日", DayTip(2027, 1, 11, 3, &table));
 }
 
 TEST_F(Tooltips, MemoIsReadAgainOnlyForAnotherCellOrDate)
