@@ -1,15 +1,22 @@
 // The calendar window in this process, driven by the messages a user's
 // input produces: paging by keys, wheel and header double clicks, the range
-// rule, and what a log-off query and a close leave in the settings file.
+// rule, resizing, dropped pictures, and what a log-off query and a close
+// leave in the settings file.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <shlobj.h>
+#include <gdiplus.h>
 #include <string>
 #include <vector>
 
 #include "res/resource.h"
 #include "shell/calendar_window.h"
 #include "tests/win/test_support.h"
+#include "view/picture.h"
+#include "view/picture_size.h"
+
+using namespace Gdiplus;
+using namespace Gdiplus::DllExports;
 
 namespace {
 
@@ -312,6 +319,139 @@ TEST_F(CalendarWindow, DraggedSmallItStopsAtTheSmallestUsableSizeAndKeepsItsPlac
     GetWindowRect(calendar_, &rect);
     EXPECT_TRUE(EqualRect(&smallest, &rect)) << "after a restart: " << rect.left << "," << rect.top << " "
                                              << rect.right - rect.left << " by " << rect.bottom - rect.top;
+}
+
+// Every pixel of a 4096 by 4096 square tells its own place, so a part taken
+// from elsewhere, or scaled, shows.
+void PlaceColour(int x, int y, BYTE* bgr)
+{
+    bgr[0] = (BYTE)(((x >> 8) * 16 + (y >> 8)) & 0xFF);
+    bgr[1] = (BYTE)(y & 0xFF);
+    bgr[2] = (BYTE)(x & 0xFF);
+}
+
+bool SaveBitmap(GpBitmap* bitmap, const std::string& path, const wchar_t* mime)
+{
+    CLSID encoder;
+    wchar_t wide[MAX_PATH];
+    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
+    return FindImageEncoder(mime, &encoder) >= 0 && GdipSaveImageToFile(bitmap, wide, &encoder, nullptr) == Ok;
+}
+
+bool MakePicture(const std::string& path, const wchar_t* mime, int width, int height)
+{
+    GpBitmap* bitmap = nullptr;
+    if (GdipCreateBitmapFromScan0(width, height, 0, PixelFormat24bppRGB, nullptr, &bitmap) != Ok) {
+        return false;
+    }
+    GpRect all = {0, 0, width, height};
+    BitmapData data;
+    bool made = GdipBitmapLockBits(bitmap, &all, ImageLockModeWrite, PixelFormat24bppRGB, &data) == Ok;
+    for (int y = 0; made && y < height; ++y) {
+        BYTE* row = (BYTE*)data.Scan0 + (size_t)y * data.Stride;
+        for (int x = 0; x < width; ++x) {
+            PlaceColour(x, y, row + 3 * x);
+        }
+    }
+    made = made && GdipBitmapUnlockBits(bitmap, &data) == Ok && SaveBitmap(bitmap, path, mime);
+    GdipDisposeImage(bitmap);
+    return made;
+}
+
+// A BMP of the top-left width by height pixels of picture, as decoded by
+// GDI+ (a JPEG's pixels are what its decoder makes of them).
+bool CropByHand(const std::string& picture, const std::string& bmp, int width, int height)
+{
+    wchar_t wide[MAX_PATH];
+    MultiByteToWideChar(CP_ACP, 0, picture.c_str(), -1, wide, MAX_PATH);
+    GpBitmap* whole = nullptr;
+    if (GdipCreateBitmapFromFile(wide, &whole) != Ok) {
+        return false;
+    }
+    GpRect part = {0, 0, width, height};
+    BitmapData data;
+    GpBitmap* cropped = nullptr;
+    bool saved = false;
+    if (GdipBitmapLockBits(whole, &part, ImageLockModeRead, PixelFormat24bppRGB, &data) == Ok) {
+        saved = GdipCreateBitmapFromScan0(width, height, data.Stride, PixelFormat24bppRGB, (BYTE*)data.Scan0,
+                                          &cropped) == Ok &&
+                SaveBitmap(cropped, bmp, L"image/bmp");
+        GdipDisposeImage(cropped);
+        GdipBitmapUnlockBits(whole, &data);
+    }
+    GdipDisposeImage(whole);
+    return saved;
+}
+
+std::vector<std::string> s_pictureMessages;
+
+int WINAPI RecordPictureMessage(HWND, LPCSTR text, LPCSTR caption, UINT)
+{
+    s_pictureMessages.push_back(std::string(text) + "|" + caption);
+    return IDOK;
+}
+
+// A panorama and a large camera's photo show exactly what the same picture
+// cropped by hand to the screen shows, and pelmo.bmp holds no more.
+TEST_F(CalendarWindow, APictureLargerThanTheScreenShowsAsTheWholeWould)
+{
+    ULONG_PTR gdiplus = 0;
+    GdiplusStartupInput input;
+    ASSERT_EQ(Ok, GdiplusStartup(&gdiplus, &input, nullptr));
+    s_pictureMessages.clear();
+    SetPictureMessageBox(RecordPictureMessage);
+    // All of the part that can ever show is seen, and no tooltip over it.
+    const SIZE screen = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SetWindowPos(calendar_, HWND_TOP, 0, 0, screen.cx, screen.cy, 0);
+    SendMessageA(calendar_, WM_COMMAND, IDM_TOOLTIPS_OFF, 0);
+    Surface shown = {};
+    ASSERT_TRUE(CreateSurface(&shown, screen.cx, screen.cy));
+    auto shownWith = [&](const std::string& picture) {
+        SendMessageA(calendar_, WM_DROPFILES, (WPARAM)MakeDrop({picture}), 0);
+        UpdateWindow(calendar_);
+        HDC window = GetDC(calendar_);
+        BitBlt(shown.dc, 0, 0, screen.cx, screen.cy, window, 0, 0, SRCCOPY);
+        ReleaseDC(calendar_, window);
+        GdiFlush();
+        return std::vector<DWORD>(shown.bits, shown.bits + (size_t)screen.cx * screen.cy);
+    };
+
+    struct Case { const char* name; const wchar_t* mime; int width; int height; };
+    const Case cases[] = {
+        {"panorama.png", L"image/png", 16000, 4000},
+        {"photo.jpg", L"image/jpeg", 12000, 9000},
+        // Wider than the screen only: the strip repeats down the window.
+        {"strip.png", L"image/png", 3000, 300},
+        {"strip.bmp", L"image/bmp", 3000, 300},   // loaded as it is, not converted
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string picture = Path(c.name);
+        const std::string byHand = Path("by hand.bmp");
+        const int width = c.width < screen.cx ? c.width : screen.cx;
+        const int height = c.height < screen.cy ? c.height : screen.cy;
+        ASSERT_TRUE(MakePicture(picture, c.mime, c.width, c.height));
+        ASSERT_TRUE(CropByHand(picture, byHand, width, height));
+        const std::vector<DWORD> whole = shownWith(picture);
+        const bool bmp = std::string(c.name).find(".bmp") != std::string::npos;
+        EXPECT_EQ(bmp ? picture : kNoKeyValue, IniText("BGBRUSH", "BITMAP"));
+        const std::vector<DWORD> cropped = shownWith(byHand);
+        size_t differ = 0;
+        for (size_t i = 0; i < whole.size(); ++i) {
+            // A screen's pixel is its colour; the fourth byte of a 32-bit
+            // copy of it means nothing.
+            differ += (whole[i] & 0xFFFFFF) != (cropped[i] & 0xFFFFFF);
+        }
+        EXPECT_EQ(0u, differ) << "pixels that differ from the picture cropped by hand";
+        PictureSize kept = {};
+        EXPECT_TRUE(bmp || (ReadPictureSize(Path("pelmo.bmp").c_str(), &kept) &&
+                            kept.width == (unsigned)width && kept.height == (unsigned)height));
+        DeleteFileA(picture.c_str());
+    }
+    EXPECT_TRUE(s_pictureMessages.empty()) << s_pictureMessages.front();
+    DestroySurface(&shown);
+    SetPictureMessageBox(nullptr);
+    GdiplusShutdown(gdiplus);
 }
 
 }  // namespace
