@@ -162,8 +162,8 @@ TEST_F(HolidayFileBeside, ItsDaysShowFromTheFirstFrameAndFollowItAtTheNextMinute
     DesignRecord record = {};
     ReadFormatSection(kSettingsFile, &record);
     ReadFontSection(kSettingsFile, &record);
-    WriteBrushSection(kSettingsFile, BS_SOLID, kDefaultBackgroundColor, 0);
-    ASSERT_TRUE(RegisterDesign(record, {BS_SOLID, kDefaultBackgroundColor, 0}, {1, 1, 0}));
+    WriteBrushKeys(kSettingsFile, BS_SOLID, kDefaultBackgroundColor, 0);
+    ASSERT_TRUE(RegisterDesign(kSettingsFile, record, {BS_SOLID, kDefaultBackgroundColor, 0}, {1, 1, 0}));
     WritePrivateProfileStringA("REGIST", "CURRENT", "1", Path("pelmo.ini").c_str());
     Start();
     EXPECT_TRUE(Coloured(14));
