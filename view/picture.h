@@ -18,7 +18,7 @@ constexpr const char* kPictureConversionFailedText = "ビットマップファ�
 // memory (the limits are in view/picture_size.h).
 constexpr const char* kPictureTooLargeText =
     "画像が大きすぎるため、背景にできません\n"
-    "(縦横それぞれ 65535 ピクセル、合わせて 1 億 2000 万画素まで)";
+    "(縦横 65535 ピクセル、1 億 2000 万画素まで)";
 constexpr const char* kPictureDamagedText =
     "画像ファイルが壊れているため、背景にできません\n"
     "(画像の大きさがファイルの長さに合いません)";
