@@ -14,6 +14,8 @@ static const unsigned long long kBmpPixelsPerByte = 8;
 // Markers walked before a JPEG's frame: metadata, thumbnails and colour
 // profiles take a few dozen at most.
 static const int kMaxJpegSegments = 10000;
+static const unsigned kTiffHeaderBytes = 8;
+static const unsigned kTiffEntryBytes = 12;
 static const unsigned kTiffWidthTag = 256;
 static const unsigned kTiffHeightTag = 257;
 static const unsigned kTiffShort = 3;
@@ -171,8 +173,8 @@ static bool JpegSize(const Source& s, PictureSize* size)
 // byte order.
 static bool TiffSize(const Source& s, PictureSize* size)
 {
-    unsigned char b[12];
-    if (!ReadAt(s, 0, b, 8)) {
+    unsigned char b[kTiffEntryBytes];
+    if (!ReadAt(s, 0, b, kTiffHeaderBytes)) {
         return false;
     }
     const bool little = memcmp(b, "II*\0", 4) == 0;
@@ -188,7 +190,7 @@ static bool TiffSize(const Source& s, PictureSize* size)
     const unsigned entries = read16(b);
     *size = {0, 0, 0};
     for (unsigned i = 0; i < entries && (size->width == 0 || size->height == 0); ++i) {
-        if (!ReadAt(s, directory + 2 + 12ull * i, b, 12)) {
+        if (!ReadAt(s, directory + 2 + (unsigned long long)kTiffEntryBytes * i, b, kTiffEntryBytes)) {
             return false;
         }
         const unsigned tag = read16(b);
