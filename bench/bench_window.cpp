@@ -21,6 +21,7 @@
 #include "bench/bench_distribution.h"
 #include "bench/bench_holidays.h"
 #include "bench/bench_pictures.h"
+#include "bench/bench_saving.h"
 #include "bench/bench_design_list.h"
 #include "bench/bench_sheet.h"
 #include "bench/bench_support.h"
@@ -245,6 +246,10 @@ int main(int argc, char** argv)
         ReportDesignListPreview();
         return 0;
     }
+    if (argc > 1 && strcmp(argv[1], "saving") == 0) {
+        ReportSaving();
+        return 0;
+    }
     char buildFolder[MAX_PATH];
     GetModuleFileNameA(nullptr, buildFolder, sizeof buildFolder);
     char* slash = strrchr(buildFolder, '\\');
@@ -267,6 +272,7 @@ int main(int argc, char** argv)
     ReportPictures(buildFolder);
     ReportSettingsSheet();
     ReportDesignListPreview();
+    ReportSaving();
     ReportIdleRepaints(idleSeconds);
     return 0;
 }

@@ -147,7 +147,7 @@ add_executable(bench_window ${CMAKE_SOURCE_DIR}/bench/bench_window.cpp ${CMAKE_S
     ${CMAKE_SOURCE_DIR}/bench/bench_pictures.cpp ${CMAKE_SOURCE_DIR}/bench/bench_sheet.cpp
     ${CMAKE_SOURCE_DIR}/bench/bench_design_list.cpp
     ${CMAKE_SOURCE_DIR}/bench/bench_distribution.cpp
-    ${CMAKE_SOURCE_DIR}/bench/bench_holidays.cpp
+    ${CMAKE_SOURCE_DIR}/bench/bench_holidays.cpp ${CMAKE_SOURCE_DIR}/bench/bench_saving.cpp
     ${CMAKE_SOURCE_DIR}/bench/frame_floor.cpp ${PELMO_RC})
 target_link_libraries(bench_window PRIVATE pelmo_win)
 add_executable(minimal_window WIN32 ${CMAKE_SOURCE_DIR}/bench/minimal_window.cpp)

@@ -12,7 +12,7 @@
 #include "design/design_registry.h"
 #include "design/working_copy.h"
 #include "dialogs/auto_change_controls.h"
-#include "memo/memo_marks.h"
+#include "memo/month_view.h"
 #include "platform/app_folder.h"
 #include "platform/clock.h"
 #include "res/resource.h"
@@ -222,21 +222,9 @@ static void PreviewSelection(HWND window)
     SelectObject(s.surface, s.preview);
     s.design = design.record;
     const DateTime now = ReadClock();
-    s.layout.clientRect = kPreviewRect;
-    ComputeLayoutGeometry(&s.layout, now.year, now.month);
-    MarkMemoDates(s.layout.dates, s.layout.marked);
-    AdjustFormatsForFont(&s.design);
-    PaintInput input;
-    input.design = s.design;
-    input.background = s.preview;
-    input.cellColors = design.look.cellColors;
-    input.transparent = transparent;
-    input.now = now;
-    input.shownYear = now.year;
-    input.shownMonth = now.month;
-    input.layout = s.layout;
-    input.holidays = s.holidays;
-    PaintCalendar(s.surface, input, &s.fonts);
+    const MonthView view = {kPreviewRect, now.year, now.month, now, s.preview, design.look.cellColors,
+                            transparent, s.holidays};
+    PaintMonth(s.surface, view, &s.design, &s.layout, &s.fonts);
     InvalidateRect(window, &kPreviewArea, FALSE);
 }
 

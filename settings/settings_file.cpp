@@ -20,10 +20,10 @@ bool SettingsPath(const char* file, char* out, size_t size)
     return BuildAppPath(file, out, size);
 }
 
-bool SettingsFileExists()
+bool SettingsFileExists(const char* file)
 {
     char path[kAppPathSize];
-    if (!SettingsPath(kSettingsFile, path, sizeof path)) {
+    if (!SettingsPath(file, path, sizeof path)) {
         return false;
     }
     DWORD attributes = GetFileAttributesA(path);

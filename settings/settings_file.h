@@ -15,7 +15,7 @@ constexpr const char* kWorkingFile = "temp.ini";
 
 // The file's full path beside the executable; false when it would not fit.
 bool SettingsPath(const char* file, char* out, size_t size);
-bool SettingsFileExists();
+bool SettingsFileExists(const char* file);
 
 // A present key reads as its leading signed decimal number (0 when the text
 // does not start with one); a missing file, section or key reads as the

@@ -13,6 +13,7 @@
 #include "core/navigation.h"
 #include "dialogs/design_list.h"
 #include "memo/memo_marks.h"
+#include "memo/month_view.h"
 #include "memo/memo_store.h"
 #include "platform/app_folder.h"
 #include "platform/app_instance.h"
@@ -223,22 +224,9 @@ static void OnRefresh(HWND window)
     RECT client;
     GetClientRect(window, &client);
     const DateTime shown = ShownMonth();
-    s.layout.clientRect = {client.left, client.top, client.right, client.bottom};
-    ComputeLayoutGeometry(&s.layout, shown.year, shown.month);
-    MarkMemoDates(s.layout.dates, s.layout.marked);
-    AdjustFormatsForFont(&s.design);
-
-    PaintInput input;
-    input.design = s.design;
-    input.background = s.brush;
-    input.cellColors = s.cellColors;
-    input.transparent = s.transparent;
-    input.now = s.now;
-    input.shownYear = shown.year;
-    input.shownMonth = shown.month;
-    input.layout = s.layout;
-    input.holidays = &s.holidays.table;
-    PaintCalendar(s.backBuffer, input, &s.fonts);
+    const MonthView view = {{client.left, client.top, client.right, client.bottom}, shown.year, shown.month,
+                            s.now, s.brush, s.cellColors, s.transparent, &s.holidays.table};
+    PaintMonth(s.backBuffer, view, &s.design, &s.layout, &s.fonts);
     // The paint handler copies from the picture; erasing would only flicker.
     InvalidateRect(window, nullptr, FALSE);
     if (TooltipsOn()) {

@@ -25,7 +25,7 @@ static void AskForShortcuts(HWND window)
 
 uint32_t DecideFirstStart(HWND window)
 {
-    if (!SettingsFileExists()) {
+    if (!SettingsFileExists(kSettingsFile)) {
         AskForShortcuts(window);
         return 1;
     }

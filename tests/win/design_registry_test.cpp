@@ -42,7 +42,7 @@ TEST_F(DesignRegistry, RegisterWritesWorkingSectionsRegistryAndAll25DesignKeys)
     const DesignRecord record = SampleRecord();
     EXPECT_FALSE(RegisterDesign(kPelmo, record, {BS_SOLID, 1, 0}, {3, 0, 0}));
     EXPECT_FALSE(RegisterDesign(kPelmo, record, {BS_SOLID, 1, 0}, {3, 4, 0}));  // beyond the count
-    EXPECT_FALSE(SettingsFileExists());
+    EXPECT_FALSE(SettingsFileExists(kSettingsFile));
 
     Put("REGIST", "CHANGE", "1");
     Put("BGBRUSH", "TRANSPARENT", "1");

@@ -66,7 +66,7 @@ TEST_F(SettingsFile, MissingFileGivesEveryDefaultAndCreatesNothing)
     EXPECT_EQ(BS_SOLID, brush.style);
     EXPECT_EQ(0xFFFFE1u, brush.color);
     EXPECT_EQ(0, brush.hatch);
-    EXPECT_FALSE(SettingsFileExists());
+    EXPECT_FALSE(SettingsFileExists(kSettingsFile));
 }
 
 TEST_F(SettingsFile, SaveThenLoadKeepsEveryValueAsDecimalText)
@@ -82,7 +82,7 @@ TEST_F(SettingsFile, SaveThenLoadKeepsEveryValueAsDecimalText)
         SaveSettings(edit, window_, brush, design, memo, registry);
     }));
     DeleteObject(brush);
-    EXPECT_TRUE(SettingsFileExists());
+    EXPECT_TRUE(SettingsFileExists(kSettingsFile));
 
     std::string raw = ReadRaw();
     EXPECT_NE(std::string::npos, raw.find("MONTH=16711935"));
@@ -371,7 +371,7 @@ TEST_F(SettingsFile, AFolderTooLongForItsFilesRefusesEveryAccess)
     char text[16];
     ReadSettingString(kSettingsFile, "FONT", "FACENAME", kNoKeyValue, text, sizeof text);
     EXPECT_STREQ(kNoKeyValue, text);
-    EXPECT_FALSE(SettingsFileExists());
+    EXPECT_FALSE(SettingsFileExists(kSettingsFile));
 }
 
 }  // namespace

@@ -1,0 +1,4 @@
+// What saving settings costs now that every step writes its file whole.
+#pragma once
+
+void ReportSaving();
