@@ -23,6 +23,7 @@ static const COLORREF kHatchTileColour = RGB(128, 128, 128);
 static const COLORREF kPatternAfterPictureColour = RGB(200, 200, 200);
 
 struct BackgroundPageState {
+    SheetTarget* target;
     HBRUSH* slot;                       // the calendar's brush, replaced on update
     LOGBRUSH working;                   // for a picture, lbHatch is its bitmap
     HBITMAP picture;                    // owned here while a picture is in use
@@ -139,6 +140,7 @@ static void OnInitDialog(HWND page, LPARAM lParam)
     FreePageResources();
     s_page = {};
     SheetTarget* target = PageTarget(lParam);
+    s_page.target = target;
     s_page.slot = target ? target->background : nullptr;
     s_page.today = ReadCellColors(kSettingsFile).today;
     StartWorkingDescription();
@@ -326,6 +328,7 @@ static bool ApplyEdits(HWND page)
     s_page.pictureChanged = false;
     s_page.brushChanged = false;
     MarkPageApplied(page, IDC_BACKGROUND_UPDATE);
+    NoteEditsApplied(s_page.target);
     return true;
 }
 

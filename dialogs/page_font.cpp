@@ -31,6 +31,7 @@ static const LONG kBoldWeight = FW_BOLD;
 static const COLORREF kWhite = RGB(255, 255, 255);
 
 struct FontPageState {
+    SheetTarget* target;
     DesignRecord* design;   // what "更 新" and OK write into
     LOGFONTA working;       // the face, character set and style being chosen
     int offset;             // the size offset being chosen
@@ -164,6 +165,7 @@ static void OpenFontPage(HWND page, LPARAM init)
 {
     SheetTarget* target = PageTarget(init);
     s_font = {};
+    s_font.target = target;
     s_font.design = target ? target->design : nullptr;
     MarkPageApplied(page, IDC_FONT_UPDATE);
     if (!s_font.design) {
@@ -283,6 +285,7 @@ static void UpdateFontPage(HWND page)
     s_font.shiftChanged = false;
     s_font.fontChanged = false;
     MarkPageApplied(page, IDC_FONT_UPDATE);
+    NoteEditsApplied(s_font.target);
 }
 
 // A Western font cannot show the Japanese title or weekday names: the

@@ -35,6 +35,7 @@ struct ColourSample {
 };
 
 struct MemoPageState {
+    SheetTarget* sheet;
     MemoDisplaySettings* target;   // null only for a page made without one
     SizeSample editor;
     SizeSample tooltip;
@@ -121,6 +122,7 @@ static int32_t SettleTooltipWidth(HWND page)
 static void OpenMemoPage(HWND page, SheetTarget* target)
 {
     s_memo = {};
+    s_memo.sheet = target;
     s_memo.target = target ? target->memo : nullptr;
     MemoDisplaySettings stored = {kDefaultTooltipFontHeight, kDefaultEditorFontHeight, kDefaultTooltipWidth};
     if (s_memo.target) {
@@ -223,6 +225,7 @@ static bool ApplyMemoPage(HWND page)
         SendMessageA(page, WM_NEXTDLGCTL, 0, FALSE);
     }
     MarkPageApplied(page, IDC_MEMO_UPDATE);
+    NoteEditsApplied(s_memo.sheet);
     return true;
 }
 

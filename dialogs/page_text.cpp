@@ -22,6 +22,7 @@ static COLORREF DesignRecord::* const kColourFields[kColours] = {
 };
 
 struct TextPageState {
+    SheetTarget* target;
     DesignRecord* design;
     HBRUSH* background;         // the calendar's brush slot, as last applied
     int titleFormat;
@@ -86,6 +87,7 @@ static void OpenTextPage(HWND page, LPARAM init)
 {
     SheetTarget* target = PageTarget(init);
     s_text = {};
+    s_text.target = target;
     s_text.design = target->design;
     s_text.background = target->background;
     const DesignRecord& design = *s_text.design;
@@ -165,6 +167,7 @@ static void UpdateTextPage(HWND page)
         s_text.colourChanged = false;
     }
     MarkPageApplied(page, IDC_TEXT_UPDATE);
+    NoteEditsApplied(s_text.target);
 }
 
 static void ReleaseTextPage(HWND page)

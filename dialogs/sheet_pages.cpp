@@ -45,6 +45,13 @@ bool PageHasStagedEdits(HWND page, int updateButton)
     return IsWindowEnabled(GetDlgItem(page, updateButton)) != 0;
 }
 
+void NoteEditsApplied(SheetTarget* target)
+{
+    if (target) {
+        target->applied = true;
+    }
+}
+
 // Custom colours are not kept between calls: each opening starts afresh.
 bool ChoosePageColour(HWND page, COLORREF* colour)
 {

@@ -10,6 +10,7 @@ struct SheetTarget {
     HBRUSH* background;         // the brush slot; the background page may replace the brush
     DesignRecord* design;       // the font and the text colour pages
     MemoDisplaySettings* memo;  // the memo page
+    bool applied;               // a page put edits in force, by "更 新" or OK
 };
 
 // A page for dialog template id with its procedure and target.
@@ -24,6 +25,9 @@ void MarkPageEdited(HWND page, int updateButton);
 void MarkPageApplied(HWND page, int updateButton);
 // OK applies a page only while its update button is enabled.
 bool PageHasStagedEdits(HWND page, int updateButton);
+// Every page tells the sheet's target when it puts edits in force: what
+// "更 新" applied stays in force when the sheet is then cancelled.
+void NoteEditsApplied(SheetTarget* target);
 
 // A themed sheet paints its pages white, while the pages' labels ask for
 // the button face: every page paints its own face so the two agree.

@@ -3,6 +3,8 @@
 #include "memo/memo_dialog.h"
 
 #include <imm.h>
+#include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 
 #include "memo/memo_store.h"
@@ -11,7 +13,14 @@
 #include "view/fonts.h"
 
 static const char kTooManyLineFeedsText[] = "改行が多すぎます";
-static const char kTooManyLineFeedsCaption[] = "information";
+static const char kInformationCaption[] = "information";
+// How much to cut, in bytes and about as many full-width characters, and
+// the limit in both.
+static const char kTooLongFormat[] =
+    "メモが長すぎるため、保存できません\n"
+    "%u バイト (全角でおよそ %u 文字) 減らしてください\n"
+    "(1 つのメモは %u バイト、全角で %u 文字まで)";
+static const unsigned kFullWidthBytes = 2;
 
 static HFONT s_editorFont;
 
@@ -76,7 +85,10 @@ static INT_PTR OnInitDialog(HWND dialog, LPARAM param)
     EditorState* state = (EditorState*)param;
     SetWindowLongPtrA(dialog, DWLP_USER, (LONG_PTR)state);
     HWND edit = GetDlgItem(dialog, IDC_MEMO_EDIT);
-    SendMessageA(edit, EM_LIMITTEXT, kMemoTextLimit, 0);
+    // The control would count characters, a memo is kept in bytes: nothing
+    // typed, pasted or entered through the input method is cut, and
+    // confirming tells how much is too long.
+    SendMessageA(edit, EM_LIMITTEXT, 0, 0);
     if (s_editorFont) {
         SendMessageA(edit, WM_SETFONT, (WPARAM)s_editorFont, FALSE);
     }
@@ -93,6 +105,38 @@ static INT_PTR OnInitDialog(HWND dialog, LPARAM param)
     return FALSE;
 }
 
+// The editor's text in the program's code page: *bytes is its length,
+// and it is copied (terminated) into out only when it fits. False when the
+// text cannot be had.
+static bool TextAsStored(HWND edit, char* out, size_t size, unsigned* bytes)
+{
+    const int length = GetWindowTextLengthW(edit);
+    wchar_t* wide = (wchar_t*)calloc((size_t)length + 1, sizeof(wchar_t));
+    if (!wide) {
+        return false;
+    }
+    const int got = GetWindowTextW(edit, wide, length + 1);
+    const int needed = WideCharToMultiByte(CP_ACP, 0, wide, got, nullptr, 0, nullptr, nullptr);
+    *bytes = needed > 0 ? (unsigned)needed : 0;
+    if (*bytes < size) {
+        WideCharToMultiByte(CP_ACP, 0, wide, got, out, (int)size, nullptr, nullptr);
+        out[*bytes] = '\0';
+    }
+    free(wide);
+    return true;
+}
+
+static void TellTooLong(HWND dialog, unsigned bytes, unsigned limit)
+{
+    const unsigned over = bytes - limit;
+    char text[256];
+    snprintf(text, sizeof text, kTooLongFormat, over, (over + kFullWidthBytes - 1) / kFullWidthBytes, limit,
+             limit / kFullWidthBytes);
+    MessageBoxA(dialog, text, kInformationCaption, MB_ICONINFORMATION | MB_OK);
+}
+
+// A text that cannot be kept whole is refused, with the dialog left open
+// on it: the user decides what to cut.
 static void OnConfirm(HWND dialog)
 {
     EditorState* state = StateOf(dialog);
@@ -102,24 +146,26 @@ static void OnConfirm(HWND dialog)
         EndDialog(dialog, IDCANCEL);
         return;
     }
-    // The control's own limit keeps typed text within kMemoTextLimit; the
-    // work buffer as large as the caller's still takes a longer memo that was
-    // loaded from a file made elsewhere whole, never cut inside a character.
     char work[kMemoBufferSize] = {};
-    size_t room = state->size < sizeof work ? state->size : sizeof work;
-    int length = GetWindowTextA(edit, work, (int)room);
-    if (length < 0) {
-        length = 0;
-    }
-    if (CountLineFeeds(work, (size_t)length) > kMemoLineFeedLimit) {
-        MessageBoxA(dialog, kTooManyLineFeedsText, kTooManyLineFeedsCaption, MB_ICONINFORMATION | MB_OK);
+    const size_t room = state->size < sizeof work ? state->size : sizeof work;
+    const unsigned limit = (unsigned)(room - 1 < kMemoTextLimit ? room - 1 : kMemoTextLimit);
+    unsigned length = 0;
+    if (!TextAsStored(edit, work, sizeof work, &length)) {
         return;
     }
-    if (IsBlankMemoText(work, (size_t)length)) {
+    if (length > limit) {
+        TellTooLong(dialog, length, limit);
+        return;
+    }
+    if (CountLineFeeds(work, length) > kMemoLineFeedLimit) {
+        MessageBoxA(dialog, kTooManyLineFeedsText, kInformationCaption, MB_ICONINFORMATION | MB_OK);
+        return;
+    }
+    if (IsBlankMemoText(work, length)) {
         length = 0;
     }
     memset(state->text, 0, state->size);
-    memcpy(state->text, work, (size_t)length);
+    memcpy(state->text, work, length);
     EndDialog(dialog, IDOK);
 }
 

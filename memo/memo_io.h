@@ -12,7 +12,9 @@ HANDLE OpenMemoLocked(const char* path);
 
 bool PathExists(const char* path);
 
-// Reads the whole open file into buffer and terminates it. Fails (buffer
-// emptied) when the file is larger than limit or size - 1 bytes, with
-// *tooLarge telling that case apart from a read error.
+// Reads the whole open file into buffer and terminates it, a lead byte
+// without its trail byte dropped (a file made elsewhere may end in one), so
+// no reader goes past the memo's own bytes. Fails (buffer emptied) when the
+// file is larger than limit or size - 1 bytes, with *tooLarge telling that
+// case apart from a read error.
 bool ReadMemoFile(HANDLE file, size_t limit, char* buffer, size_t size, bool* tooLarge);

@@ -192,7 +192,9 @@ bool EditMemo(HWND owner, const char* dateLine, MemoEditorFn editor, void* conte
     while (editor(owner, s->text, sizeof s->text, failedBefore, context)) {
         s->text[sizeof s->text - 1] = '\0';
         RetakeLock(s);
-        size_t length = strlen(s->text);
+        // Whatever the editor handed back, no memo is written that a reader
+        // would read past.
+        size_t length = DropLoneLeadBytes(s->text, strlen(s->text));
         if (IsBlankMemoText(s->text, length)) {
             DeleteHeldMemo(s);
             ForgetMemoFolder();

@@ -1,8 +1,10 @@
 #include "memo/memo_store.h"
 
 #include <stdio.h>
+#include <string.h>
 
 #include "memo/memo_io.h"
+#include "memo/memo_text.h"
 #include "platform/app_folder.h"
 
 static MemoMessageBoxFn s_messageBox = MessageBoxA;
@@ -56,6 +58,7 @@ bool ReadMemoFile(HANDLE file, size_t limit, char* buffer, size_t size, bool* to
         total += got;
     }
     buffer[total] = '\0';
+    DropLoneLeadBytes(buffer, strlen(buffer));
     return true;
 }
 

@@ -5,15 +5,9 @@
 #include "settings/settings_defaults.h"
 #include "settings/settings_file.h"
 
-// A window too small shows no readable number and is hard to grab; one
-// larger than the primary screen reaches past the picture the calendar is
-// painted into.
-static bool UsableSize(const RECT& stored, int screenWidth, int screenHeight)
+static LONG Clamp(int64_t value, int32_t least, int32_t most)
 {
-    const int64_t width = (int64_t)stored.right - stored.left;
-    const int64_t height = (int64_t)stored.bottom - stored.top;
-    return width >= kMinWindowWidth && height >= kMinWindowHeight && width <= screenWidth &&
-           height <= screenHeight;
+    return (LONG)(value < least ? least : value > most ? most : value);
 }
 
 static bool CornerOnMonitor(const RECT& stored, const RECT& monitor)
@@ -22,18 +16,34 @@ static bool CornerOnMonitor(const RECT& stored, const RECT& monitor)
            stored.top >= monitor.top && stored.top < monitor.bottom - kScreenEdgeMargin;
 }
 
+WindowSizeLimits WindowSizeLimitsFor(int primaryWidth, int primaryHeight)
+{
+    WindowSizeLimits limits = {{kMinWindowWidth, kMinWindowHeight}, {primaryWidth, primaryHeight}};
+    // A screen smaller than the smallest window still gets the smallest.
+    limits.most.cx = limits.most.cx > limits.least.cx ? limits.most.cx : limits.least.cx;
+    limits.most.cy = limits.most.cy > limits.least.cy ? limits.most.cy : limits.least.cy;
+    return limits;
+}
+
 RECT ChooseWindowRect(RECT stored, const ScreenLayout& screens)
 {
     bool cornerOnScreen = false;
     for (int i = 0; i < screens.count && i < kMaxScreens && !cornerOnScreen; ++i) {
         cornerOnScreen = CornerOnMonitor(stored, screens.monitors[i]);
     }
-    if (cornerOnScreen && UsableSize(stored, screens.primaryWidth, screens.primaryHeight)) {
-        return stored;
+    if (!cornerOnScreen) {
+        RECT fallback = {kDefaultWindowLeft, kDefaultWindowTop, kDefaultWindowLeft + kFallbackWindowWidth,
+                         kDefaultWindowTop + kFallbackWindowHeight};
+        return fallback;
     }
-    RECT fallback = {kDefaultWindowLeft, kDefaultWindowTop, kDefaultWindowLeft + kFallbackWindowWidth,
-                     kDefaultWindowTop + kFallbackWindowHeight};
-    return fallback;
+    // A size no window can have (too small to read, larger than the picture
+    // the calendar is painted into) is the nearest usable one; the place the
+    // user chose is kept.
+    const WindowSizeLimits limits = WindowSizeLimitsFor(screens.primaryWidth, screens.primaryHeight);
+    RECT placed = stored;
+    placed.right = stored.left + Clamp((int64_t)stored.right - stored.left, limits.least.cx, limits.most.cx);
+    placed.bottom = stored.top + Clamp((int64_t)stored.bottom - stored.top, limits.least.cy, limits.most.cy);
+    return placed;
 }
 
 static BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT area, LPARAM param)

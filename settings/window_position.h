@@ -19,11 +19,22 @@ struct ScreenLayout {
 // they cannot be listed; those past kMaxScreens are not counted).
 ScreenLayout CurrentScreens();
 
+// The sizes a calendar window may have: from the smallest that still shows
+// readable numbers (cells of at least 16 by 16 pixels) to the primary
+// screen, the size of the picture the calendar is painted into. The same
+// limits hold while the window is resized and when it is placed at start.
+struct WindowSizeLimits {
+    SIZE least;
+    SIZE most;
+};
+WindowSizeLimits WindowSizeLimitsFor(int primaryWidth, int primaryHeight);
+
 // The rectangle to place the window at: the stored one while its top-left
 // corner lies on one of the monitors (and at least a margin away from that
-// monitor's right and bottom edges) and its size lies between the smallest
-// usable window and the primary screen, otherwise the fallback rectangle at
-// the default corner. A window that only reaches past an edge is kept.
+// monitor's right and bottom edges), with a width and a height outside the
+// size limits brought to the nearest limit; the fallback rectangle at the
+// default corner when the corner lies on no monitor. A window that only
+// reaches past an edge is kept.
 RECT ChooseWindowRect(RECT stored, const ScreenLayout& screens);
 
 // Places the window from the rectangle stored in file and shows it.

@@ -25,6 +25,7 @@
 #include "settings/settings_file.h"
 #include "settings/settings_sections.h"
 #include "settings/settings_startup.h"
+#include "settings/window_position.h"
 #include "shell/auto_change_steps.h"
 #include "shell/calendar_state.h"
 #include "shell/commands.h"
@@ -386,6 +387,16 @@ static void OnDoubleClick(HWND window, LPARAM lParam)
     }
 }
 
+// Dragged by its edges the window stays within the sizes that a start
+// accepts, so the size it is closed at is the one it opens at.
+static void OnGetMinMaxInfo(MINMAXINFO* info)
+{
+    const WindowSizeLimits limits =
+        WindowSizeLimitsFor(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    info->ptMinTrackSize = {limits.least.cx, limits.least.cy};
+    info->ptMaxTrackSize = {limits.most.cx, limits.most.cy};
+}
+
 static void OnRightButtonDown(HWND window, LPARAM lParam)
 {
     Point pt = {(short)LOWORD(lParam), (short)HIWORD(lParam)};
@@ -536,6 +547,9 @@ LRESULT CALLBACK CalendarWindowProc(HWND window, UINT message, WPARAM wParam, LP
         return 0;
     case WM_PAINT:
         OnPaint(window);
+        return 0;
+    case WM_GETMINMAXINFO:
+        OnGetMinMaxInfo((MINMAXINFO*)lParam);
         return 0;
     case WM_CLOSE:
         RunCloseOrder(window);

@@ -63,9 +63,10 @@ static void OverwriteDesign(HWND window, CalendarState* state)
     Register(window, state, state->registry, IDD_NOTICE_OVERWRITTEN);
 }
 
-// After OK: the menu and the flag follow whether what is in force is still
-// the current design, and the memo fonts are made again.
-static void AfterSettingsConfirmed(CalendarState* state)
+// After edits were put in force: the menu and the flag follow whether what
+// is in force is still the current design, and the memo fonts are made
+// again.
+static void AfterSettingsApplied(CalendarState* state)
 {
     RegistryValues& registry = state->registry;
     if (SettingsDifferFromDesign(kSettingsFile, state->design)) {
@@ -87,9 +88,11 @@ static void RunSettingsCommand(HWND window, CalendarState* state)
     KillTimer(window, IDT_CLOCK);
     SelectObject(state->backBuffer, state->firstBrush);
     HBRUSH before = state->brush;
-    SheetTarget target = {&state->brush, &state->design, &state->memo};
-    if (RunSettingsSheet(window, &target)) {
-        AfterSettingsConfirmed(state);
+    SheetTarget target = {&state->brush, &state->design, &state->memo, false};
+    // Edits put in force by "更 新" stay in force when the sheet is then
+    // cancelled: they are compared as after OK.
+    if (RunSettingsSheet(window, &target) || target.applied) {
+        AfterSettingsApplied(state);
     }
     if (state->brush != before) {
         state->keepStoredBrush = false;

@@ -8,7 +8,7 @@
 #include <gdiplus.h>
 
 #include "view/brush_slot.h"
-#include "view/picture_size.h"
+#include "view/picture_crop.h"
 
 using namespace Gdiplus;
 using namespace Gdiplus::DllExports;
@@ -55,17 +55,17 @@ int FindBmpEncoder(CLSID* clsid)
     return FindImageEncoder(L"image/bmp", clsid);
 }
 
-bool ConvertPictureToBmp(const wchar_t* destination, const wchar_t* source)
+PictureDecode ConvertPictureToBmp(const wchar_t* destination, const wchar_t* source)
 {
-    GpImage* image = nullptr;
-    if (GdipLoadImageFromFile(source, &image) != Ok || !image) {
-        return false;
+    GpBitmap* part = nullptr;
+    const PictureDecode decoded = DecodeVisiblePart(source, &part);
+    if (decoded != PictureDecode::Done) {
+        return decoded;
     }
     CLSID bmp;
-    bool saved = FindBmpEncoder(&bmp) >= 0 &&
-                 GdipSaveImageToFile(image, destination, &bmp, nullptr) == Ok;
-    GdipDisposeImage(image);
-    return saved;
+    bool saved = FindBmpEncoder(&bmp) >= 0 && GdipSaveImageToFile(part, destination, &bmp, nullptr) == Ok;
+    GdipDisposeImage(part);
+    return saved ? PictureDecode::Done : PictureDecode::Failed;
 }
 
 static bool HasBitmapExtension(const char* path)
@@ -83,17 +83,41 @@ static bool ToWide(const char* text, wchar_t* out, int size)
     return MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text, -1, out, size) > 0;
 }
 
-// Pictures too large to become a brush are refused from their header,
-// before anything decodes them.
-static bool RefuseIfTooLarge(const char* source)
+// What no real picture is, and what could not be decoded within a bounded
+// memory, is refused from its header, before anything decodes it.
+static bool RefuseFromHeader(const char* source)
 {
     PictureSize size;
-    if (ReadPictureSize(source, &size) &&
-        (size.width > kMaxPictureSide || size.height > kMaxPictureSide)) {
+    if (!ReadPictureSize(source, &size)) {
+        return false;   // a kind without a known header: judged once decoded
+    }
+    switch (JudgePictureSize(size)) {
+    case PictureFit::TooLarge:
         ShowPictureError(kPictureTooLargeText, source);
         return true;
+    case PictureFit::Damaged:
+        ShowPictureError(kPictureDamagedText, source);
+        return true;
+    case PictureFit::Usable:
+        break;
     }
     return false;
+}
+
+static bool ConvertChosenPicture(const char* source, const char* convertedFile)
+{
+    wchar_t wideSource[MAX_PATH + 1];
+    wchar_t wideDestination[MAX_PATH + 1];
+    PictureDecode converted = PictureDecode::Failed;
+    if (ToWide(source, wideSource, MAX_PATH + 1) && ToWide(convertedFile, wideDestination, MAX_PATH + 1)) {
+        converted = ConvertPictureToBmp(wideDestination, wideSource);
+    }
+    if (converted != PictureDecode::Done) {
+        ShowPictureError(converted == PictureDecode::TooLarge ? kPictureTooLargeText
+                                                              : kPictureConversionFailedText,
+                         source);
+    }
+    return converted == PictureDecode::Done;
 }
 
 bool PreparePictureFile(const char* source, const char* convertedFile, char* load, size_t size)
@@ -105,7 +129,7 @@ bool PreparePictureFile(const char* source, const char* convertedFile, char* loa
         ShowPictureError(kPictureRefusedText, kConvertedPictureName);
         return false;
     }
-    if (RefuseIfTooLarge(source)) {
+    if (RefuseFromHeader(source)) {
         return false;
     }
     const char* chosen = HasBitmapExtension(source) ? source : convertedFile;
@@ -117,26 +141,28 @@ bool PreparePictureFile(const char* source, const char* convertedFile, char* loa
     if (chosen == source) {
         return true;
     }
-    wchar_t wideSource[MAX_PATH + 1];
-    wchar_t wideDestination[MAX_PATH + 1];
-    if (!ToWide(source, wideSource, MAX_PATH + 1) ||
-        !ToWide(convertedFile, wideDestination, MAX_PATH + 1) ||
-        !ConvertPictureToBmp(wideDestination, wideSource)) {
-        ShowPictureError(kPictureConversionFailedText, source);
+    if (!ConvertChosenPicture(source, convertedFile)) {
         load[0] = '\0';
         return false;
     }
     return true;
 }
 
+// Of a BMP larger than the screen only the part that can be seen is kept,
+// as of a converted picture: the rest would hold memory for pixels that
+// never show.
 HBITMAP LoadPictureBitmap(const char* bmpPath)
 {
     PictureSize size;
-    if (!ReadPictureSize(bmpPath, &size) || size.width > kMaxPictureSide ||
-        size.height > kMaxPictureSide) {
+    if (!ReadPictureSize(bmpPath, &size) || JudgePictureSize(size) != PictureFit::Usable) {
         return nullptr;
     }
-    return (HBITMAP)LoadImageA(nullptr, bmpPath, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
+    const SIZE visible = VisiblePictureSize(size.width, size.height);
+    if ((unsigned)visible.cx == size.width && (unsigned)visible.cy == size.height) {
+        return (HBITMAP)LoadImageA(nullptr, bmpPath, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
+    }
+    wchar_t wide[MAX_PATH + 1];
+    return ToWide(bmpPath, wide, MAX_PATH + 1) ? LoadVisiblePart(wide) : nullptr;
 }
 
 HBRUSH LoadPictureBrush(const char* bmpPath)

@@ -1,23 +1,27 @@
 // Pictures as the calendar's background. A BMP (or DIB) file is loaded as
 // it is; a picture of any other kind that GDI+ reads is converted into the
 // one BMP file beside the program (pelmo.bmp) each time it is used. The
-// brush tiles the picture at its own size, without scaling.
+// brush tiles the picture at its own size, without scaling; of a picture
+// larger than the screen only the part that can ever show is kept.
 #pragma once
 #include <windows.h>
 #include <stddef.h>
 
 #include "settings/design_record.h"
+#include "view/picture_size.h"
 
 constexpr const char* kConvertedPictureName = "pelmo.bmp";
 
 constexpr const char* kPictureRefusedText = "このファイルは使えません";
 constexpr const char* kPictureConversionFailedText = "ビットマップファイルの作成に失敗しました";
+// What no real picture is, or what could not be decoded within a bounded
+// memory (the limits are in view/picture_size.h).
 constexpr const char* kPictureTooLargeText =
-    "画像が大きすぎるため、背景にできません\n(縦横それぞれ 8192 ピクセルまで)";
-
-// The largest side of a picture that becomes a brush: larger ones would
-// take hundreds of megabytes and stall the calendar, or fail half way.
-constexpr unsigned kMaxPictureSide = 8192;
+    "画像が大きすぎるため、背景にできません\n"
+    "(縦横 65535 ピクセル、1 億 2000 万画素まで)";
+constexpr const char* kPictureDamagedText =
+    "画像ファイルが壊れているため、背景にできません\n"
+    "(画像の大きさがファイルの長さに合いません)";
 
 // Every message box of the pictures goes through this function; tests put
 // a recorder in its place. nullptr restores MessageBoxA.
@@ -30,17 +34,20 @@ void SetPictureMessageBox(PictureMessageBoxFn fn);
 int FindImageEncoder(const wchar_t* mime, CLSID* clsid);
 int FindBmpEncoder(CLSID* clsid);
 
-// Reads the source picture and writes it as a BMP file at destination.
-bool ConvertPictureToBmp(const wchar_t* destination, const wchar_t* source);
+// Reads the source picture and writes the part of it that the calendar can
+// ever show (view/picture_crop.h) as a 24-bit BMP file at destination.
+PictureDecode ConvertPictureToBmp(const wchar_t* destination, const wchar_t* source);
 
 // The BMP file to load for source into load: the source itself for .bmp
 // and .dib, else convertedFile (the full path of pelmo.bmp) after
 // converting the source into it. False after a message box: the source is
-// convertedFile itself, it is too large, or it cannot be converted.
+// convertedFile itself, it is too large or damaged, or it cannot be
+// converted.
 bool PreparePictureFile(const char* source, const char* convertedFile, char* load, size_t size);
 
-// The bitmap of the BMP file at its own size; null when it cannot be
-// loaded or is too large. The caller deletes it.
+// The bitmap of the BMP file at its own size, or of its visible part when
+// it is larger than the screen; null when it cannot be loaded, is too large
+// or damaged. The caller deletes it.
 HBITMAP LoadPictureBitmap(const char* bmpPath);
 
 // A pattern brush of the BMP file; null when it cannot be loaded or is too

@@ -3,9 +3,59 @@
 #include <windows.h>
 #include <string.h>
 
-// Enough for every header below except a JPEG's, whose size marker may come
-// after thumbnails and metadata: those are searched further in.
-static const unsigned kHeaderBytes = 64 * 1024;
+// A PNG's pixels, filtered and at one bit each, take at least an eighth of
+// a byte; deflate packs at most 1032 bytes into one.
+static const unsigned long long kPngPixelsPerByte = 8ull * 1032;
+// Every 8 by 8 block of a JPEG's densest component costs at least one bit
+// of Huffman code.
+static const unsigned long long kJpegPixelsPerByte = 8ull * 64;
+// An uncompressed BMP holds at least one bit per pixel.
+static const unsigned long long kBmpPixelsPerByte = 8;
+// Markers walked before a JPEG's frame: metadata, thumbnails and colour
+// profiles take a few dozen at most.
+static const int kMaxJpegSegments = 10000;
+static const unsigned kTiffHeaderBytes = 8;
+static const unsigned kTiffEntryBytes = 12;
+static const unsigned kTiffWidthTag = 256;
+static const unsigned kTiffHeightTag = 257;
+static const unsigned kTiffShort = 3;
+static const unsigned kTiffLong = 4;
+
+PictureFit JudgePictureSize(const PictureSize& size)
+{
+    const unsigned long long pixels = (unsigned long long)size.width * size.height;
+    if (size.width > kMaxPictureSide || size.height > kMaxPictureSide) {
+        return PictureFit::TooLarge;
+    }
+    if (size.mostPixels != 0 && pixels > size.mostPixels) {
+        return PictureFit::Damaged;
+    }
+    return pixels > kMaxPicturePixels ? PictureFit::TooLarge : PictureFit::Usable;
+}
+
+// A file, or a whole file's bytes, read at any offset: a JPEG's size may
+// come after long metadata, a TIFF's anywhere in the file.
+struct Source {
+    HANDLE file;
+    const unsigned char* bytes;   // when there is no file
+    unsigned long long length;
+};
+
+static bool ReadAt(const Source& s, unsigned long long at, unsigned char* out, unsigned n)
+{
+    if (at > s.length || n > s.length - at) {
+        return false;
+    }
+    if (!s.file) {
+        memcpy(out, s.bytes + at, n);
+        return true;
+    }
+    OVERLAPPED where = {};
+    where.Offset = (DWORD)at;
+    where.OffsetHigh = (DWORD)(at >> 32);
+    DWORD got = 0;
+    return ReadFile(s.file, out, n, &got, &where) && got == n;
+}
 
 static unsigned Little16(const unsigned char* p)
 {
@@ -27,81 +77,147 @@ static unsigned Big32(const unsigned char* p)
     return ((unsigned)p[0] << 24) | (p[1] << 16) | (p[2] << 8) | p[3];
 }
 
-static bool BmpSize(const unsigned char* b, unsigned n, PictureSize* size)
+static unsigned Magnitude(unsigned value)
+{
+    const int signedValue = (int)value;   // negative: a top-down BMP
+    return signedValue < 0 ? 0u - value : value;
+}
+
+static bool BmpSize(const Source& s, PictureSize* size)
 {
     static const unsigned kInfoAt = 14;
-    if (n < kInfoAt + 12 || b[0] != 'B' || b[1] != 'M') {
+    unsigned char b[kInfoAt + 20];
+    if (!ReadAt(s, 0, b, kInfoAt + 12) || b[0] != 'B' || b[1] != 'M') {
         return false;
     }
     const unsigned headerSize = Little32(b + kInfoAt);
-    if (headerSize == 12) {   // the old core header: 16-bit sizes
-        size->width = Little16(b + kInfoAt + 4);
-        size->height = Little16(b + kInfoAt + 6);
+    if (headerSize == 12) {   // the old core header: 16-bit sizes, no compression
+        *size = {Little16(b + kInfoAt + 4), Little16(b + kInfoAt + 6), kBmpPixelsPerByte * s.length};
         return true;
     }
-    if (n < kInfoAt + 12 || headerSize < 16) {
+    if (headerSize < 16) {
         return false;
     }
-    const int width = (int)Little32(b + kInfoAt + 4);
-    const int height = (int)Little32(b + kInfoAt + 8);   // negative: top-down
-    size->width = width < 0 ? 0u - (unsigned)width : (unsigned)width;
-    size->height = height < 0 ? 0u - (unsigned)height : (unsigned)height;
+    const bool hasCompression = headerSize >= 20 && ReadAt(s, 0, b, kInfoAt + 20);
+    const unsigned compression = hasCompression ? Little32(b + kInfoAt + 16) : BI_RGB;
+    const bool plain = compression == BI_RGB || compression == BI_BITFIELDS;
+    *size = {Magnitude(Little32(b + kInfoAt + 4)), Magnitude(Little32(b + kInfoAt + 8)),
+             plain ? kBmpPixelsPerByte * s.length : 0};
     return true;
 }
 
-static bool PngSize(const unsigned char* b, unsigned n, PictureSize* size)
+static bool PngSize(const Source& s, PictureSize* size)
 {
     static const unsigned char kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    if (n < 24 || memcmp(b, kSignature, sizeof kSignature) != 0 || memcmp(b + 12, "IHDR", 4) != 0) {
+    unsigned char b[24];
+    if (!ReadAt(s, 0, b, sizeof b) || memcmp(b, kSignature, sizeof kSignature) != 0 ||
+        memcmp(b + 12, "IHDR", 4) != 0) {
         return false;
     }
-    size->width = Big32(b + 16);
-    size->height = Big32(b + 20);
+    *size = {Big32(b + 16), Big32(b + 20), kPngPixelsPerByte * s.length};
     return true;
 }
 
-static bool GifSize(const unsigned char* b, unsigned n, PictureSize* size)
+static bool GifSize(const Source& s, PictureSize* size)
 {
-    if (n < 10 || memcmp(b, "GIF8", 4) != 0) {
+    unsigned char b[10];
+    if (!ReadAt(s, 0, b, sizeof b) || memcmp(b, "GIF8", 4) != 0) {
         return false;
     }
-    size->width = Little16(b + 6);
-    size->height = Little16(b + 8);
+    *size = {Little16(b + 6), Little16(b + 8), 0};
     return true;
+}
+
+// Start-of-frame markers; the arithmetic-coded ones (C9 to CF) have no
+// smallest cost per block.
+static bool IsJpegFrame(unsigned char marker)
+{
+    return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
 }
 
 // Walks the markers up to the first start-of-frame, which holds the size.
-static bool JpegSize(const unsigned char* b, unsigned n, PictureSize* size)
+static bool JpegSize(const Source& s, PictureSize* size)
 {
-    if (n < 4 || b[0] != 0xFF || b[1] != 0xD8) {
+    unsigned char b[9];
+    if (!ReadAt(s, 0, b, 2) || b[0] != 0xFF || b[1] != 0xD8) {
         return false;
     }
-    unsigned at = 2;
-    while (at + 9 <= n) {
-        if (b[at] != 0xFF) {
+    unsigned long long at = 2;
+    for (int segment = 0; segment < kMaxJpegSegments; ++segment) {
+        if (!ReadAt(s, at, b, 4) || b[0] != 0xFF) {
             return false;
         }
-        const unsigned char marker = b[at + 1];
+        const unsigned char marker = b[1];
         if (marker == 0xFF) {   // fill byte
             ++at;
             continue;
         }
-        const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 &&
-                           marker != 0xCC;
-        if (frame) {
-            size->height = Big16(b + at + 5);
-            size->width = Big16(b + at + 7);
+        if (IsJpegFrame(marker)) {
+            if (!ReadAt(s, at, b, sizeof b)) {
+                return false;
+            }
+            const bool huffman = marker <= 0xC7;
+            *size = {Big16(b + 7), Big16(b + 5), huffman ? kJpegPixelsPerByte * s.length : 0};
             return true;
         }
-        at += 2 + Big16(b + at + 2);
+        const unsigned length = Big16(b + 2);
+        if (length < 2) {
+            return false;
+        }
+        at += 2 + length;
     }
     return false;
 }
 
+// The width and the height tags of the first directory, in the file's own
+// byte order.
+static bool TiffSize(const Source& s, PictureSize* size)
+{
+    unsigned char b[kTiffEntryBytes];
+    if (!ReadAt(s, 0, b, kTiffHeaderBytes)) {
+        return false;
+    }
+    const bool little = memcmp(b, "II*\0", 4) == 0;
+    if (!little && memcmp(b, "MM\0*", 4) != 0) {
+        return false;
+    }
+    unsigned (*read16)(const unsigned char*) = little ? Little16 : Big16;
+    unsigned (*read32)(const unsigned char*) = little ? Little32 : Big32;
+    const unsigned long long directory = read32(b + 4);
+    if (!ReadAt(s, directory, b, 2)) {
+        return false;
+    }
+    const unsigned entries = read16(b);
+    *size = {0, 0, 0};
+    for (unsigned i = 0; i < entries && (size->width == 0 || size->height == 0); ++i) {
+        if (!ReadAt(s, directory + 2 + (unsigned long long)kTiffEntryBytes * i, b, kTiffEntryBytes)) {
+            return false;
+        }
+        const unsigned tag = read16(b);
+        const unsigned type = read16(b + 2);
+        if ((tag != kTiffWidthTag && tag != kTiffHeightTag) || (type != kTiffShort && type != kTiffLong)) {
+            continue;
+        }
+        const unsigned value = type == kTiffShort ? read16(b + 8) : read32(b + 8);
+        if (tag == kTiffWidthTag) {
+            size->width = value;
+        } else {
+            size->height = value;
+        }
+    }
+    return size->width != 0 && size->height != 0;
+}
+
+static bool SizeFrom(const Source& s, PictureSize* size)
+{
+    return BmpSize(s, size) || PngSize(s, size) || GifSize(s, size) || JpegSize(s, size) ||
+           TiffSize(s, size);
+}
+
 bool PictureSizeFromHeader(const unsigned char* bytes, unsigned length, PictureSize* size)
 {
-    return BmpSize(bytes, length, size) || PngSize(bytes, length, size) ||
-           GifSize(bytes, length, size) || JpegSize(bytes, length, size);
+    Source s = {nullptr, bytes, length};
+    return SizeFrom(s, size);
 }
 
 bool ReadPictureSize(const char* path, PictureSize* size)
@@ -111,13 +227,12 @@ bool ReadPictureSize(const char* path, PictureSize* size)
     if (file == INVALID_HANDLE_VALUE) {
         return false;
     }
-    unsigned char* bytes = (unsigned char*)HeapAlloc(GetProcessHeap(), 0, kHeaderBytes);
-    DWORD got = 0;
-    bool read = bytes && ReadFile(file, bytes, kHeaderBytes, &got, nullptr);
-    CloseHandle(file);
-    bool known = read && PictureSizeFromHeader(bytes, got, size);
-    if (bytes) {
-        HeapFree(GetProcessHeap(), 0, bytes);
+    LARGE_INTEGER length;
+    bool known = false;
+    if (GetFileSizeEx(file, &length)) {
+        Source s = {file, nullptr, (unsigned long long)length.QuadPart};
+        known = SizeFrom(s, size);
     }
+    CloseHandle(file);
     return known;
 }

@@ -1,15 +1,22 @@
 // The calendar window in this process, driven by the messages a user's
 // input produces: paging by keys, wheel and header double clicks, the range
-// rule, and what a log-off query and a close leave in the settings file.
+// rule, resizing, dropped pictures, and what a log-off query and a close
+// leave in the settings file.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <shlobj.h>
+#include <gdiplus.h>
 #include <string>
 #include <vector>
 
 #include "res/resource.h"
 #include "shell/calendar_window.h"
 #include "tests/win/test_support.h"
+#include "view/picture.h"
+#include "view/picture_size.h"
+
+using namespace Gdiplus;
+using namespace Gdiplus::DllExports;
 
 namespace {
 
@@ -232,6 +239,219 @@ TEST_F(CalendarWindow, ADroppedPictureBecomesTheBackgroundAndOutlivesRestarts)
     SendMessageA(calendar_, WM_CLOSE, 0, 0);
     EXPECT_EQ(BS_PATTERN, IniInt("BGBRUSH", "STYLE"));
     EXPECT_EQ(first, IniText("BGBRUSH", "BITMAP"));
+}
+
+// A stand-in for the user's hand: the button pressed, moves and the
+// release, through the system's own input.
+void SendMouse(DWORD flags, POINT at)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    // Absolute positions run from 0 to 65535 across the primary screen.
+    input.mi.dx = (LONG)(((LONGLONG)at.x * 65536 + GetSystemMetrics(SM_CXSCREEN) - 1) / GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = (LONG)(((LONGLONG)at.y * 65536 + GetSystemMetrics(SM_CYSCREEN) - 1) / GetSystemMetrics(SM_CYSCREEN));
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+}
+
+struct Drag {
+    DWORD thread;   // the calendar's, which runs the system's size loop
+    HWND window;
+    POINT to;
+    bool sizing;    // seen: the size loop ran
+};
+
+bool InSizeLoop(DWORD thread)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(thread, &info) && (info.flags & GUI_INMOVESIZE);
+}
+
+// Waits for the size loop, pulls the corner far up and left, and lets go
+// once the window has followed as far as it will.
+DWORD WINAPI DragCorner(void* param)
+{
+    Drag* drag = (Drag*)param;
+    for (int tries = 0; tries < 500 && !InSizeLoop(drag->thread); ++tries) {
+        Sleep(20);
+    }
+    drag->sizing = InSizeLoop(drag->thread);
+    SendMouse(0, drag->to);
+    RECT before;
+    GetWindowRect(drag->window, &before);
+    for (int tries = 0; tries < 250; ++tries) {
+        RECT now;
+        GetWindowRect(drag->window, &now);
+        if (!EqualRect(&now, &before)) {
+            break;
+        }
+        Sleep(20);
+    }
+    SendMouse(MOUSEEVENTF_LEFTUP, drag->to);
+    return 0;
+}
+
+TEST_F(CalendarWindow, DraggedSmallItStopsAtTheSmallestUsableSizeAndKeepsItsPlace)
+{
+    SetWindowPos(calendar_, HWND_TOP, 200, 150, 196, 200, 0);
+    SetForegroundWindow(calendar_);
+    Drag drag = {GetCurrentThreadId(), calendar_, {205, 155}, false};
+    // The first move with the button held hands the drag to the system.
+    SendMouse(MOUSEEVENTF_LEFTDOWN, {200 + 196 - 3, 150 + 200 - 3});
+    SendMouse(0, {200 + 196 - 4, 150 + 200 - 4});
+    HANDLE hand = CreateThread(nullptr, 0, DragCorner, &drag, 0, nullptr);
+    while (MsgWaitForMultipleObjects(1, &hand, FALSE, 30000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageA(&msg);
+        }
+    }
+    CloseHandle(hand);
+    EXPECT_TRUE(drag.sizing) << "the corner's drag resized the window";
+
+    const RECT smallest = {200, 150, 200 + 112, 150 + 128};
+    RECT rect;
+    GetWindowRect(calendar_, &rect);
+    EXPECT_TRUE(EqualRect(&smallest, &rect)) << rect.left << "," << rect.top << " " << rect.right - rect.left
+                                             << " by " << rect.bottom - rect.top;
+    Restart();
+    GetWindowRect(calendar_, &rect);
+    EXPECT_TRUE(EqualRect(&smallest, &rect)) << "after a restart: " << rect.left << "," << rect.top << " "
+                                             << rect.right - rect.left << " by " << rect.bottom - rect.top;
+}
+
+// Every pixel of a 4096 by 4096 square tells its own place, so a part taken
+// from elsewhere, or scaled, shows.
+void PlaceColour(int x, int y, BYTE* bgr)
+{
+    bgr[0] = (BYTE)(((x >> 8) * 16 + (y >> 8)) & 0xFF);
+    bgr[1] = (BYTE)(y & 0xFF);
+    bgr[2] = (BYTE)(x & 0xFF);
+}
+
+bool SaveBitmap(GpBitmap* bitmap, const std::string& path, const wchar_t* mime)
+{
+    CLSID encoder;
+    wchar_t wide[MAX_PATH];
+    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
+    return FindImageEncoder(mime, &encoder) >= 0 && GdipSaveImageToFile(bitmap, wide, &encoder, nullptr) == Ok;
+}
+
+bool MakePicture(const std::string& path, const wchar_t* mime, int width, int height)
+{
+    GpBitmap* bitmap = nullptr;
+    if (GdipCreateBitmapFromScan0(width, height, 0, PixelFormat24bppRGB, nullptr, &bitmap) != Ok) {
+        return false;
+    }
+    GpRect all = {0, 0, width, height};
+    BitmapData data;
+    bool made = GdipBitmapLockBits(bitmap, &all, ImageLockModeWrite, PixelFormat24bppRGB, &data) == Ok;
+    for (int y = 0; made && y < height; ++y) {
+        BYTE* row = (BYTE*)data.Scan0 + (size_t)y * data.Stride;
+        for (int x = 0; x < width; ++x) {
+            PlaceColour(x, y, row + 3 * x);
+        }
+    }
+    made = made && GdipBitmapUnlockBits(bitmap, &data) == Ok && SaveBitmap(bitmap, path, mime);
+    GdipDisposeImage(bitmap);
+    return made;
+}
+
+// A BMP of the top-left width by height pixels of picture, as decoded by
+// GDI+ (a JPEG's pixels are what its decoder makes of them).
+bool CropByHand(const std::string& picture, const std::string& bmp, int width, int height)
+{
+    wchar_t wide[MAX_PATH];
+    MultiByteToWideChar(CP_ACP, 0, picture.c_str(), -1, wide, MAX_PATH);
+    GpBitmap* whole = nullptr;
+    if (GdipCreateBitmapFromFile(wide, &whole) != Ok) {
+        return false;
+    }
+    GpRect part = {0, 0, width, height};
+    BitmapData data;
+    GpBitmap* cropped = nullptr;
+    bool saved = false;
+    if (GdipBitmapLockBits(whole, &part, ImageLockModeRead, PixelFormat24bppRGB, &data) == Ok) {
+        saved = GdipCreateBitmapFromScan0(width, height, data.Stride, PixelFormat24bppRGB, (BYTE*)data.Scan0,
+                                          &cropped) == Ok &&
+                SaveBitmap(cropped, bmp, L"image/bmp");
+        GdipDisposeImage(cropped);
+        GdipBitmapUnlockBits(whole, &data);
+    }
+    GdipDisposeImage(whole);
+    return saved;
+}
+
+std::vector<std::string> s_pictureMessages;
+
+int WINAPI RecordPictureMessage(HWND, LPCSTR text, LPCSTR caption, UINT)
+{
+    s_pictureMessages.push_back(std::string(text) + "|" + caption);
+    return IDOK;
+}
+
+// A panorama and a large camera's photo show exactly what the same picture
+// cropped by hand to the screen shows, and pelmo.bmp holds no more.
+TEST_F(CalendarWindow, APictureLargerThanTheScreenShowsAsTheWholeWould)
+{
+    ULONG_PTR gdiplus = 0;
+    GdiplusStartupInput input;
+    ASSERT_EQ(Ok, GdiplusStartup(&gdiplus, &input, nullptr));
+    s_pictureMessages.clear();
+    SetPictureMessageBox(RecordPictureMessage);
+    // All of the part that can ever show is seen, and no tooltip over it.
+    const SIZE screen = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SetWindowPos(calendar_, HWND_TOP, 0, 0, screen.cx, screen.cy, 0);
+    SendMessageA(calendar_, WM_COMMAND, IDM_TOOLTIPS_OFF, 0);
+    Surface shown = {};
+    ASSERT_TRUE(CreateSurface(&shown, screen.cx, screen.cy));
+    auto shownWith = [&](const std::string& picture) {
+        SendMessageA(calendar_, WM_DROPFILES, (WPARAM)MakeDrop({picture}), 0);
+        UpdateWindow(calendar_);
+        HDC window = GetDC(calendar_);
+        BitBlt(shown.dc, 0, 0, screen.cx, screen.cy, window, 0, 0, SRCCOPY);
+        ReleaseDC(calendar_, window);
+        GdiFlush();
+        return std::vector<DWORD>(shown.bits, shown.bits + (size_t)screen.cx * screen.cy);
+    };
+
+    struct Case { const char* name; const wchar_t* mime; int width; int height; };
+    const Case cases[] = {
+        {"panorama.png", L"image/png", 16000, 4000},
+        {"photo.jpg", L"image/jpeg", 12000, 9000},
+        // Wider than the screen only: the strip repeats down the window.
+        {"strip.png", L"image/png", 3000, 300},
+        {"strip.bmp", L"image/bmp", 3000, 300},   // loaded as it is, not converted
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string picture = Path(c.name);
+        const std::string byHand = Path("by hand.bmp");
+        const int width = c.width < screen.cx ? c.width : screen.cx;
+        const int height = c.height < screen.cy ? c.height : screen.cy;
+        ASSERT_TRUE(MakePicture(picture, c.mime, c.width, c.height));
+        ASSERT_TRUE(CropByHand(picture, byHand, width, height));
+        const std::vector<DWORD> whole = shownWith(picture);
+        const bool bmp = std::string(c.name).find(".bmp") != std::string::npos;
+        EXPECT_EQ(bmp ? picture : kNoKeyValue, IniText("BGBRUSH", "BITMAP"));
+        const std::vector<DWORD> cropped = shownWith(byHand);
+        size_t differ = 0;
+        for (size_t i = 0; i < whole.size(); ++i) {
+            // A screen's pixel is its colour; the fourth byte of a 32-bit
+            // copy of it means nothing.
+            differ += (whole[i] & 0xFFFFFF) != (cropped[i] & 0xFFFFFF);
+        }
+        EXPECT_EQ(0u, differ) << "pixels that differ from the picture cropped by hand";
+        PictureSize kept = {};
+        EXPECT_TRUE(bmp || (ReadPictureSize(Path("pelmo.bmp").c_str(), &kept) &&
+                            kept.width == (unsigned)width && kept.height == (unsigned)height));
+        DeleteFileA(picture.c_str());
+    }
+    EXPECT_TRUE(s_pictureMessages.empty()) << s_pictureMessages.front();
+    DestroySurface(&shown);
+    SetPictureMessageBox(nullptr);
+    GdiplusShutdown(gdiplus);
 }
 
 }  // namespace

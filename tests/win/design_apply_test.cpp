@@ -8,6 +8,7 @@
 
 #include <prsht.h>
 
+#include "res/page_text_ids.h"
 #include "res/resource.h"
 #include "shell/context_menu.h"
 #include "tests/win/test_support.h"
@@ -168,6 +169,45 @@ TEST_F(DesignApply, SettingsThatEqualTheCurrentDesignClearTheFlag)
     EXPECT_TRUE(Enabled(IDM_DESIGN_OVERWRITE));
     SendMessageA(calendar_, WM_CLOSE, 0, 0);
     EXPECT_EQ("1", Read("REGIST", "CHANGE"));
+}
+
+// "更 新" on the text page puts another partition in force; "キャンセル"
+// then closes the sheet, the partition staying.
+void UpdateThenCancel(HWND sheet, DialogWatch*)
+{
+    const int textPage = 2;
+    SendMessageA(sheet, PSM_SETCURSEL, textPage, 0);
+    HWND page = (HWND)SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0);
+    for (int id : {IDC_TEXT_PARTITION_NONE, IDC_TEXT_UPDATE}) {
+        SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(page, id));
+    }
+    SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    PostMessageA(sheet, WM_NULL, 0, 0);
+}
+
+TEST_F(DesignApply, EditsUpdatedAndThenCancelledAreAnUnregisteredChange)
+{
+    SendMessageA(calendar_, WM_PELMO_APPLY_DESIGN, 2, 3);
+    ASSERT_FALSE(Enabled(IDM_DESIGN_NEW));
+    DialogWatch sheetWatch = {};
+    sheetWatch.act = UpdateThenCancel;
+    HANDLE watcher = StartDialogWatch(&sheetWatch);
+    SendMessageA(calendar_, WM_COMMAND, IDM_SETTINGS, 0);
+    EndDialogWatch(watcher, &sheetWatch);
+    EXPECT_TRUE(Enabled(IDM_DESIGN_NEW));
+    EXPECT_TRUE(Enabled(IDM_DESIGN_OVERWRITE));
+
+    // Choosing another design would drop the change: the user is asked
+    // first, and "はい" goes back to register it.
+    DialogWatch question = {};
+    question.press = IDYES;
+    watcher = StartDialogWatch(&question);
+    SendMessageA(calendar_, WM_COMMAND, IDM_DESIGN_CHOOSE, 0);
+    EndDialogWatch(watcher, &question);
+    EXPECT_EQ(0u, question.seen.texts.find("変更を登録しますか？")) << question.seen.texts;
+    SendMessageA(calendar_, WM_CLOSE, 0, 0);
+    EXPECT_EQ("1", Read("REGIST", "CHANGE"));
+    EXPECT_EQ("0", Read("FORMAT", "PARTITION"));
 }
 
 }  // namespace

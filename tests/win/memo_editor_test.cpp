@@ -17,10 +17,11 @@ namespace {
 struct Session {
     const char* typed;      // nullptr: OK on the untouched text
     bool unsaved;           // the text is one whose save failed
-    bool pasteLong;         // paste more than the limit instead
+    std::string pasted;     // pasted over everything instead
     // Observed:
     DialogSeen box;         // a message box owned by the dialog
     bool stayedOpen;
+    int keptCharacters;     // in the editor after the box
     bool imeOpen;
     volatile bool imeLooked;
 };
@@ -39,6 +40,7 @@ void ReadBoxAndCancel(Session* s, DWORD thread, HWND dialog)
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     Sleep(200);
     s->stayedOpen = IsWindowVisible(dialog);
+    s->keptCharacters = GetWindowTextLengthW(GetDlgItem(dialog, IDC_MEMO_EDIT));
     PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
 }
 
@@ -49,10 +51,9 @@ void ActAsUser(HWND dialog, DialogWatch* watch)
         Sleep(20);
     }
     HWND edit = GetDlgItem(dialog, IDC_MEMO_EDIT);
-    if (s->pasteLong) {
-        std::string many(3000, 'x');
+    if (!s->pasted.empty()) {
         SendMessageA(edit, EM_SETSEL, 0, -1);
-        SendMessageA(edit, EM_REPLACESEL, TRUE, (LPARAM)many.c_str());
+        SendMessageA(edit, EM_REPLACESEL, TRUE, (LPARAM)s->pasted.c_str());
     } else if (s->typed) {
         SendMessageA(edit, WM_SETTEXT, 0, (LPARAM)s->typed);
         SendMessageA(edit, EM_SETMODIFY, TRUE, 0);
@@ -156,12 +157,42 @@ TEST_F(MemoEditor, WhiteSpaceAloneEmptiesTheWholeBuffer)
     }
 }
 
-TEST_F(MemoEditor, TypingStopsAtTheLimit)
+std::string Repeat(const std::string& text, int times)
 {
-    Session s = {};
-    s.pasteLong = true;
-    EXPECT_TRUE(Run(&s));
-    EXPECT_EQ(2047u, strlen(text_));
+    std::string repeated;
+    for (int i = 0; i < times; ++i) {
+        repeated += text;
+    }
+    return repeated;
+}
+
+// A memo is kept in bytes of its code page, up to 2047: a longer text is
+// neither cut nor confirmed, and the user is told how much to cut.
+TEST_F(MemoEditor, ATextLongerThanAMemoIsKeptInTheEditorAndTheUserToldHowMuch)
+{
+    struct Case { std::string pasted; int characters; const char* told; };
+    const Case cases[] = {
+        {Repeat("あ", 2000), 2000, "1953 バイト (全角でおよそ 977 文字)"},
+        {std::string(3000, 'x'), 3000, "953 バイト (全角でおよそ 477 文字)"},
+        {Repeat("あ", 1023) + "xy", 1025, "1 バイト (全角でおよそ 1 文字)"},
+    };
+    for (const Case& c : cases) {
+        Session s = {};
+        s.pasted = c.pasted;
+        EXPECT_FALSE(Run(&s));
+        EXPECT_EQ(std::string("メモが長すぎるため、保存できません\n") + c.told +
+                      " 減らしてください\n(1 つのメモは 2047 バイト、全角で 1023 文字まで)|",
+                  s.box.texts);
+        EXPECT_EQ("information", s.box.caption);
+        EXPECT_TRUE(s.stayedOpen);
+        EXPECT_EQ(c.characters, s.keptCharacters) << "nothing was cut";
+        EXPECT_STREQ("2012年06月04日(月)\r\n", text_);
+    }
+
+    Session fits = {};
+    fits.pasted = Repeat("あ", 1023) + "x";
+    EXPECT_TRUE(Run(&fits));
+    EXPECT_EQ(fits.pasted, text_);
 }
 
 TEST_F(MemoEditor, InputMethodIsOpenedForTheEditorAndLeftAsItWas)

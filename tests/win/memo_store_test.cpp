@@ -172,13 +172,13 @@ TEST_F(MemoStore, TooltipReadsWholeFilesUpToTheLimit)
     EXPECT_TRUE(ReadMemoForTooltip(MemoPath().c_str(), window_, buffer, sizeof buffer));
     EXPECT_STREQ("", buffer);
 
-    // Any bytes at all: a lone lead byte at the end, a zero inside.
-    std::string odd("\x81\x00\xFF\x5C\x82", 5);
+    // Any bytes at all are read; the text ends at a zero inside, and a lead
+    // byte left without its trail byte there is dropped.
+    std::string odd("\xFF\x5C\x81\x00\x82", 5);
     ASSERT_TRUE(WriteWholeFile(MemoPath(), odd));
     memset(buffer, 'x', sizeof buffer);
     EXPECT_TRUE(ReadMemoForTooltip(MemoPath().c_str(), window_, buffer, sizeof buffer));
-    EXPECT_EQ(0, memcmp(odd.data(), buffer, odd.size()));
-    EXPECT_EQ('\0', buffer[odd.size()]);
+    EXPECT_STREQ("\xFF\x5C", buffer);
 
     std::string full(kMemoMaxFileBytes, 'a');
     ASSERT_TRUE(WriteWholeFile(MemoPath(), full));
@@ -412,4 +412,28 @@ TEST(MemoText, BlankTextsAndLineFeeds)
     EXPECT_EQ(kMemoLineFeedLimit, CountLineFeeds(forty.data(), forty.size()));
     EXPECT_EQ(2, CountLineFeeds("a\r\nb\r\n", 6));
     EXPECT_EQ(0, CountLineFeeds("\x81\x40", 2));
+}
+
+TEST(MemoText, LeadBytesWithoutTrailBytesAreDropped)
+{
+    struct Case { std::string text; std::string kept; };
+    const Case cases[] = {
+        {"\x82", ""},
+        {"a\x82\xA0\x82", "a\x82\xA0"},              // "aあ" and half of another
+        {"\x81\x81\x82", "\x81\x81"},                 // a pair, then a lone lead byte
+        {"\x88\x81\x40", "\x88\x81\x40"},              // the second byte may look like a lead
+        {"\x81\x7F\x81\r\n", "\x7F\r\n"},             // no character ends in 0x7F or CR
+        {"\xFD\xA0\x80", "\xFD\xA0\x80"},              // single bytes of their own
+    };
+    for (const Case& c : cases) {
+        char text[16];
+        memset(text, 'x', sizeof text);
+        memcpy(text, c.text.data(), c.text.size());
+        text[c.text.size()] = '\0';
+        EXPECT_EQ(c.kept.size(), DropLoneLeadBytes(text, c.text.size()));
+        EXPECT_EQ(c.kept, std::string(text));
+        for (size_t i = c.kept.size(); i <= c.text.size(); ++i) {
+            EXPECT_EQ('\0', text[i]) << "the rest is cleared";
+        }
+    }
 }

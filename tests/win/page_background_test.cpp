@@ -229,7 +229,7 @@ protected:
 
     ULONG_PTR token_ = 0;
     HBRUSH slot_ = nullptr;
-    SheetTarget target_ = {&slot_, nullptr, nullptr};
+    SheetTarget target_ = {&slot_, nullptr, nullptr, false};
     PROPSHEETPAGEA sheetPage_ = {};
     HWND page_ = nullptr;
 };
@@ -507,7 +507,7 @@ TEST_F(BackgroundPageTest, OkOfTheSheetAppliesTheStagedPattern)
 {
     DesignRecord design = {};
     MemoDisplaySettings memo = {};
-    SheetTarget target = {&slot_, &design, &memo};
+    SheetTarget target = {&slot_, &design, &memo, false};
     DialogWatch watch = {};
     watch.act = ClickTileThenOk;
     HANDLE watcher = StartDialogWatch(&watch);

@@ -88,7 +88,7 @@ protected:
     }
     void Open()
     {
-        target_ = {nullptr, &design_, nullptr};
+        target_ = {nullptr, &design_, nullptr, false};
         sheetPage_ = FontPage(&target_);
         page_ = CreateDialogParamA(sheetPage_.hInstance, sheetPage_.pszTemplate, window_, sheetPage_.pfnDlgProc,
                                    (LPARAM)&sheetPage_);
@@ -278,7 +278,7 @@ TEST_F(FontPageTest, InTheSheetOkAppliesTheFaceFromASystemRichEdit)
 {
     HBRUSH background = CreateSolidBrush(RGB(255, 255, 225));
     MemoDisplaySettings memo = {18, 18, 300};
-    SheetTarget target = {&background, &design_, &memo};
+    SheetTarget target = {&background, &design_, &memo, false};
     std::string picked;
     DialogWatch watch = {};
     watch.act = PickWesternFaceAndConfirm;

@@ -90,7 +90,7 @@ protected:
     int Marked(const char* key) const { return ReadSettingInt(kSettingsFile, "MARKED", key, -1); }
 
     MemoDisplaySettings memo_ = {};
-    SheetTarget target_ = {nullptr, nullptr, &memo_};
+    SheetTarget target_ = {nullptr, nullptr, &memo_, false};
     PROPSHEETPAGEA sheetPage_ = {};
     HWND page_ = nullptr;
 };

@@ -68,7 +68,7 @@ protected:
         design_.saturdayColor = 0xFF0000;
         design_.otherMonthColor = 0x808080;
         brush_ = CreateSolidBrush(kBackground);
-        target_ = {&brush_, &design_, nullptr};
+        target_ = {&brush_, &design_, nullptr, false};
         g_colourSeen = {};
         g_chooseColour = true;
         g_colourAnswer = 0x123456;

@@ -125,7 +125,7 @@ protected:
     BackgroundRecord record_ = {};
 };
 
-TEST_F(Picture, PngJpegAndUpperCaseBmpBecomeTiledBackgrounds)
+TEST_F(Picture, PngJpegUpperCaseBmpAndDrawingsBecomeTiledBackgrounds)
 {
     const std::string png = Path("photo.png");
     const std::string jpeg = Path("photo.jpg");
@@ -152,12 +152,55 @@ TEST_F(Picture, PngJpegAndUpperCaseBmpBecomeTiledBackgrounds)
     EXPECT_STREQ(jpeg.c_str(), record_.orgFile);
     EXPECT_TRUE(s_messages.empty());
 
+    // A drawing has no pixels of its own: it is drawn.
+    const std::string emf = Path("drawing.emf");
+    HDC drawing = CreateEnhMetaFileA(nullptr, emf.c_str(), nullptr, nullptr);
+    const RECT all = {0, 0, 40, 30};
+    HBRUSH red = CreateSolidBrush(kQuarters[0]);
+    FillRect(drawing, &all, red);
+    DeleteObject(red);
+    DeleteEnhMetaFile(CloseEnhMetaFile(drawing));
+    ASSERT_TRUE(Apply(emf));
+    PatBlt(surface_.dc, 0, 0, 80, 60, PATCOPY);
+    GdiFlush();
+    EXPECT_EQ(kQuarters[0], SurfacePixel(surface_, 5, 5));
+    EXPECT_STREQ(emf.c_str(), record_.orgFile);
+
     PictureSize size = {};
     for (const std::string& path : {png, jpeg, bmp}) {
         ASSERT_TRUE(ReadPictureSize(path.c_str(), &size)) << path;
         EXPECT_EQ(32u, size.width);
         EXPECT_EQ(24u, size.height);
     }
+}
+
+// A PNG's first bytes claiming width by height pixels, padded to length.
+std::string PngClaiming(unsigned width, unsigned height, size_t length)
+{
+    std::string png("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16);
+    for (unsigned value : {width, height}) {
+        for (int shift = 24; shift >= 0; shift -= 8) {
+            png += (char)(value >> shift & 0xFF);
+        }
+    }
+    png += std::string("\x08\x02\0\0\0", 5);
+    png.resize(length, '\0');
+    return png;
+}
+
+// An uncompressed 24-bit BMP's headers claiming width by height pixels.
+std::string BmpClaiming(unsigned width, unsigned height)
+{
+    std::string bmp(54, '\0');
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    bmp[14] = 40;
+    for (int i = 0; i < 4; ++i) {
+        bmp[18 + i] = (char)(width >> (8 * i) & 0xFF);
+        bmp[22 + i] = (char)(height >> (8 * i) & 0xFF);
+    }
+    bmp[28] = 24;
+    return bmp;
 }
 
 TEST_F(Picture, BadPicturesKeepTheBackgroundAndSayWhy)
@@ -167,34 +210,32 @@ TEST_F(Picture, BadPicturesKeepTheBackgroundAndSayWhy)
     ASSERT_TRUE(WriteWholeFile(text, "not a picture"));
     ASSERT_TRUE(SavePicture(converted_, L"image/bmp"));
 
-    // A 20,000 by 20,000 picture is refused from its header alone.
-    std::string hugePng("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\x4e\x20\0\0\x4e\x20\x08\x02\0\0\0", 29);
-    ASSERT_TRUE(WriteWholeFile(Path("huge.png"), hugePng));
-    std::string hugeBmp(54, '\0');
-    hugeBmp[0] = 'B';
-    hugeBmp[1] = 'M';
-    hugeBmp[14] = 40;
-    hugeBmp[18] = 0x20;
-    hugeBmp[19] = 0x4e;   // width 20000
-    hugeBmp[22] = 0x20;
-    hugeBmp[23] = 0x4e;   // height 20000
-    ASSERT_TRUE(WriteWholeFile(Path("huge.bmp"), hugeBmp));
+    // No real picture has a side of 70,000 pixels, 20,000 by 20,000 pixels
+    // in a few bytes, or pixels that would take gigabytes to decode.
+    ASSERT_TRUE(WriteWholeFile(Path("wide.png"), PngClaiming(70000, 10, 64 * 1024)));
+    ASSERT_TRUE(WriteWholeFile(Path("tall.bmp"), BmpClaiming(10, 70000)));
+    ASSERT_TRUE(WriteWholeFile(Path("huge.png"), PngClaiming(20000, 20000, 29)));
+    ASSERT_TRUE(WriteWholeFile(Path("huge.bmp"), BmpClaiming(20000, 20000)));
+    ASSERT_TRUE(WriteWholeFile(Path("many.png"), PngClaiming(20000, 20000, 64 * 1024)));
 
+    const char* refused[] = {"notes.png", "gone.png", "gone.bmp", "wide.png", "tall.bmp",
+                             "huge.png",  "huge.bmp", "many.png"};
     EXPECT_FALSE(Apply(converted_));
-    EXPECT_FALSE(Apply(text));
-    EXPECT_FALSE(Apply(Path("gone.png")));
-    EXPECT_FALSE(Apply(Path("gone.bmp")));
-    EXPECT_FALSE(Apply(Path("huge.png")));
-    EXPECT_FALSE(Apply(Path("huge.bmp")));
+    for (const char* name : refused) {
+        EXPECT_FALSE(Apply(Path(name))) << name;
+    }
     EXPECT_EQ(before, slot_);
     EXPECT_GT(TiledMismatches(0), 0) << "the fallback colour is still there";
-    ASSERT_EQ(6u, s_messages.size());
-    EXPECT_EQ(std::string(kPictureRefusedText) + "|pelmo.bmp", s_messages[0]);
-    EXPECT_EQ(std::string(kPictureConversionFailedText) + "|" + text, s_messages[1]);
-    EXPECT_EQ(std::string(kPictureConversionFailedText) + "|" + Path("gone.png"), s_messages[2]);
-    EXPECT_EQ(std::string(kPictureConversionFailedText) + "|" + Path("gone.bmp"), s_messages[3]);
-    EXPECT_EQ(std::string(kPictureTooLargeText) + "|" + Path("huge.png"), s_messages[4]);
-    EXPECT_EQ(std::string(kPictureTooLargeText) + "|" + Path("huge.bmp"), s_messages[5]);
+    const std::string failed = kPictureConversionFailedText;
+    const std::string tooLarge = kPictureTooLargeText;
+    const std::string damaged = kPictureDamagedText;
+    const std::vector<std::string> told = {
+        std::string(kPictureRefusedText) + "|pelmo.bmp", failed + "|" + text,
+        failed + "|" + Path("gone.png"),                 failed + "|" + Path("gone.bmp"),
+        tooLarge + "|" + Path("wide.png"),               tooLarge + "|" + Path("tall.bmp"),
+        damaged + "|" + Path("huge.png"),                damaged + "|" + Path("huge.bmp"),
+        tooLarge + "|" + Path("many.png")};
+    EXPECT_EQ(told, s_messages);
 }
 
 TEST_F(Picture, APathOf259BytesStillWorks)
@@ -268,6 +309,43 @@ TEST(PictureHeader, SizesFromEveryKnownHeaderAndNothingFromOthers)
     EXPECT_EQ(480u, size.height);
     EXPECT_FALSE(PictureSizeFromHeader(text, sizeof text, &size));
     EXPECT_FALSE(PictureSizeFromHeader(jpeg, 8, &size)) << "cut short before its frame";
+
+    // A camera's JPEG may carry more metadata before its frame than any
+    // fixed window of its start holds.
+    std::string photo("\xFF\xD8", 2);
+    for (int segment = 0; segment < 3; ++segment) {
+        photo += std::string("\xFF\xE1\xFF\xF0", 4) + std::string(0xFFF0 - 2, 'm');
+    }
+    photo += std::string((const char*)jpeg + 8, sizeof jpeg - 8);
+    ASSERT_TRUE(PictureSizeFromHeader((const unsigned char*)photo.data(), (unsigned)photo.size(), &size));
+    EXPECT_EQ(640u, size.width);
+    EXPECT_EQ(512ull * photo.size(), size.mostPixels);
+
+    // A TIFF's directory, in either byte order, wherever the file puts it.
+    const unsigned char intel[] = {'I', 'I', 42, 0, 12, 0, 0, 0, 0, 0, 0, 0, 2, 0,
+                                   0, 1, 3, 0, 1, 0, 0, 0, 0x80, 0x3E, 0, 0,      // width 16000 (short)
+                                   1, 1, 4, 0, 1, 0, 0, 0, 0xA0, 0x0F, 0, 0};     // height 4000 (long)
+    const unsigned char motorola[] = {'M', 'M', 0, 42, 0, 0, 0, 8, 0, 2,
+                                      1, 0, 0, 4, 0, 0, 0, 1, 0, 1, 0x11, 0x70,    // width 70000
+                                      1, 1, 0, 3, 0, 0, 0, 1, 0x0F, 0xA0, 0, 0};   // height 4000
+    ASSERT_TRUE(PictureSizeFromHeader(intel, sizeof intel, &size));
+    EXPECT_EQ(16000u, size.width);
+    EXPECT_EQ(4000u, size.height);
+    ASSERT_TRUE(PictureSizeFromHeader(motorola, sizeof motorola, &size));
+    EXPECT_EQ(70000u, size.width);
+    EXPECT_EQ(4000u, size.height);
+    EXPECT_FALSE(PictureSizeFromHeader(intel, 20, &size)) << "its directory cut short";
+}
+
+TEST(PictureHeader, TheLimitsOfARealPicture)
+{
+    EXPECT_EQ(PictureFit::Usable, JudgePictureSize({65535, 1, 0}));
+    EXPECT_EQ(PictureFit::TooLarge, JudgePictureSize({65536, 1, 0}));
+    EXPECT_EQ(PictureFit::TooLarge, JudgePictureSize({1, 70000, 70000}));
+    EXPECT_EQ(PictureFit::Usable, JudgePictureSize({12000, 10000, 0}));
+    EXPECT_EQ(PictureFit::TooLarge, JudgePictureSize({12000, 10001, 0}));
+    EXPECT_EQ(PictureFit::Usable, JudgePictureSize({16000, 4000, 64000000}));
+    EXPECT_EQ(PictureFit::Damaged, JudgePictureSize({16000, 4000, 63999999}));
 }
 
 }  // namespace

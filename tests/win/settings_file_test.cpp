@@ -235,7 +235,7 @@ ScreenLayout PrimaryOnly(int width, int height)
     return screens;
 }
 
-TEST_F(SettingsFile, WindowOffTheScreenOrWithoutAreaGoesBackToTheDefaultPlace)
+TEST_F(SettingsFile, WindowOffTheScreenGoesBackToTheDefaultPlace)
 {
     const int width = 1024, height = 768;
     const RECT fallback = {100, 100, 296, 300};
@@ -246,8 +246,7 @@ TEST_F(SettingsFile, WindowOffTheScreenOrWithoutAreaGoesBackToTheDefaultPlace)
         {{width - 11, height - 11, width + 300, height + 300}, true},
         {{width - 10, 10, width + 300, 200}, false},
         {{10, height - 10, 200, height + 300}, false},
-        {{400, 300, 400, 500}, false},   // no width: invisible and ungrabbable
-        {{400, 300, 600, 200}, false},
+        {{-5, 10, -5, 10}, false},
     };
     for (const Case& c : cases) {
         RECT placed = ChooseWindowRect(c.stored, PrimaryOnly(width, height));
@@ -262,40 +261,51 @@ TEST_F(SettingsFile, WindowOffTheScreenOrWithoutAreaGoesBackToTheDefaultPlace)
     EXPECT_TRUE(EqualRect(&fallback, &rect));
 }
 
-TEST_F(SettingsFile, WindowTooSmallOrLargerThanTheScreenGoesBackToTheDefaultPlace)
+// A calendar dragged to its smallest, or stored larger than the screen
+// (by hand, or on a larger screen), keeps its place; only its size becomes
+// the nearest usable one.
+TEST_F(SettingsFile, AnUnusableSizeIsCorrectedWhereTheWindowStands)
 {
     const int width = 1024, height = 768;
-    const RECT fallback = {100, 100, 296, 300};
-    struct Case { RECT stored; bool kept; };
+    struct Case { RECT stored; RECT placed; };
     const Case cases[] = {
-        {{400, 300, 401, 301}, false},
-        {{400, 300, 403, 500}, false},
-        {{400, 300, 596, 303}, false},
-        {{400, 300, 400 + 111, 300 + 128}, false},
-        {{400, 300, 400 + 112, 300 + 127}, false},
-        {{400, 300, 400 + 112, 300 + 128}, true},   // the smallest kept
-        {{0, 0, width, height}, true},             // the whole screen
-        {{0, 0, width + 1, height}, false},
-        {{0, 0, width, height + 1}, false},
-        {{10, 10, 10 + 32767, 10 + 32767}, false},
-        {{10, 10, INT_MAX, INT_MAX}, false},
-        {{width - 11, 10, width + 300, 400}, true},  // only reaches past the edge
+        {{400, 300, 401, 301}, {400, 300, 512, 428}},
+        {{400, 300, 403, 500}, {400, 300, 512, 500}},
+        {{400, 300, 596, 303}, {400, 300, 596, 428}},
+        {{400, 300, 400 + 111, 300 + 128}, {400, 300, 512, 428}},
+        {{400, 300, 400 + 112, 300 + 127}, {400, 300, 512, 428}},
+        {{400, 300, 400 + 112, 300 + 128}, {400, 300, 512, 428}},   // the smallest as it is
+        {{400, 300, 400, 500}, {400, 300, 512, 500}},               // no width
+        {{400, 300, 600, 200}, {400, 300, 600, 428}},               // upside down
+        {{0, 0, width, height}, {0, 0, width, height}},             // the whole screen
+        {{0, 0, width + 1, height}, {0, 0, width, height}},
+        {{0, 0, width, height + 1}, {0, 0, width, height}},
+        {{10, 10, 10 + 32767, 10 + 32767}, {10, 10, 10 + width, 10 + height}},
+        {{10, 10, INT_MAX, INT_MIN}, {10, 10, 10 + width, 10 + 128}},
+        {{width - 11, 10, width + 300, 400}, {width - 11, 10, width + 300, 400}},   // past the edge
     };
     for (const Case& c : cases) {
         RECT placed = ChooseWindowRect(c.stored, PrimaryOnly(width, height));
-        const RECT& expected = c.kept ? c.stored : fallback;
-        EXPECT_TRUE(EqualRect(&expected, &placed))
-            << c.stored.right - c.stored.left << " by " << c.stored.bottom - c.stored.top;
+        EXPECT_TRUE(EqualRect(&c.placed, &placed))
+            << c.stored.right - c.stored.left << " by " << c.stored.bottom - c.stored.top << " placed "
+            << placed.right - placed.left << " by " << placed.bottom - placed.top;
     }
 
     // Through the file, against the real screen.
-    for (const char* stored : {"LEFT=100\r\nTOP=100\r\nRIGHT=101\r\nBOTTOM=101\r\n",
-                               "LEFT=0\r\nTOP=0\r\nRIGHT=32767\r\nBOTTOM=32767\r\n"}) {
-        WriteRaw((std::string("[POSITION]\r\n") + stored).c_str());
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    struct Stored { const char* keys; RECT placed; };
+    const Stored stored[] = {
+        {"LEFT=150\r\nTOP=120\r\nRIGHT=189\r\nBOTTOM=159\r\n", {150, 120, 150 + 112, 120 + 128}},
+        {"LEFT=30\r\nTOP=40\r\nRIGHT=32767\r\nBOTTOM=32767\r\n",
+         {30, 40, 30 + screenWidth, 40 + screenHeight}},
+    };
+    for (const Stored& c : stored) {
+        WriteRaw((std::string("[POSITION]\r\n") + c.keys).c_str());
         LoadWindowPosition(kSettingsFile, window_);
         RECT rect;
         GetWindowRect(window_, &rect);
-        EXPECT_TRUE(EqualRect(&fallback, &rect)) << stored;
+        EXPECT_TRUE(EqualRect(&c.placed, &rect)) << c.keys;
     }
 }
 
@@ -316,13 +326,34 @@ TEST_F(SettingsFile, WindowOnAnyMonitorKeepsItsPlace)
         {{-1000, 1014, -800, 1214}, false},   // below the shorter monitor
         {{3000, -300, 3196, -100}, true},
         {{4470, 100, 4666, 300}, false},
-        {{2000, 100, 2000 + 1921, 800}, false},   // wider than the painted picture
     };
     for (const Case& c : cases) {
         RECT placed = ChooseWindowRect(c.stored, screens);
         const RECT& expected = c.kept ? c.stored : fallback;
         EXPECT_TRUE(EqualRect(&expected, &placed)) << c.stored.left << "," << c.stored.top;
     }
+    // Never wider than the primary screen, the picture it is painted into.
+    const RECT wide = {2000, 100, 2000 + 1921, 800};
+    const RECT narrowed = {2000, 100, 2000 + 1920, 800};
+    RECT placed = ChooseWindowRect(wide, screens);
+    EXPECT_TRUE(EqualRect(&narrowed, &placed));
+}
+
+// A file saved elsewhere with a byte order mark reads as the profile API
+// reads it and is written back in the program's code page, every value
+// kept; a step that changes nothing leaves it as it is.
+TEST_F(SettingsFile, AFileWithAByteOrderMarkIsWrittenBackInTheProgramsCodePage)
+{
+    const std::string utf8Face = "\xE3\x83\xA1\xE3\x82\xA4\xE3\x83\xAA\xE3\x82\xAA";   // メイリオ in UTF-8
+    const std::string bom = "\xEF\xBB\xBF";
+    WriteRaw((bom + "[FONT]\r\nFACENAME=" + utf8Face + "\r\n[POSITION]\r\nLEFT=5\r\n").c_str());
+    ASSERT_TRUE(EditSettings(kSettingsFile, [](SettingsEdit* edit) { SetSettingInt(edit, "POSITION", "LEFT", 5); }));
+    EXPECT_EQ(0u, ReadRaw().find(bom)) << "nothing changed, nothing written";
+    ASSERT_TRUE(EditSettings(kSettingsFile, [](SettingsEdit* edit) { SetSettingInt(edit, "POSITION", "LEFT", 6); }));
+    EXPECT_EQ("[FONT]\r\nFACENAME=メイリオ\r\n[POSITION]\r\nLEFT=6\r\n", ReadRaw());
+    DesignRecord design = {};
+    ReadFontSection(kSettingsFile, &design);
+    EXPECT_STREQ("メイリオ", design.font.lfFaceName);
 }
 
 TEST_F(SettingsFile, BrushValuesComeFromTheBrushObjectWithoutHandles)

@@ -10,6 +10,8 @@
 
 #include "core/dates.h"
 #include "core/holiday_file.h"
+#include "memo/memo_dialog.h"
+#include "memo/memo_save.h"
 #include "memo/memo_store.h"
 #include "tooltips/day_tooltip.h"
 #include "tooltips/header_hints.h"
@@ -92,6 +94,33 @@ LRESULT CALLBACK KeepToolsProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         return 0;
     }
     return CallWindowProcA(g_tooltipProc, window, message, wParam, lParam);
+}
+
+// The text the day tooltip is handed: the control turns it into wide
+// characters itself, reading as far as the text seems to go.
+std::string g_handed;
+
+LRESULT CALLBACK RecordToolText(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == TTM_ADDTOOLA) {
+        g_handed = ((const TOOLINFOA*)lParam)->lpszText;
+    }
+    return CallWindowProcA(g_tooltipProc, window, message, wParam, lParam);
+}
+
+// What the memo editor showed; the user then replaces its first character
+// by "x" and presses OK.
+std::string g_shown;
+
+void ReplaceFirstCharacter(HWND dialog, DialogWatch*)
+{
+    HWND edit = GetDlgItem(dialog, IDC_MEMO_EDIT);
+    std::string text(GetWindowTextLengthA(edit) + 1, '\0');
+    text.resize(GetWindowTextA(edit, &text[0], (int)text.size()));
+    g_shown = text;
+    SendMessageA(edit, EM_SETSEL, 0, 1);
+    SendMessageA(edit, EM_REPLACESEL, TRUE, (LPARAM) "x");
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
 }
 
 class Tooltips : public AppFolderTest {
@@ -384,6 +413,50 @@ TEST_F(Tooltips, SwitchReplacesTheMenuEntryAndIgnoresOtherCommands)
     EXPECT_EQ((UINT)IDM_TOOLTIPS_OFF, GetMenuItemID(menu, 4));
     EXPECT_EQ(6, GetMenuItemCount(menu));
     DestroyMenu(menu);
+}
+
+// Memos made elsewhere with odd endings and lengths, through the tooltip,
+// the editor and the save of an edit: no reader pairs a lead byte without
+// its trail byte with what follows it in memory.
+TEST_F(Tooltips, MemosOfOddEndingsAreReadToTheirOwnBytesOnly)
+{
+    const char* const dateLine = "2026年12月29日(火)";
+    const std::string lead = "\x82";   // the first byte of "あ" and of "メ"
+    std::string fullWidth;
+    for (int i = 0; i < 1024; ++i) {
+        fullWidth += "あ";
+    }
+    struct Case { const char* name; std::string file; std::string read; std::string saved; };
+    const Case cases[] = {
+        {"a lone lead byte at the end", "メモ" + lead, "メモ", "xモ"},
+        {"a lone lead byte before a line break", "ab" + lead + "\r\ncd", "ab\r\ncd", "xb\r\ncd"},
+        {"a lead byte at the buffer's end", std::string(2047, 'a') + lead, std::string(2047, 'a'),
+         "x" + std::string(2046, 'a')},
+        {"2048 bytes exactly", fullWidth, fullWidth, "x" + fullWidth.substr(2)},
+        {"2049 bytes", std::string(2049, 'a'), dateLine, std::string(2049, 'a')},
+    };
+    g_tooltipProc = (WNDPROC)SetWindowLongPtrA(found_.day, GWLP_WNDPROC, (LONG_PTR)RecordToolText);
+    CreateEditorFont(18);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteMemo(dateLine, c.file.c_str());
+        ForgetHover();
+        DayTip(2026, 12, 29);
+        EXPECT_EQ(c.read, g_handed);
+        g_shown = "<not opened>";
+        DialogWatch watch = {};
+        watch.act = ReplaceFirstCharacter;
+        HANDLE watcher = StartDialogWatch(&watch);
+        EditMemo(window_, dateLine, RunMemoEditor, nullptr);
+        EndDialogWatch(watcher, &watch);
+        EXPECT_EQ(c.file.size() > kMemoMaxFileBytes ? "<not opened>" : c.read, g_shown);
+        EXPECT_EQ(c.saved, ReadWholeFile(MemoPath(dateLine)));
+    }
+    DeleteEditorFont();
+    SetWindowLongPtrA(found_.day, GWLP_WNDPROC, (LONG_PTR)g_tooltipProc);
+    // Only the memo too long to read at all is told, by both readers.
+    const std::vector<std::string> told = {kMemoTooLargeText, kMemoTooLargeText};
+    EXPECT_EQ(told, g_messages);
 }
 
 }  // namespace
