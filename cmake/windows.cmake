@@ -129,7 +129,12 @@ endforeach()
 add_dependencies(win_tests planted_gdiplus)
 
 # End-to-end: the real executable, a fresh folder, a private display, real
-# input; a script may take more files after the executable.
+# input; a script may take more files after the executable. Beside the
+# calendar the scripts run window_probe, which asks from inside the Wine
+# session what X cannot tell (a control's rectangle, the focus, whether the
+# program has handled its input); it is a test tool and never ships.
+add_executable(window_probe ${CMAKE_SOURCE_DIR}/tests/e2e/probe/window_probe.cpp)
+target_link_libraries(window_probe PRIVATE user32)
 set(E2E_ARGS_dll_planting $<TARGET_FILE:planted_gdiplus> $<TARGET_FILE:planted_comctl32>)
 # The first start is that of the distribution as it ships: the file names
 # the zip.
@@ -139,7 +144,8 @@ foreach(script ${E2E_SCRIPTS})
     get_filename_component(name ${script} NAME_WE)
     string(REGEX REPLACE "^test_" "" name ${name})
     add_test(NAME e2e.${name} COMMAND bash ${script} $<TARGET_FILE:pelmo> ${E2E_ARGS_${name}})
-    set_tests_properties(e2e.${name} PROPERTIES TIMEOUT 300)
+    set_tests_properties(e2e.${name} PROPERTIES TIMEOUT 600
+        ENVIRONMENT E2E_PROBE=$<TARGET_FILE:window_probe>)
 endforeach()
 
 # Benchmarks, run by make bench.

@@ -23,79 +23,50 @@ red=$(( 0x3030C8 )); green=$(( 0x30A030 )); blue=$(( 0xC83030 ))
 
 e2e_start_app || e2e_finish
 read -r x y w h < <(e2e_geometry)
-e2e_shot start
-e2e_check "design 1 (red) is in force" test "$(e2e_pixel start $(( x + 2 )) $(( y + 2 )))" = C83030
+e2e_expect "design 1 (red) is in force" e2e_screen_pixel start $(( x + 2 )) $(( y + 2 )) C83030
 
+list='class:LoadDesign'
 # カレンダーデザイン is the fourth entry from the bottom; in it
 # "デザイン選択..." is the third entry, two steps down from the first.
 open_list() {
-    xdotool mousemove $(( x + w / 2 )) $(( y + h / 16 ))
-    sleep 0.4
-    xdotool click 3
-    sleep 1
-    xdotool key Up Up Up Up
-    sleep 0.3
-    xdotool key Right
-    sleep 0.5
+    e2e_open_menu $(( x + w / 2 )) $(( y + h / 16 )) && e2e_open_submenu Up Up Up Up || return 1
     xdotool key Down Down
-    sleep 0.3
     e2e_shot "$1-menu"
-    xdotool key Return
-    sleep 1
+    e2e_choose Return && e2e_wait "the design list" e2e_window_shown '^デザイン選択$'
 }
-# The list window's client area on the screen.
-list_origin() {
-    local id
-    id=$(xdotool search --name 'デザイン選択' | head -1)
-    [ -n "$id" ] || return 1
-    eval "$(xdotool getwindowgeometry --shell "$id")"
-    echo "$X $Y"
+# A point inside the preview, which the list draws at (110, 30) of its
+# client area.
+preview_point() {
+    local cx cy
+    read -r cx cy _ < <(e2e_client "$list")
+    echo "$(( cx + 112 )) $(( cy + 32 ))"
 }
+order() { echo "$(ini_value DESIGN002 BGBRUSH_COLOR) $(ini_value DESIGN003 BGBRUSH_COLOR) $(ini_value REGIST CURRENT)"; }
 
-# Waits until the list has left the screen (OK applies a design first).
-list_closed() {
-    for _ in $(seq 1 40); do
-        [ -z "$(xdotool search --onlyvisible --name 'デザイン選択' 2>/dev/null)" ] && return 0
-        sleep 0.25
-    done
-    return 1
-}
-
-open_list first
-read -r lx ly < <(list_origin) || e2e_fail "the design list did not open"
-e2e_shot list
-e2e_check "the preview shows design 1" test "$(e2e_pixel list $(( lx + 114 )) $(( ly + 33 )))" = C83030
+e2e_check "the design list opens from the menu" open_list first
+read -r px py < <(preview_point)
+e2e_expect "the preview shows design 1" e2e_screen_pixel list "$px" "$py" C83030
 
 # The third entry ("003", blue), clicked in the list.
-xdotool mousemove $(( lx + 40 )) $(( ly + 32 + 2 * 13 + 6 )) click 1
-sleep 0.8
-e2e_shot selected
-e2e_check "selecting 003 previews blue" test "$(e2e_pixel selected $(( lx + 114 )) $(( ly + 33 )))" = 3030C8
+e2e_click_item "$list" IDC_DESIGN_LIST 2
+e2e_expect "selecting 003 previews blue" e2e_screen_pixel selected "$px" "$py" 3030C8
 
 # "上 へ" once: the blue design becomes design 2; then OK.
-xdotool mousemove $(( lx + 390 )) $(( ly + 64 )) click 1
-sleep 0.5
-xdotool mousemove $(( lx + 290 )) $(( ly + 262 )) click 1
-e2e_check "OK closes the list" list_closed
-sleep 0.5
-e2e_shot after-ok
-e2e_check "OK puts the chosen design in force" \
-    test "$(e2e_pixel after-ok $(( x + 2 )) $(( y + 2 )))" = 3030C8
-e2e_check "pelmo.ini holds the new order" \
-    test "$(ini_value DESIGN002 BGBRUSH_COLOR) $(ini_value DESIGN003 BGBRUSH_COLOR) $(ini_value REGIST CURRENT)" \
-    = "$blue $green 2"
+e2e_click_control "$list" IDC_DESIGN_UP
+e2e_click_control "$list" IDOK
+e2e_expect "OK closes the list" e2e_window_gone '^デザイン選択$'
+e2e_expect "OK puts the chosen design in force" e2e_screen_pixel after-ok $(( x + 2 )) $(( y + 2 )) 3030C8
+e2e_expect "pelmo.ini holds the new order" e2e_output_is "$blue $green 2" order
 
 # Opened again, moved and cancelled: nothing is written.
 cp "$ini" "$E2E_DIR/before.ini"
-open_list second
-read -r lx ly < <(list_origin) || e2e_fail "the design list did not open again"
-xdotool mousemove $(( lx + 40 )) $(( ly + 32 + 6 )) click 1
-sleep 0.5
-xdotool mousemove $(( lx + 390 )) $(( ly + 86 )) click 1
-sleep 0.5
-xdotool mousemove $(( lx + 400 )) $(( ly + 262 )) click 1
-e2e_check "Cancel closes the list" list_closed
-sleep 0.5
+e2e_check "the design list opens again" open_list second
+e2e_click_item "$list" IDC_DESIGN_LIST 0
+e2e_click_control "$list" IDC_DESIGN_DOWN
+e2e_click_control "$list" IDCANCEL
+e2e_expect "Cancel closes the list" e2e_window_gone '^デザイン選択$'
+# Whatever the Cancel set going has run its course.
+e2e_idle "class:Main Window"
 e2e_shot after-cancel
 e2e_check "Cancel leaves pelmo.ini byte for byte" cmp -s "$ini" "$E2E_DIR/before.ini"
 e2e_check "the calendar keeps the look of OK" \

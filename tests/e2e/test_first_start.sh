@@ -43,18 +43,18 @@ wine reg add "$explorer\\User Shell Folders" /v Desktop /t REG_SZ /d "$(windows_
 wineserver -w
 
 e2e_launch
-question=$(e2e_wait_window 'ショートカット設定' 30)
-e2e_check "the first start asks where to put shortcuts" test -n "$question"
+e2e_expect "the first start asks where to put shortcuts" e2e_window_shown "$E2E_QUESTION"
+question=$E2E_FOUND
 [ -n "$question" ] || e2e_finish
-e2e_check "the calendar waits for the answer" test -z "$(xdotool search --onlyvisible --name 'ポルカミナ')"
+# Once the program has handled all it had to do before it waits for the
+# answer, a calendar shown before it would be on the screen.
+e2e_idle "=ショートカット設定"
+e2e_check "the calendar waits for the answer" e2e_window_gone "$E2E_CALENDAR"
 # OK has the focus, the keyboard follows the pointer: Tab passes Cancel to
 # "デスクトップ", Space ticks it, Return presses OK.
-eval "$(xdotool getwindowgeometry --shell "$question")"
-xdotool mousemove $(( X + WIDTH / 2 )) $(( Y + HEIGHT / 2 ))
-sleep 0.3
-xdotool key Tab Tab space Return
-E2E_WIN=$(e2e_wait_window 'ポルカミナ' 30)
-e2e_check "the calendar shows once answered" test -n "$E2E_WIN"
+e2e_keys_to "$question" "=ショートカット設定" && xdotool key Tab Tab space Return
+e2e_expect "the calendar shows once answered" e2e_window_shown "$E2E_CALENDAR"
+E2E_WIN=$E2E_FOUND
 [ -n "$E2E_WIN" ] || e2e_finish
 
 link="$desktop/ポルカミナ.lnk"
@@ -69,12 +69,8 @@ done
 
 # "終了", the last entry of the menu; the ticks are kept at exit.
 read -r x y w h < <(e2e_geometry)
-xdotool mousemove $(( x + w / 2 )) $(( y + h / 16 ))
-sleep 0.4
-xdotool click 3
-sleep 1
-xdotool key Up Return
-e2e_wait_exit 15
+e2e_open_menu $(( x + w / 2 )) $(( y + h / 16 )) && e2e_choose Up Return
+e2e_wait_exit
 e2e_check "SHELLLINK holds STARTUP 0, DESKTOP 1, STARTMENU 0" \
     test "$(ini_value SHELLLINK STARTUP) $(ini_value SHELLLINK DESKTOP) $(ini_value SHELLLINK STARTMENU)" = "0 1 0"
 

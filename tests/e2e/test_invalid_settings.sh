@@ -6,15 +6,14 @@ e2e_begin "$@"
 
 printf '[SHELLLINK]\r\nSTARTUP=0\r\n[REGIST]\r\nSUM=1000\r\n' >"$E2E_APP/pelmo.ini"
 before=$(md5sum <"$E2E_APP/pelmo.ini")
-(cd "$E2E_APP" && exec wine ./pelmo.exe) >/dev/null 2>&1 &
-E2E_PID=$!
+e2e_launch
 
-box=$(e2e_wait_window 'REGIST_SUM' 10)
-e2e_check "the message names the key" test -n "$box"
+e2e_expect "the message names the key" e2e_window_shown 'REGIST_SUM'
+box=$E2E_FOUND
+[ -n "$box" ] || e2e_finish
 e2e_shot message
-eval "$(xdotool getwindowgeometry --shell "$box")"
-xdotool mousemove $(( X + WIDTH / 2 )) $(( Y + HEIGHT / 2 )) key Return
-e2e_wait_exit 15
+e2e_keys_to "$box" "REGIST_SUM" && xdotool key Return
+e2e_wait_exit
 status=$?
 e2e_check "answering it ends the program (status $status)" test "$status" -eq 0
 e2e_check "pelmo.ini is left as it was" test "$before" = "$(md5sum <"$E2E_APP/pelmo.ini")"

@@ -20,34 +20,18 @@ dateline=$(printf '%s年%s月%02d日(%s)' "$(date +%Y)" "$(date +%m)" "$day" "$w
 memo="$E2E_APP/DATA/$dateline.dat"
 memo_colour=00FFFF
 
-rest_on_cell() {
-    xdotool mousemove $(( cellx + 12 )) $(( celly + 12 ))
-    sleep 0.2
-    xdotool mousemove $(( cellx + 14 )) $(( celly + 12 ))
-    sleep 1.5
-}
+editor='書き込み/変更'
+editor_open() { e2e_window_shown "$editor"; }
+editor_closed() { e2e_window_gone "$editor"; }
+memo_bytes() { od -An -tx1 <"$memo"; }
 
-wait_for() {
-    for _ in $(seq 1 100); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-editor_open() { [ -n "$(xdotool search --onlyvisible --name '書き込み/変更' 2>/dev/null)" ]; }
-editor_closed() { ! editor_open; }
-
-# OK lies at 50 to 100 by 200 to 214 of the editor's 220 by 220 units.
-press_ok() {
-    eval "$(xdotool search --onlyvisible --name '書き込み/変更' getwindowgeometry --shell | head -n 20)"
-    xdotool mousemove $(( X + WIDTH * 75 / 220 )) $(( Y + HEIGHT * 207 / 220 )) click 1
-}
-
+# The pointer passes over the day (the calendar remembers the day last
+# hovered), a double click there opens the editor, and the keyboard, which
+# follows the pointer, goes to it.
 open_editor() {
-    rest_on_cell
-    xdotool click --repeat 2 --delay 60 1
-    wait_for editor_open
+    xdotool mousemove $(( cellx + 12 )) $(( celly + 12 )) mousemove $(( cellx + 14 )) $(( celly + 12 )) \
+        click --repeat 2 --delay 60 1
+    e2e_wait "the editor" editor_open && e2e_keys_to "$E2E_FOUND" "$editor"
 }
 
 # The tooltip of the day without memo: its date alone, one line.
@@ -58,22 +42,18 @@ xdotool type --delay 30 "hello memo"
 xdotool key Return
 xdotool type --delay 30 "line two"
 e2e_shot typed
-press_ok
-e2e_check "OK closes the editor" wait_for editor_closed
-e2e_check "the memo file appears as DATA/$dateline.dat" wait_for test -f "$memo"
+e2e_click_control "$editor" IDOK
+e2e_expect "OK closes the editor" editor_closed
+e2e_expect "the memo file appears as DATA/$dateline.dat" e2e_file_exists "$memo"
 expected=$(printf '%s\r\nhello memo\r\nline two' "$dateline" | iconv -f UTF-8 -t CP932 | od -An -tx1)
-e2e_check "it holds the typed text in Shift-JIS with CR LF line ends" \
-    test "$(od -An -tx1 <"$memo")" = "$expected"
+e2e_expect "it holds the typed text in Shift-JIS with CR LF line ends" e2e_output_is "$expected" memo_bytes
 
-sleep 0.5
-e2e_shot marked
-marked=$(e2e_count_colour marked 26 23 $(( cellx + 1 )) $(( celly + 1 )) "$memo_colour")
-e2e_check "the cell turns the memo colour at once ($marked pixels)" test "$marked" -gt 200
+e2e_expect_at_once "the cell turns the memo colour at once" \
+    e2e_screen_count marked 26 23 $(( cellx + 1 )) $(( celly + 1 )) "$memo_colour" -gt 200
 
 # Resting on the cell now shows the three lines of the memo, a tooltip much
 # taller than the one-line date label.
 xdotool mousemove 150 300
-sleep 0.5
 memo_area=$(e2e_rest_for_tooltip $(( cellx + 14 )) $(( celly + 12 )) memo-tip $(( label_area * 2 + 1 )))
 e2e_check "the tooltip shows the memo ($memo_area against $label_area pixels)" \
     test "$memo_area" -gt $(( label_area * 2 ))
@@ -81,12 +61,10 @@ e2e_check "the tooltip shows the memo ($memo_area against $label_area pixels)" \
 # Emptying the memo deletes its file and the memo colour goes.
 e2e_check "the editor opens again" open_editor
 xdotool key ctrl+a Delete
-press_ok
-e2e_check "OK closes the editor" wait_for editor_closed
-e2e_check "the emptied memo's file is gone" wait_for test ! -e "$memo"
-sleep 0.5
-e2e_shot emptied
-left=$(e2e_count_colour emptied 26 23 $(( cellx + 1 )) $(( celly + 1 )) "$memo_colour")
-e2e_check "the cell loses the memo colour ($left pixels)" test "$left" -eq 0
+e2e_click_control "$editor" IDOK
+e2e_expect "OK closes the editor" editor_closed
+e2e_expect "the emptied memo's file is gone" e2e_file_gone "$memo"
+e2e_expect_at_once "the cell loses the memo colour at once" \
+    e2e_screen_count emptied 26 23 $(( cellx + 1 )) $(( celly + 1 )) "$memo_colour" -eq 0
 
 e2e_finish

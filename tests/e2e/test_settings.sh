@@ -13,54 +13,30 @@ ini_value() { tr -d '\r' <"$ini" | awk -F= -v s="[$1]" -v k="$2" '$0==s{on=1;nex
 e2e_start_app || e2e_finish
 read -r x y w h < <(e2e_geometry)
 title="$w""x$(( h / 8 ))+$x+$y"
-e2e_shot before
+e2e_wait "the calendar's background" e2e_screen_pixel before $(( x + 2 )) $(( y + 2 )) E1FFFF
 
-# The sheet opens over the calendar, its corner on the calendar's; these
-# are the places of its tab, the "2012 / 06" title format, OK and Cancel.
+# The sheet opens over the calendar, its corner on the calendar's; the text
+# colour and format page is the third, and "2012 / 06" its numeric title.
 open_text_page() {
-    xdotool mousemove $(( x + w / 2 )) $(( y + 5 * h / 8 ))
-    sleep 0.4
-    xdotool click 3
-    sleep 1
-    xdotool key Down Down
-    sleep 0.3
-    xdotool key Return
-    sleep 2
-    xdotool mousemove $(( x + 245 )) $(( y + 17 ))
-    sleep 0.3
-    xdotool click 1
-    sleep 1
-    xdotool mousemove $(( x + 42 )) $(( y + 278 ))
-    sleep 0.3
-    xdotool click 1
-    sleep 0.5
-}
-press() {
-    xdotool mousemove "$1" "$2"
-    sleep 0.3
-    xdotool click 1
-    sleep 2
+    e2e_open_sheet 2 &&
+        e2e_wait "the text page" e2e_probe_says control "$E2E_SHEET" "$(e2e_id IDC_TEXT_TITLE_NUMERIC)" &&
+        e2e_click_control "$E2E_SHEET" IDC_TEXT_TITLE_NUMERIC
 }
 
-open_text_page
-e2e_shot text-page
-e2e_check "the sheet shows over the calendar" e2e_differ_region before text-page "$title"
-press $(( x + 420 )) $(( y + 389 ))
-e2e_shot cancelled
-e2e_check "Cancel leaves the title as it was" e2e_same_region before cancelled "$title"
+e2e_check "the sheet opens on its text page" open_text_page
+e2e_expect "the sheet shows over the calendar" e2e_screen_differs text-page before "$title"
+e2e_click_control "$E2E_SHEET" IDCANCEL
+e2e_expect "Cancel closes the sheet" e2e_window_gone "$E2E_SHEET_NAME"
+e2e_expect_at_once "Cancel leaves the title as it was" e2e_screen_same cancelled before "$title"
 e2e_check "Cancel writes no format" test -z "$(ini_value FORMAT YMTYPE)"
 
-open_text_page
-press $(( x + 325 )) $(( y + 389 ))
-e2e_shot confirmed
-e2e_check "OK changes the title at once" e2e_differ_region before confirmed "$title"
+e2e_check "the sheet opens on its text page again" open_text_page
+e2e_click_control "$E2E_SHEET" IDOK
+e2e_expect "OK closes the sheet" e2e_window_gone "$E2E_SHEET_NAME"
+e2e_expect_at_once "OK changes the title at once" e2e_screen_differs confirmed before "$title"
 
-xdotool mousemove $(( x + w / 2 )) $(( y + h / 16 ))
-sleep 0.3
-xdotool click 3
-sleep 1
-xdotool key Up Return
-e2e_wait_exit 15
+e2e_open_menu $(( x + w / 2 )) $(( y + h / 16 )) && e2e_choose Up Return
+e2e_wait_exit
 e2e_check "pelmo.ini holds the numeric title format after exit" test "$(ini_value FORMAT YMTYPE)" = 3
 
 e2e_finish
