@@ -1,5 +1,6 @@
 #include "tests/win/stand_ins.h"
 
+#include <gtest/gtest.h>
 #include <string.h>
 
 // What the stand-ins of the clock and the tick count answer: one of each
@@ -45,3 +46,27 @@ void StandIns::MoveTicks(DWORD milliseconds)
 {
     s_ticks += milliseconds;
 }
+
+static bool SameCalls(const SystemCalls& a, const SystemCalls& b)
+{
+    return a.messageBox == b.messageBox && a.chooseColour == b.chooseColour && a.openFileName == b.openFileName &&
+           a.notifyIcon == b.notifyIcon && a.specialFolder == b.specialFolder && a.localTime == b.localTime &&
+           a.tickCount == b.tickCount && a.random == b.random && a.appFolder == b.appFolder;
+}
+
+// Every test starts on the system's own calls. One left replaced by an
+// earlier test of the process (a stand-in set outside a guard) fails the
+// test it would mislead, and is put right before it runs.
+class OwnCallsAtEachStart : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override
+    {
+        const SystemCalls own = SystemOwnCalls();
+        if (!SameCalls(own, System())) {
+            ADD_FAILURE() << "a stand-in for a system call outlived an earlier test";
+            ReplaceSystemCalls(own);
+        }
+    }
+};
+
+static const bool s_checkedAtEachStart =
+    (::testing::UnitTest::GetInstance()->listeners().Append(new OwnCallsAtEachStart), true);
