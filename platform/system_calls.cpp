@@ -4,8 +4,15 @@
 #include <shlobj.h>
 #include <stdlib.h>
 
-// The common dialogs are reached through these, so that their library's
-// functions are looked up when a dialog is first opened, never at start.
+// The record holds functions of ours that call the system, never an
+// imported function's address: a library imported lazily (the common
+// dialogs, the shell) is then loaded when it is first called, not when
+// the record is made, and each call finds the function as resolved.
+static int WINAPI SystemMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT flags)
+{
+    return MessageBoxA(owner, text, caption, flags);
+}
+
 static BOOL WINAPI SystemChooseColour(LPCHOOSECOLORA choose)
 {
     return ChooseColorA(choose);
@@ -14,6 +21,11 @@ static BOOL WINAPI SystemChooseColour(LPCHOOSECOLORA choose)
 static BOOL WINAPI SystemOpenFileName(LPOPENFILENAMEA open)
 {
     return GetOpenFileNameA(open);
+}
+
+static BOOL WINAPI SystemNotifyIcon(DWORD message, PNOTIFYICONDATAA data)
+{
+    return Shell_NotifyIconA(message, data);
 }
 
 static bool SystemSpecialFolder(HWND owner, int folderId, char* out, size_t size)
@@ -36,6 +48,16 @@ static bool SystemSpecialFolder(HWND owner, int folderId, char* out, size_t size
     return found;
 }
 
+static void WINAPI SystemLocalTime(LPSYSTEMTIME time)
+{
+    GetLocalTime(time);
+}
+
+static DWORD WINAPI SystemTickCount()
+{
+    return GetTickCount();
+}
+
 static int SystemRandom()
 {
     return rand();
@@ -44,13 +66,13 @@ static int SystemRandom()
 SystemCalls SystemOwnCalls()
 {
     SystemCalls calls = {};
-    calls.messageBox = MessageBoxA;
+    calls.messageBox = SystemMessageBox;
     calls.chooseColour = SystemChooseColour;
     calls.openFileName = SystemOpenFileName;
-    calls.notifyIcon = Shell_NotifyIconA;
+    calls.notifyIcon = SystemNotifyIcon;
     calls.specialFolder = SystemSpecialFolder;
-    calls.localTime = GetLocalTime;
-    calls.tickCount = GetTickCount;
+    calls.localTime = SystemLocalTime;
+    calls.tickCount = SystemTickCount;
     calls.random = SystemRandom;
     calls.appFolder = nullptr;
     return calls;
