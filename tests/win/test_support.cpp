@@ -346,7 +346,7 @@ void PressKey(HWND target, WPARAM key)
 // Between two looks at the condition: short, so a wait ends soon after it.
 static const DWORD kPollMs = 10;
 
-static bool Wait(const std::function<bool()>& done, bool pump)
+static bool Wait(const std::function<bool()>& done, bool pump, DWORD limitMs)
 {
     const DWORD start = GetTickCount();
     for (;;) {
@@ -360,21 +360,21 @@ static bool Wait(const std::function<bool()>& done, bool pump)
         if (done()) {
             return true;
         }
-        if (GetTickCount() - start >= kWaitMs) {
+        if (GetTickCount() - start >= limitMs) {
             return false;
         }
         Sleep(kPollMs);
     }
 }
 
-bool PumpUntil(const std::function<bool()>& done)
+bool PumpUntil(const std::function<bool()>& done, DWORD limitMs)
 {
-    return Wait(done, true);
+    return Wait(done, true, limitMs);
 }
 
-bool WaitUntil(const std::function<bool()>& done)
+bool WaitUntil(const std::function<bool()>& done, DWORD limitMs)
 {
-    return Wait(done, false);
+    return Wait(done, false, limitMs);
 }
 
 static const UINT kMarkerMessage = WM_APP + 0x3A;
@@ -408,7 +408,7 @@ bool WaitForMarker(HWND marker)
         return false;
     }
     const bool own = GetWindowThreadProcessId(marker, nullptr) == GetCurrentThreadId();
-    return Wait([&] { return GetWindowLongPtrA(marker, GWLP_USERDATA) >= next; }, own);
+    return Wait([&] { return GetWindowLongPtrA(marker, GWLP_USERDATA) >= next; }, own, kWaitMs);
 }
 
 HWND StartCalendar(HWND* owner)

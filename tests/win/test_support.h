@@ -124,12 +124,12 @@ void PressKey(HWND target, WPARAM key);
 
 // How long a test waits for what it expects before it gives up.
 constexpr DWORD kWaitMs = 30000;
-// Waits until done() holds, at most kWaitMs, handling the calling thread's
+// Waits until done() holds, at most limitMs, handling the calling thread's
 // messages meanwhile; false when it never did.
-bool PumpUntil(const std::function<bool()>& done);
+bool PumpUntil(const std::function<bool()>& done, DWORD limitMs = kWaitMs);
 // The same without handling messages: for a stand-in user's thread, while
 // the test's thread runs a modal loop.
-bool WaitUntil(const std::function<bool()>& done);
+bool WaitUntil(const std::function<bool()>& done, DWORD limitMs = kWaitMs);
 
 // A hidden window of the calling thread that notes each marker it handles.
 // A thread handles the messages posted to it in the order they came, so a
