@@ -12,7 +12,6 @@
 
 #include "bench/bench_support.h"
 #include "res/resource.h"
-#include "platform/app_folder.h"
 
 static const int kStartRuns = 15;
 static const char* const kShipped[] = {
@@ -52,7 +51,7 @@ static void PutWallInForce(const char* folder)
     HWND calendar = StartCalendar(folder, &owner);
     SendMessageA(calendar, WM_PELMO_APPLY_DESIGN, kWallDesign, kShippedDesigns);
     StopCalendar(owner);
-    OverrideAppFolder(nullptr);
+    UseAppFolder(nullptr);
     DeleteFileA((std::string(folder) + "temp.ini").c_str());
 }
 

@@ -12,7 +12,6 @@
 
 #include "bench/bench_support.h"
 #include "core/holiday_file.h"
-#include "platform/app_folder.h"
 #include "platform/holiday_source.h"
 #include "res/resource.h"
 #include "settings/settings_defaults.h"
@@ -53,7 +52,7 @@ static bool WriteHolidayFile(const char* folder, size_t* rows)
 // two whole starts.
 static double MedianRead(const char* folder)
 {
-    OverrideAppFolder(folder);
+    UseAppFolder(folder);
     std::vector<double> times;
     for (int i = 0; i < kReadRuns; ++i) {
         HolidayFileStamp stamp = {};
@@ -63,7 +62,7 @@ static double MedianRead(const char* folder)
         CheckHolidayFile(&stamp, &table, &refusal);
         times.push_back(Seconds() - start);
     }
-    OverrideAppFolder(nullptr);
+    UseAppFolder(nullptr);
     return Median(times);
 }
 

@@ -14,7 +14,6 @@
 
 #include "bench/bench_support.h"
 #include "res/resource.h"
-#include "platform/app_folder.h"
 #include "view/picture.h"
 
 using namespace Gdiplus;
@@ -94,7 +93,7 @@ static void ReportPictureRefresh()
         }
     }
     StopCalendar(owner);
-    OverrideAppFolder(nullptr);
+    UseAppFolder(nullptr);
     const double s = Median(solid), t = Median(tiled);
     printf("refresh at 1024x768 on a 256x256 picture: %8.1f us, on a solid colour %8.1f us, "
            "ratio %.2f (target <= 1.2)\n", t * 1e6, s * 1e6, t / s);

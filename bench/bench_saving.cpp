@@ -11,7 +11,6 @@
 
 #include "bench/bench_support.h"
 #include "design/working_copy.h"
-#include "platform/app_folder.h"
 #include "settings/settings_edit.h"
 #include "settings/settings_file.h"
 #include "settings/settings_sections.h"
@@ -88,7 +87,7 @@ void ReportSaving()
         printf("saving: no folder\n");
         return;
     }
-    OverrideAppFolder(folder);
+    UseAppFolder(folder);
     HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr, nullptr, nullptr);
     printf("saving settings, medians of %d (each writes the whole file, reads it back and moves it into place):\n",
            kRuns);
@@ -105,6 +104,6 @@ void ReportSaving()
                count, (unsigned)(text.size() / 1024), Median(exits) * 1e3, Median(deletions) * 1e3);
     }
     DestroyWindow(window);
-    OverrideAppFolder(nullptr);
+    UseAppFolder(nullptr);
     RemoveFolder(folder);
 }

@@ -11,6 +11,7 @@
 #include "res/resource.h"
 #include "platform/app_folder.h"
 #include "platform/app_instance.h"
+#include "platform/system_calls.h"
 #include "shell/owner_window.h"
 
 double Seconds()
@@ -73,11 +74,20 @@ void PumpMessages(int milliseconds)
     } while ((int)(end - GetTickCount()) > 0);
 }
 
+void UseAppFolder(const char* folder)
+{
+    static char kept[kAppPathSize];
+    snprintf(kept, sizeof kept, "%s", folder ? folder : "");
+    SystemCalls calls = System();
+    calls.appFolder = folder ? kept : nullptr;
+    ReplaceSystemCalls(calls);
+}
+
 // The calendar window of this process, started in folder as an ordinary
 // start (no first-start questions).
 HWND StartCalendar(const char* folder, HWND* owner)
 {
-    OverrideAppFolder(folder);
+    UseAppFolder(folder);
     WritePrivateProfileStringA("SHELLLINK", "STARTUP", "0", (std::string(folder) + "pelmo.ini").c_str());
     HINSTANCE instance = GetModuleHandleA(nullptr);
     SetAppInstance(instance);

@@ -16,6 +16,10 @@ void RemoveFolder(const char* folder);
 
 void PumpMessages(int milliseconds);
 
+// The program's files are looked for in folder (copied), or beside the
+// executable again with nullptr.
+void UseAppFolder(const char* folder);
+
 // The calendar window of this process, started in folder as an ordinary
 // start (no first-start questions); StopCalendar closes it.
 HWND StartCalendar(const char* folder, HWND* owner);

@@ -107,7 +107,7 @@ static void CompareMemoFolders(HWND calendar, const char* empty, const char* ful
     std::vector<double> emptyTimes, fullTimes;
     for (int round = 0; round < rounds; ++round) {
         for (int side = 0; side < 2; ++side) {
-            OverrideAppFolder(side == 0 ? empty : full);
+            UseAppFolder(side == 0 ? empty : full);
             TimeCalendarRefresh(calendar);
             std::vector<double>* times = side == 0 ? &emptyTimes : &fullTimes;
             for (int i = 0; i < kRefreshRuns / rounds; ++i) {
@@ -115,7 +115,7 @@ static void CompareMemoFolders(HWND calendar, const char* empty, const char* ful
             }
         }
     }
-    OverrideAppFolder(empty);
+    UseAppFolder(empty);
     *emptyMedian = Median(emptyTimes);
     *fullMedian = Median(fullTimes);
 }
@@ -127,7 +127,7 @@ static void ReportRefresh()
         printf("refresh: cannot make a folder\n");
         return;
     }
-    OverrideAppFolder(full);
+    UseAppFolder(full);
     int made = FillMemoFolder(kMemoFiles);
     HWND owner = nullptr;
     HWND calendar = StartCalendar(empty, &owner);
@@ -154,7 +154,7 @@ static void ReportRefresh()
     printf("  refresh at %dx%d:    %8.1f us, ratio to an empty DATA %.2f (target <= 1.2)\n", largeW, largeH,
            largeMemos * 1e6, largeMemos / largeEmpty);
     StopCalendar(owner);
-    OverrideAppFolder(nullptr);
+    UseAppFolder(nullptr);
     RemoveFolder(empty);
     RemoveFolder(full);
 }
@@ -229,7 +229,7 @@ static void ReportIdleRepaints(int seconds)
     printf("idle for %d s:             %u repaints, %d minute changes (target: one repaint per change)\n",
            seconds, repaints, minuteChanges);
     StopCalendar(owner);
-    OverrideAppFolder(nullptr);
+    UseAppFolder(nullptr);
     RemoveFolder(folder);
 }
 

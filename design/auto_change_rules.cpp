@@ -1,20 +1,12 @@
 #include "design/auto_change_rules.h"
 
-#include <stdlib.h>
-
+#include "platform/system_calls.h"
 #include "settings/settings_file.h"
 
 // Draws before a random pick gives up on a source that keeps returning the
 // current design and takes the next one in list order instead; rand never
 // comes near it.
 static const int kMostDraws = 10000;
-
-static RandomSource s_random = rand;
-
-void SetRandomSourceForTests(RandomSource source)
-{
-    s_random = source ? source : rand;
-}
 
 static AutoChangeValues ReadValues(const char* file, int32_t timingDefault, int32_t orderDefault)
 {
@@ -46,7 +38,7 @@ static uint32_t NextInList(uint32_t current, uint32_t count)
 static uint32_t RandomOtherThan(uint32_t current, uint32_t count)
 {
     for (int draw = 0; draw < kMostDraws; ++draw) {
-        uint32_t pick = (uint32_t)(s_random() & 0x7FFF) % count + 1;
+        uint32_t pick = (uint32_t)(System().random() & 0x7FFF) % count + 1;
         if (pick != current) {
             return pick;
         }

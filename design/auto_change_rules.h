@@ -29,11 +29,6 @@ AutoChangeValues ReadAutoChangeValues(const char* file);
 // list order".
 AutoChangeValues ReadStartupAutoChangeValues(const char* file);
 
-// Draws a number from 0 to 32767; rand by default.
-typedef int (*RandomSource)();
-// Null returns to rand.
-void SetRandomSourceForTests(RandomSource source);
-
 // The design after current among count designs: the next one in list order
 // (after the last, the first; a current number beyond the count stays), or
 // at random any but the current one. False, *next untouched, for an order

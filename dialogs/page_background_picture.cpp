@@ -5,6 +5,7 @@
 
 #include "memo/memo_store.h"
 #include "platform/app_folder.h"
+#include "platform/system_calls.h"
 #include "settings/design_record.h"
 
 // Pairs of description and pattern, each ending in a zero, the whole list
@@ -18,13 +19,6 @@ static const char kPictureFilters[] =
     "TIFFファイル(*.tif, *.tiff)\0*.tif;*.tiff\0"
     "メタファイル(*.wmf, *.emf)\0*.wmf;*.emf\0"
     "アイコンファイル(*.ico)\0*.ico\0";
-
-static OpenFileDialogFn s_openFile = GetOpenFileNameA;
-
-void SetPictureFileDialog(OpenFileDialogFn fn)
-{
-    s_openFile = fn ? fn : GetOpenFileNameA;
-}
 
 static bool IsFile(const char* path)
 {
@@ -59,7 +53,7 @@ bool ChooseBackgroundPicture(HWND page, char* path, size_t size)
     open.lpstrInitialDir = hasImages ? images : nullptr;
     open.lpstrTitle = kPictureDialogTitle;
     open.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST;
-    if (!s_openFile(&open)) {
+    if (!System().openFileName(&open)) {
         return false;
     }
     const size_t length = strlen(chosen);

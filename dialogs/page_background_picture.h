@@ -11,8 +11,3 @@ constexpr const char* kPictureDialogTitle = "背景画の選択";
 // True with the chosen file in path; false, path unchanged, when the user
 // cancels.
 bool ChooseBackgroundPicture(HWND page, char* path, size_t size);
-
-// Every picture dialog goes through this function; tests put a stand-in in
-// its place. nullptr restores GetOpenFileNameA.
-typedef BOOL (WINAPI* OpenFileDialogFn)(LPOPENFILENAMEA open);
-void SetPictureFileDialog(OpenFileDialogFn fn);

@@ -2,15 +2,10 @@
 
 #include <commdlg.h>
 
+#include "platform/system_calls.h"
+
 static const int kCustomColours = 16;
 static const COLORREF kWhite = 0xFFFFFF;
-
-static ChooseColourFn s_chooseColour = ChooseColorA;
-
-void SetPageColourDialog(ChooseColourFn fn)
-{
-    s_chooseColour = fn ? fn : ChooseColorA;
-}
 
 PROPSHEETPAGEA MakeSheetPage(int templateId, DLGPROC procedure, SheetTarget* target)
 {
@@ -66,7 +61,7 @@ bool ChoosePageColour(HWND page, COLORREF* colour)
     choose.rgbResult = *colour;
     choose.lpCustColors = custom;
     choose.Flags = CC_RGBINIT | CC_FULLOPEN;
-    if (!s_chooseColour(&choose)) {
+    if (!System().chooseColour(&choose)) {
         return false;
     }
     *colour = choose.rgbResult;

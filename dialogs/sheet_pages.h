@@ -37,8 +37,3 @@ INT_PTR ErasePageFace(HWND page, HDC dc);
 // open, the first custom colour the current one and the others white. True
 // with *colour set when a colour was chosen.
 bool ChoosePageColour(HWND page, COLORREF* colour);
-
-// Every colour dialog of the pages goes through this function; tests put a
-// stand-in in its place. nullptr restores ChooseColorA.
-typedef BOOL (WINAPI* ChooseColourFn)(LPCHOOSECOLORA choose);
-void SetPageColourDialog(ChooseColourFn fn);

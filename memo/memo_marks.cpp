@@ -21,6 +21,7 @@
 
 #include "memo/memo_store.h"
 #include "platform/app_folder.h"
+#include "platform/system_calls.h"
 
 static const DWORD kWatchedChanges = FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME;
 // Without a notification: how long a listing is trusted while the folder's
@@ -132,7 +133,7 @@ static bool RefreshListing()
         TakeFolder(folder, data.ftCreationTime);
     }
     bool changed = TakeChangeSignal();
-    DWORD now = GetTickCount();
+    DWORD now = System().tickCount();
     bool stale = !s_listing.known || changed || !SameTime(data.ftLastWriteTime, s_listing.written) ||
                  (s_listing.watch == INVALID_HANDLE_VALUE && now - s_listing.readAt >= kUnwatchedTrustMs);
     if (stale) {

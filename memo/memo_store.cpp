@@ -6,17 +6,11 @@
 #include "memo/memo_io.h"
 #include "memo/memo_text.h"
 #include "platform/app_folder.h"
-
-static MemoMessageBoxFn s_messageBox = MessageBoxA;
-
-void SetMemoMessageBox(MemoMessageBoxFn fn)
-{
-    s_messageBox = fn ? fn : MessageBoxA;
-}
+#include "platform/system_calls.h"
 
 void ShowMemoMessage(HWND owner, const char* text, UINT icon)
 {
-    s_messageBox(owner, text, nullptr, icon | MB_OK);
+    System().messageBox(owner, text, nullptr, icon | MB_OK);
 }
 
 HANDLE OpenMemoLocked(const char* path)

@@ -34,8 +34,3 @@ bool EnsureFolder(const char* name);
 // owned by owner when it cannot be opened or exceeds kMemoMaxFileBytes (or
 // the buffer). A file is never read past the buffer.
 bool ReadMemoForTooltip(const char* path, HWND owner, char* buffer, size_t size);
-
-// Every message box of the store goes through this function; tests put a
-// recorder in its place. nullptr restores MessageBoxA.
-typedef int (WINAPI* MemoMessageBoxFn)(HWND owner, LPCSTR text, LPCSTR caption, UINT flags);
-void SetMemoMessageBox(MemoMessageBoxFn fn);

@@ -4,10 +4,7 @@
 #include <stdio.h>
 #include <string.h>
 
-static char s_overrideFolder[kAppPathSize];
-// Set while an override is asked for, even one too long to keep: paths must
-// then fail rather than fall back to the executable's folder.
-static bool s_overridden;
+#include "platform/system_calls.h"
 
 // Steps by character: in code page 932 the byte 0x5C can also be the second
 // half of a double-byte character ("表" is 0x95 0x5C).
@@ -40,6 +37,17 @@ static bool ExecutableFolder(char* out, size_t size)
     return true;
 }
 
+// The folder the record of system calls names, with its trailing
+// backslash. A folder too long to use is refused: paths must then fail
+// rather than fall back to the executable's folder.
+static bool ChosenFolder(const char* chosen, char* out, size_t size)
+{
+    size_t len = strlen(chosen);
+    bool slash = len > 0 && AfterLastSeparator(chosen) == chosen + len;
+    int n = snprintf(out, size, "%s%s", chosen, slash ? "" : "\\");
+    return n >= 0 && (size_t)n < size;
+}
+
 bool BuildAppPath(const char* name, char* out, size_t size)
 {
     if (size == 0) {
@@ -47,12 +55,8 @@ bool BuildAppPath(const char* name, char* out, size_t size)
     }
     out[0] = '\0';
     char folder[kAppPathSize];
-    if (s_overridden) {
-        if (!s_overrideFolder[0]) {
-            return false;
-        }
-        snprintf(folder, sizeof folder, "%s", s_overrideFolder);
-    } else if (!ExecutableFolder(folder, sizeof folder)) {
+    const char* chosen = System().appFolder;
+    if (chosen ? !ChosenFolder(chosen, folder, sizeof folder) : !ExecutableFolder(folder, sizeof folder)) {
         return false;
     }
     size_t limit = size < kAppPathSize ? size : kAppPathSize;
@@ -62,19 +66,4 @@ bool BuildAppPath(const char* name, char* out, size_t size)
         return false;
     }
     return true;
-}
-
-void OverrideAppFolder(const char* folder)
-{
-    s_overrideFolder[0] = '\0';
-    s_overridden = folder != nullptr;
-    if (!folder) {
-        return;
-    }
-    size_t len = strlen(folder);
-    bool slash = len > 0 && AfterLastSeparator(folder) == folder + len;
-    int n = snprintf(s_overrideFolder, sizeof s_overrideFolder, "%s%s", folder, slash ? "" : "\\");
-    if (n < 0 || (size_t)n >= sizeof s_overrideFolder) {
-        s_overrideFolder[0] = '\0';
-    }
 }

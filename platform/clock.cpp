@@ -2,16 +2,12 @@
 
 #include <windows.h>
 
-static bool s_pinned = false;
-static DateTime s_pinnedTime = {};
+#include "platform/system_calls.h"
 
 DateTime ReadClock()
 {
-    if (s_pinned) {
-        return s_pinnedTime;
-    }
     SYSTEMTIME local;
-    GetLocalTime(&local);
+    System().localTime(&local);
     DateTime now = {};
     now.year = local.wYear;
     now.month = local.wMonth;
@@ -22,10 +18,4 @@ DateTime ReadClock()
     now.second = local.wSecond;
     now.milliseconds = local.wMilliseconds;
     return now;
-}
-
-void SetClockForTests(const DateTime* fixed)
-{
-    s_pinned = fixed != nullptr;
-    s_pinnedTime = fixed ? *fixed : DateTime{};
 }

@@ -2,6 +2,8 @@
 
 #include <stdio.h>
 
+#include "platform/system_calls.h"
+
 static const char kRefusedLineText[] =
     "syukujitsu.csv の %d 行目を読めないため、組み込みの祝日を表示します。";
 static const char kRefusedText[] = "syukujitsu.csv を読めないため、組み込みの祝日を表示します。";
@@ -9,13 +11,6 @@ static const char kCaption[] = "『ポルカミナ』";
 // Room for the digits of any line number.
 static const size_t kLineNumberDigits = 11;
 static const size_t kMessageSize = sizeof kRefusedLineText + kLineNumberDigits;
-
-static HolidayMessageBoxFn s_box = MessageBoxA;
-
-void SetHolidayMessageBox(HolidayMessageBoxFn fn)
-{
-    s_box = fn ? fn : MessageBoxA;
-}
 
 bool UpdateHolidays(HolidaySource* source)
 {
@@ -40,5 +35,5 @@ void TellHolidayFileRefused(HolidaySource* source)
     } else {
         snprintf(text, sizeof text, "%s", kRefusedText);
     }
-    s_box(nullptr, text, kCaption, MB_OK | MB_ICONWARNING);
+    System().messageBox(nullptr, text, kCaption, MB_OK | MB_ICONWARNING);
 }

@@ -23,8 +23,3 @@ bool UpdateHolidays(HolidaySource* source);
 // The message box of a refused file, once; it has no owner, so the
 // calendar stays usable while it shows.
 void TellHolidayFileRefused(HolidaySource* source);
-
-// Tests put a recorder in the message box's place; nullptr restores
-// MessageBoxA.
-typedef int (WINAPI* HolidayMessageBoxFn)(HWND owner, LPCSTR text, LPCSTR caption, UINT flags);
-void SetHolidayMessageBox(HolidayMessageBoxFn fn);

@@ -4,6 +4,7 @@
 
 #include "memo/memo_store.h"
 #include "platform/app_folder.h"
+#include "platform/system_calls.h"
 
 static const char kText[] =
     "このフォルダーはパスが長すぎるため、メモを保存できません。\n"
@@ -15,13 +16,6 @@ static const char kCaption[] = "『ポルカミナ』";
 // after December 9999. Its temporary file (".tmp") is as long as the memo.
 static const char kLongestDateLine[] = "10000年01月01日(土)";
 
-static NoticeBoxFn s_box = MessageBoxA;
-
-void SetLongPathNoticeBox(NoticeBoxFn fn)
-{
-    s_box = fn ? fn : MessageBoxA;
-}
-
 bool MemoPathsFit()
 {
     char path[kAppPathSize];
@@ -31,6 +25,6 @@ bool MemoPathsFit()
 void WarnWhenMemosCannotBeKept(HWND window)
 {
     if (!MemoPathsFit()) {
-        s_box(window, kText, kCaption, MB_OK | MB_ICONWARNING);
+        System().messageBox(window, kText, kCaption, MB_OK | MB_ICONWARNING);
     }
 }

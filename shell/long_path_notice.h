@@ -10,8 +10,3 @@ bool MemoPathsFit();
 // Tells the user, in a box owned by window, that memos cannot be kept here
 // and the calendar goes on without them; nothing when they can.
 void WarnWhenMemosCannotBeKept(HWND window);
-
-// Every box of the warning goes through this function; tests put a recorder
-// in its place. nullptr restores MessageBoxA.
-typedef int (WINAPI* NoticeBoxFn)(HWND owner, LPCSTR text, LPCSTR caption, UINT flags);
-void SetLongPathNoticeBox(NoticeBoxFn fn);

@@ -5,41 +5,16 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "platform/system_calls.h"
+
 static const char kLinkName[] = "ポルカミナ.lnk";
-
-static bool ShellSpecialFolder(HWND owner, int folderId, char* out, size_t size)
-{
-    if (size < MAX_PATH) {
-        return false;   // the shell writes up to MAX_PATH bytes
-    }
-    out[0] = '\0';
-    IMalloc* allocator = nullptr;
-    if (FAILED(SHGetMalloc(&allocator))) {
-        return false;
-    }
-    LPITEMIDLIST items = nullptr;
-    bool found = false;
-    if (SUCCEEDED(SHGetSpecialFolderLocation(owner, folderId, &items))) {
-        found = SHGetPathFromIDListA(items, out) && out[0];
-        allocator->Free(items);
-    }
-    allocator->Release();
-    return found;
-}
-
-static SpecialFolderFn s_lookup = ShellSpecialFolder;
-
-void SetSpecialFolderLookup(SpecialFolderFn lookup)
-{
-    s_lookup = lookup ? lookup : ShellSpecialFolder;
-}
 
 // The folder's path, a backslash and the link name, as the UTF-16 path the
 // link object saves to. False when it does not fit in MAX_PATH.
 static bool LinkFilePath(HWND owner, int folderId, const char* linkName, WCHAR* out, size_t count)
 {
     char folder[MAX_PATH];
-    if (!s_lookup(owner, folderId, folder, sizeof folder) || !folder[0]) {
+    if (!System().specialFolder(owner, folderId, folder, sizeof folder) || !folder[0]) {
         return false;
     }
     // A drive's root already ends in its separator; the byte before the end

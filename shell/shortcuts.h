@@ -5,13 +5,6 @@
 #include <windows.h>
 #include <stddef.h>
 
-// The file-system path of a special folder by its CSIDL number; false when
-// the folder has none. The shell answers by default; tests put their own
-// folders in its place, so that no test writes to the real desktop.
-typedef bool (*SpecialFolderFn)(HWND owner, int folderId, char* out, size_t size);
-// nullptr restores the shell's lookup.
-void SetSpecialFolderLookup(SpecialFolderFn lookup);
-
 // Makes "ポルカミナ.lnk" pointing to the running executable in the special
 // folder, replacing one of that name. True when the link was saved.
 bool CreateShortcut(HWND owner, int folderId);

@@ -4,6 +4,7 @@
 
 #include "res/resource.h"
 #include "platform/app_instance.h"
+#include "platform/system_calls.h"
 #include "shell/context_menu.h"
 
 static const char kTrayTip[] = "ポルカミナ";
@@ -17,16 +18,9 @@ struct TrayState {
 };
 
 static TrayState s_tray;
-static NotifyIconCall s_notify = Shell_NotifyIconA;
-
-void ReplaceNotifyIconCall(NotifyIconCall call)
-{
-    s_notify = call ? call : Shell_NotifyIconA;
-}
-
 static bool Notify(DWORD message)
 {
-    return s_tray.record.hWnd && s_notify(message, &s_tray.record);
+    return s_tray.record.hWnd && System().notifyIcon(message, &s_tray.record);
 }
 
 bool TrayAlways()

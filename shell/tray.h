@@ -6,12 +6,6 @@
 #include <windows.h>
 #include <shellapi.h>
 
-// The one call through which the icon reaches the shell. Tests put in their
-// own to play a shell that refuses and then accepts; null puts the shell's
-// own call back.
-typedef BOOL(WINAPI* NotifyIconCall)(DWORD message, PNOTIFYICONDATAA data);
-void ReplaceNotifyIconCall(NotifyIconCall call);
-
 // At the calendar's creation: fills the icon record for window (forgetting
 // any earlier icon and retry) and adds the icon when the flag is set.
 void PrepareTrayIcon(HWND window);

@@ -7,22 +7,16 @@
 
 #include <gdiplus.h>
 
+#include "platform/system_calls.h"
 #include "view/brush_slot.h"
 #include "view/picture_crop.h"
 
 using namespace Gdiplus;
 using namespace Gdiplus::DllExports;
 
-static PictureMessageBoxFn s_messageBox = MessageBoxA;
-
-void SetPictureMessageBox(PictureMessageBoxFn fn)
-{
-    s_messageBox = fn ? fn : MessageBoxA;
-}
-
 static void ShowPictureError(const char* text, const char* caption)
 {
-    s_messageBox(nullptr, text, caption, MB_OK | MB_ICONERROR);
+    System().messageBox(nullptr, text, caption, MB_OK | MB_ICONERROR);
 }
 
 int FindImageEncoder(const wchar_t* mime, CLSID* clsid)

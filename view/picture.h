@@ -23,11 +23,6 @@ constexpr const char* kPictureDamagedText =
     "画像ファイルが壊れているため、背景にできません\n"
     "(画像の大きさがファイルの長さに合いません)";
 
-// Every message box of the pictures goes through this function; tests put
-// a recorder in its place. nullptr restores MessageBoxA.
-typedef int (WINAPI* PictureMessageBoxFn)(HWND owner, LPCSTR text, LPCSTR caption, UINT flags);
-void SetPictureMessageBox(PictureMessageBoxFn fn);
-
 // Index of the image encoder for the MIME type (exact, case-sensitive) with
 // its class id in *clsid; -1 when there is none. FindBmpEncoder asks for
 // "image/bmp".

@@ -50,12 +50,6 @@ std::string Text(AutoChangeDecision decision)
 
 class AutoChange : public AppFolderTest {
 protected:
-    void TearDown() override
-    {
-        SetRandomSourceForTests(nullptr);
-        SetClockForTests(nullptr);
-        AppFolderTest::TearDown();
-    }
     std::string Tick(uint32_t current, DateTime now, DifferCheck differ = Unchanged)
     {
         return Text(DecideTimerChange(&state_, {3, current, 0}, now, DesignRecord{}, differ));
@@ -82,7 +76,7 @@ TEST_F(AutoChange, ListOrderWrapsAndRandomNeverRepeatsTheCurrentDesign)
         ASSERT_TRUE(PickNextDesign(kOrderRandom, current, 2, &next));
         ASSERT_EQ(3 - current, next);
     }
-    SetRandomSourceForTests(CountingSource);
+    standIns_.Put(&SystemCalls::random, CountingSource);
     std::set<uint32_t> seen;
     for (int i = 0; i < 40; ++i) {
         ASSERT_TRUE(PickNextDesign(kOrderRandom, 3, 5, &next));
@@ -90,7 +84,7 @@ TEST_F(AutoChange, ListOrderWrapsAndRandomNeverRepeatsTheCurrentDesign)
     }
     EXPECT_EQ((std::set<uint32_t>{1, 2, 4, 5}), seen);
     // A source that only ever draws the current design still ends.
-    SetRandomSourceForTests(StuckSource);
+    standIns_.Put(&SystemCalls::random, StuckSource);
     ASSERT_TRUE(PickNextDesign(kOrderRandom, 2, 4, &next));
     EXPECT_EQ(3u, next);
 }
@@ -125,7 +119,7 @@ TEST_F(AutoChange, StartupReadsItsDefaultsAndChangesOnlyWhenAskedTo)
 TEST_F(AutoChange, TimerChangesOnTheFirstTickOfANewHourOrDay)
 {
     const DateTime start = At(7, 10, 59, 30);
-    SetClockForTests(&start);
+    standIns_.PinClock(start);
     state_ = StartAutoChangeState(ReadClock());
     state_.values = {kTimingHourly, kOrderList};
     EXPECT_EQ("", Tick(3, At(7, 10, 59, 31)));
@@ -142,7 +136,7 @@ TEST_F(AutoChange, TimerChangesOnTheFirstTickOfANewHourOrDay)
     state_.values = {kTimingAtStartup, kOrderList};
     EXPECT_EQ("repaint ", Tick(2, At(9, 2, 0, 0)));
 
-    SetClockForTests(nullptr);
+    standIns_.Put(&SystemCalls::localTime, SystemOwnCalls().localTime);
     EXPECT_GE(ReadClock().year, 2000);
 }
 

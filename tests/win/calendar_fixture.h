@@ -10,7 +10,7 @@
 #include <string>
 
 #include "design/design_registry.h"
-#include "platform/clock.h"
+#include "platform/app_folder.h"
 #include "res/resource.h"
 #include "settings/settings_file.h"
 #include "settings/settings_sections.h"
@@ -23,8 +23,10 @@ constexpr COLORREF kColours[] = {RGB(200, 40, 40), RGB(40, 160, 40), RGB(40, 40,
 constexpr int kPreviewX = 114;
 constexpr int kPreviewY = 33;
 
-// The calendar started in process from its private folder, with designs of
-// its own, and the design list window it owns.
+// The calendar started in process from its program folder (the private
+// one, or another the test points the record of system calls at), with
+// designs of its own, and the design list window it owns. Whatever happens
+// in the test, the calendar is stopped at its end.
 class CalendarTest : public AppFolderTest {
 protected:
     HWND owner_ = nullptr;
@@ -50,12 +52,22 @@ protected:
         Write("REGIST", "CURRENT", std::to_string(current));
     }
 
+    // Starts the calendar from the folder's pelmo.ini as it is, stopping a
+    // running one first.
     void Launch()
     {
+        Stop();
         calendar_ = StartCalendar(&owner_);
         ASSERT_NE(nullptr, calendar_);
         list_ = FindWindowA(PELMO_DESIGN_LIST_CLASS, nullptr);
         ASSERT_NE(nullptr, list_);
+    }
+
+    // A start past the first one: no questions asked.
+    void LaunchOrdinary()
+    {
+        Write("SHELLLINK", "STARTUP", "0");
+        Launch();
     }
 
     void Start(uint32_t count, uint32_t current)
@@ -64,25 +76,52 @@ protected:
         Launch();
     }
 
-    void TearDown() override
+    // Closes the calendar the way a user does.
+    void Stop()
     {
-        SetClockForTests(nullptr);
         if (calendar_) {
             StopCalendar(owner_, calendar_);
         }
+        calendar_ = nullptr;
+        list_ = nullptr;
+    }
+
+    void TearDown() override
+    {
+        Stop();
         AppFolderTest::TearDown();
+    }
+
+    // A file of the program folder, wherever the test put it.
+    std::string AppPath(const char* name)
+    {
+        char path[kAppPathSize] = "";
+        BuildAppPath(name, path, sizeof path);
+        return path;
     }
 
     void Write(const char* section, const char* key, const std::string& value)
     {
-        WritePrivateProfileStringA(section, key, value.c_str(), Path("pelmo.ini").c_str());
+        WritePrivateProfileStringA(section, key, value.c_str(), AppPath(kSettingsFile).c_str());
     }
 
-    std::string Read(const char* section, const char* key, const char* file = "pelmo.ini")
+    std::string Read(const char* section, const char* key, const char* file = kSettingsFile)
     {
         char text[MAX_PATH] = {};
-        GetPrivateProfileStringA(section, key, "", text, sizeof text, Path(file).c_str());
+        GetPrivateProfileStringA(section, key, "", text, sizeof text, AppPath(file).c_str());
         return text;
+    }
+
+    // Whether a command of the context menu can be chosen.
+    bool Enabled(int command)
+    {
+        return !(GetMenuState(ContextMenu(), command, MF_BYCOMMAND) & MF_GRAYED);
+    }
+
+    // -1 when the key is absent.
+    int ReadInt(const char* section, const char* key)
+    {
+        return (int)GetPrivateProfileIntA(section, key, -1, AppPath(kSettingsFile).c_str());
     }
 
     std::string DesignColour(int n)

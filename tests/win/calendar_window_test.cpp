@@ -11,6 +11,7 @@
 
 #include "res/resource.h"
 #include "shell/calendar_window.h"
+#include "tests/win/calendar_fixture.h"
 #include "tests/win/test_support.h"
 #include "view/picture.h"
 #include "view/picture_size.h"
@@ -20,25 +21,13 @@ using namespace Gdiplus::DllExports;
 
 namespace {
 
-class CalendarWindow : public AppFolderTest {
+class CalendarWindow : public CalendarTest {
 protected:
-    HWND owner_ = nullptr;
-    HWND calendar_ = nullptr;
-
     void SetUp() override
     {
-        AppFolderTest::SetUp();
+        CalendarTest::SetUp();
         ASSERT_FALSE(HasFatalFailure());
-        // An ordinary start: no first-start questions to answer.
-        WritePrivateProfileStringA("SHELLLINK", "STARTUP", "0", Path("pelmo.ini").c_str());
-        calendar_ = StartCalendar(&owner_);
-        ASSERT_NE(nullptr, calendar_);
-    }
-
-    void TearDown() override
-    {
-        StopCalendar(owner_, calendar_);
-        AppFolderTest::TearDown();
+        LaunchOrdinary();
     }
 
     void DoubleClickHeader(int column)
@@ -59,26 +48,6 @@ protected:
             at.x = frame.right + 50;
         }
         SendMessageA(calendar_, WM_MOUSEWHEEL, MAKEWPARAM(0, delta), MAKELPARAM(at.x, at.y));
-    }
-
-    int IniInt(const char* section, const char* key)
-    {
-        return (int)GetPrivateProfileIntA(section, key, -12345, Path("pelmo.ini").c_str());
-    }
-
-    std::string IniText(const char* section, const char* key)
-    {
-        char text[MAX_PATH] = {};
-        GetPrivateProfileStringA(section, key, "", text, sizeof text, Path("pelmo.ini").c_str());
-        return text;
-    }
-
-    // Closes the calendar and starts it again from the same folder.
-    void Restart()
-    {
-        StopCalendar(owner_, calendar_);
-        calendar_ = StartCalendar(&owner_);
-        ASSERT_NE(nullptr, calendar_);
     }
 
     COLORREF ScreenPixel(int x, int y) { return WindowPixel(calendar_, x, y); }
@@ -181,9 +150,9 @@ TEST_F(CalendarWindow, LogOffQuerySavesAndKeepsTheCalendarWorking)
 {
     SetWindowPos(calendar_, nullptr, 40, 60, 210, 240, SWP_NOZORDER);
     EXPECT_EQ(TRUE, SendMessageA(calendar_, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
-    EXPECT_EQ(40, IniInt("POSITION", "LEFT"));
-    EXPECT_EQ(300, IniInt("POSITION", "BOTTOM"));
-    EXPECT_EQ(16777185, IniInt("BGBRUSH", "COLOR"));
+    EXPECT_EQ(40, ReadInt("POSITION", "LEFT"));
+    EXPECT_EQ(300, ReadInt("POSITION", "BOTTOM"));
+    EXPECT_EQ(16777185, ReadInt("BGBRUSH", "COLOR"));
 
     // Another program cancels the log-off: the calendar must still draw.
     unsigned before = CalendarRefreshCount();
@@ -201,13 +170,13 @@ TEST_F(CalendarWindow, CloseSavesEverythingAndRemovesTheWorkingCopy)
     SetWindowPos(calendar_, nullptr, 120, 130, 250, 260, SWP_NOZORDER);
     SendMessageA(calendar_, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(calendar_));
-    EXPECT_EQ(120, IniInt("POSITION", "LEFT"));
-    EXPECT_EQ(390, IniInt("POSITION", "BOTTOM"));
-    EXPECT_EQ(0, IniInt("REGIST", "SUM"));
-    EXPECT_EQ(0, IniInt("REGIST", "CHANGE"));
-    EXPECT_EQ(0, IniInt("SHELLLINK", "STARTUP"));
-    EXPECT_EQ(1, IniInt("FORMAT", "PARTITION"));
-    EXPECT_EQ(18, IniInt("TOOLTIP", "FONTHEIGHT"));
+    EXPECT_EQ(120, ReadInt("POSITION", "LEFT"));
+    EXPECT_EQ(390, ReadInt("POSITION", "BOTTOM"));
+    EXPECT_EQ(0, ReadInt("REGIST", "SUM"));
+    EXPECT_EQ(0, ReadInt("REGIST", "CHANGE"));
+    EXPECT_EQ(0, ReadInt("SHELLLINK", "STARTUP"));
+    EXPECT_EQ(1, ReadInt("FORMAT", "PARTITION"));
+    EXPECT_EQ(18, ReadInt("TOOLTIP", "FONTHEIGHT"));
     EXPECT_FALSE(PathExists(Path("temp.ini")));
 }
 
@@ -223,22 +192,22 @@ TEST_F(CalendarWindow, ADroppedPictureBecomesTheBackgroundAndOutlivesRestarts)
     SendMessageA(calendar_, WM_DROPFILES, (WPARAM)drop, 0);
     EXPECT_EQ(0u, GlobalSize(drop)) << "the drop is finished";
     EXPECT_EQ(green, ScreenPixel(2, 2));
-    EXPECT_EQ(BS_PATTERN, IniInt("BGBRUSH", "STYLE"));
-    EXPECT_EQ(first, IniText("BGBRUSH", "BITMAP"));
-    EXPECT_EQ("no key value", IniText("BGBRUSH", "ORGFILE"));
+    EXPECT_EQ(BS_PATTERN, ReadInt("BGBRUSH", "STYLE"));
+    EXPECT_EQ(first, Read("BGBRUSH", "BITMAP"));
+    EXPECT_EQ("no key value", Read("BGBRUSH", "ORGFILE"));
 
-    Restart();
+    Launch();
     EXPECT_EQ(green, ScreenPixel(2, 2));
-    EXPECT_EQ(1, IniInt("REGIST", "CHANGE")) << "a dropped picture is an unregistered change";
+    EXPECT_EQ(1, ReadInt("REGIST", "CHANGE")) << "a dropped picture is an unregistered change";
 
     // Gone for one run (a drive not plugged in): the fallback colour shows,
     // and the picture is still named when it comes back.
     ASSERT_TRUE(MoveFileA(first.c_str(), Path("away.bmp").c_str()));
-    Restart();
+    Launch();
     EXPECT_EQ(RGB(0xE1, 0xFF, 0xFF), ScreenPixel(2, 2));
     SendMessageA(calendar_, WM_CLOSE, 0, 0);
-    EXPECT_EQ(BS_PATTERN, IniInt("BGBRUSH", "STYLE"));
-    EXPECT_EQ(first, IniText("BGBRUSH", "BITMAP"));
+    EXPECT_EQ(BS_PATTERN, ReadInt("BGBRUSH", "STYLE"));
+    EXPECT_EQ(first, Read("BGBRUSH", "BITMAP"));
 }
 
 // A stand-in for the user's hand: the button pressed, moves and the
@@ -315,7 +284,7 @@ TEST_F(CalendarWindow, DraggedSmallItStopsAtTheSmallestUsableSizeAndKeepsItsPlac
     GetWindowRect(calendar_, &rect);
     EXPECT_TRUE(EqualRect(&smallest, &rect)) << rect.left << "," << rect.top << " " << rect.right - rect.left
                                              << " by " << rect.bottom - rect.top;
-    Restart();
+    Launch();
     GetWindowRect(calendar_, &rect);
     EXPECT_TRUE(EqualRect(&smallest, &rect)) << "after a restart: " << rect.left << "," << rect.top << " "
                                              << rect.right - rect.left << " by " << rect.bottom - rect.top;
@@ -399,7 +368,7 @@ TEST_F(CalendarWindow, APictureLargerThanTheScreenShowsAsTheWholeWould)
     GdiplusStartupInput input;
     ASSERT_EQ(Ok, GdiplusStartup(&gdiplus, &input, nullptr));
     s_pictureMessages.clear();
-    SetPictureMessageBox(RecordPictureMessage);
+    standIns_.Put(&SystemCalls::messageBox, RecordPictureMessage);
     // All of the part that can ever show is seen, and no tooltip over it.
     const SIZE screen = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     SetWindowPos(calendar_, HWND_TOP, 0, 0, screen.cx, screen.cy, 0);
@@ -434,7 +403,7 @@ TEST_F(CalendarWindow, APictureLargerThanTheScreenShowsAsTheWholeWould)
         ASSERT_TRUE(CropByHand(picture, byHand, width, height));
         const std::vector<DWORD> whole = shownWith(picture);
         const bool bmp = std::string(c.name).find(".bmp") != std::string::npos;
-        EXPECT_EQ(bmp ? picture : kNoKeyValue, IniText("BGBRUSH", "BITMAP"));
+        EXPECT_EQ(bmp ? picture : kNoKeyValue, Read("BGBRUSH", "BITMAP"));
         const std::vector<DWORD> cropped = shownWith(byHand);
         size_t differ = 0;
         for (size_t i = 0; i < whole.size(); ++i) {
@@ -450,7 +419,6 @@ TEST_F(CalendarWindow, APictureLargerThanTheScreenShowsAsTheWholeWould)
     }
     EXPECT_TRUE(s_pictureMessages.empty()) << s_pictureMessages.front();
     DestroySurface(&shown);
-    SetPictureMessageBox(nullptr);
     GdiplusShutdown(gdiplus);
 }
 

@@ -11,6 +11,7 @@
 #include "res/page_text_ids.h"
 #include "res/resource.h"
 #include "shell/context_menu.h"
+#include "tests/win/calendar_fixture.h"
 #include "tests/win/test_support.h"
 #include "view/picture.h"
 
@@ -24,17 +25,14 @@ int WINAPI RecordPictureMessage(HWND, LPCSTR text, LPCSTR caption, UINT)
     return IDOK;
 }
 
-class DesignApply : public AppFolderTest {
+class DesignApply : public CalendarTest {
 protected:
-    HWND owner_ = nullptr;
-    HWND calendar_ = nullptr;
-
     void SetUp() override
     {
-        AppFolderTest::SetUp();
+        CalendarTest::SetUp();
         ASSERT_FALSE(HasFatalFailure());
         s_pictureMessages.clear();
-        SetPictureMessageBox(RecordPictureMessage);
+        standIns_.Put(&SystemCalls::messageBox, RecordPictureMessage);
         Write("SHELLLINK", "STARTUP", "0");
         Write("REGIST", "SUM", "3");
         Write("REGIST", "CURRENT", "1");
@@ -50,35 +48,10 @@ protected:
         Write("DESIGN003", "BGBRUSH_ORGFILE", Path("gone.png"));
         Write("DESIGN003", "BGBRUSH_BITMAP", Path("old.bmp"));
         Write("DESIGN003", "TODAY_COLOR", std::to_string(RGB(0, 0, 250)));
-        calendar_ = StartCalendar(&owner_);
-        ASSERT_NE(nullptr, calendar_);
-    }
-
-    void TearDown() override
-    {
-        StopCalendar(owner_, calendar_);
-        SetPictureMessageBox(nullptr);
-        AppFolderTest::TearDown();
-    }
-
-    void Write(const char* section, const char* key, const std::string& value)
-    {
-        WritePrivateProfileStringA(section, key, value.c_str(), Path("pelmo.ini").c_str());
-    }
-
-    std::string Read(const char* section, const char* key)
-    {
-        char text[MAX_PATH] = {};
-        GetPrivateProfileStringA(section, key, "", text, sizeof text, Path("pelmo.ini").c_str());
-        return text;
+        Launch();
     }
 
     COLORREF Pixel(int x, int y) { return WindowPixel(calendar_, x, y); }
-
-    bool Enabled(int command)
-    {
-        return !(GetMenuState(ContextMenu(), command, MF_BYCOMMAND) & MF_GRAYED);
-    }
 };
 
 TEST_F(DesignApply, ADesignTakesOverTheCalendarAndItsFile)

@@ -96,15 +96,8 @@ TEST_F(DesignList, CancelAndTheCloseBoxLeavePelmoIniAsItWasAndTheClockRunning)
     const unsigned refreshes = CalendarRefreshCount();
     DateTime later = ReadClock();
     later.minute = (uint16_t)((later.minute + 1) % 60);
-    SetClockForTests(&later);
-    const DWORD until = GetTickCount() + 2500;
-    MSG msg;
-    while (CalendarRefreshCount() == refreshes && GetTickCount() < until) {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            DispatchMessageA(&msg);
-        }
-        Sleep(20);
-    }
+    standIns_.PinClock(later);
+    EXPECT_TRUE(PumpUntil([&] { return CalendarRefreshCount() != refreshes; }));
     EXPECT_LT(refreshes, CalendarRefreshCount());
 
     Open();
@@ -228,11 +221,11 @@ TEST_F(DesignList, UnregisteredChangesAreOfferedForRegisteringFirst)
     EXPECT_FALSE(IsWindowVisible(list_));
     EXPECT_TRUE(IsWindowEnabled(calendar_));
 
-    watch = {};
-    watch.press = IDNO;
-    watcher = StartDialogWatch(&watch);
+    DialogWatch declined = {};
+    declined.press = IDNO;
+    watcher = StartDialogWatch(&declined);
     Open();
-    EndDialogWatch(watcher, &watch);
+    EndDialogWatch(watcher, &declined);
     EXPECT_TRUE(IsWindowVisible(list_));
     Click(IDCANCEL);
 }
@@ -242,7 +235,7 @@ TEST_F(DesignList, UnregisteredChangesAreOfferedForRegisteringFirst)
 TEST_F(DesignList, TheHourlyChangeRunsOnTheClockAndKeepsAFreshChoiceOnce)
 {
     DateTime now = {2026, 12, 1, 7, 10, 59, 30, 0};
-    SetClockForTests(&now);
+    standIns_.PinClock(now);
     Prepare(3, 1);
     Write("AUTOCHANGE", "CHANGE", "1");
     Write("AUTOCHANGE", "TIMING", "200");
@@ -253,7 +246,7 @@ TEST_F(DesignList, TheHourlyChangeRunsOnTheClockAndKeepsAFreshChoiceOnce)
     now.hour = 11;
     now.minute = 0;
     now.second = 1;
-    SetClockForTests(&now);
+    standIns_.PinClock(now);
     SendMessageA(calendar_, WM_TIMER, IDT_CLOCK, 0);
     EXPECT_EQ("2", Read("REGIST", "CURRENT"));
     EXPECT_EQ(kColours[1], Calendar());
@@ -263,12 +256,12 @@ TEST_F(DesignList, TheHourlyChangeRunsOnTheClockAndKeepsAFreshChoiceOnce)
     Open();
     Select(0);
     now.hour = 12;
-    SetClockForTests(&now);
+    standIns_.PinClock(now);
     Click(IDOK);
     SendMessageA(calendar_, WM_TIMER, IDT_CLOCK, 0);
     EXPECT_EQ("1", Read("REGIST", "CURRENT")) << "the chosen design is kept once";
     now.hour = 13;
-    SetClockForTests(&now);
+    standIns_.PinClock(now);
     SendMessageA(calendar_, WM_TIMER, IDT_CLOCK, 0);
     EXPECT_EQ("2", Read("REGIST", "CURRENT"));
 }
@@ -291,14 +284,7 @@ TEST_F(DesignList, AStartupChangeOverUnregisteredSettingsIsCalledOffWithANotice)
     DialogWatch watch = {};
     watch.act = [](HWND, DialogWatch*) {};   // it closes by itself
     HANDLE watcher = StartDialogWatch(&watch);
-    const DWORD until = GetTickCount() + 8000;
-    MSG msg;
-    while (!watch.seen.dialog && GetTickCount() < until) {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            DispatchMessageA(&msg);
-        }
-        Sleep(20);
-    }
+    PumpUntil([&] { return watch.seen.dialog != nullptr; });
     EndDialogWatch(watcher, &watch);
     EXPECT_NE(std::string::npos, watch.seen.texts.find("デザイン自動変更が中止されました"));
     EXPECT_EQ("1", Read("REGIST", "CURRENT"));
@@ -409,9 +395,8 @@ TEST_F(DesignList, ADeletionWhileAPicturesMessageIsUpDamagesNoDesign)
     Launch();
     Open();
     s_listDuringMessage = list_;
-    SetPictureMessageBox(DeleteDuringMessage);
+    standIns_.Put(&SystemCalls::messageBox, DeleteDuringMessage);
     Select(1);
-    SetPictureMessageBox(nullptr);
     ASSERT_EQ(2, SendMessageA(Entries(), LB_GETCOUNT, 0, 0)) << "the deletion took place";
     EXPECT_EQ(1, Selection());
     EXPECT_EQ(RGB(0xE1, 0xFF, 0xFF), Preview()) << "the design now there, its picture gone, not the deleted one";

@@ -14,11 +14,11 @@
 
 #include "res/resource.h"
 #include "design/design_compare.h"
-#include "platform/app_folder.h"
 #include "design/design_registry.h"
 #include "settings/settings_file.h"
 #include "settings/settings_sections.h"
 #include "shell/context_menu.h"
+#include "tests/win/calendar_fixture.h"
 #include "tests/win/test_support.h"
 
 namespace {
@@ -116,11 +116,11 @@ double Contrast(COLORREF a, COLORREF b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-class Distribution : public AppFolderTest {
+class Distribution : public CalendarTest {
 protected:
     void SetUp() override
     {
-        AppFolderTest::SetUp();
+        CalendarTest::SetUp();
         ASSERT_FALSE(HasFatalFailure());
         app_ = folder_ + "ポルカ ミナ\\";
         ASSERT_TRUE(CreateDirectoryA(app_.c_str(), nullptr));
@@ -132,7 +132,7 @@ protected:
             const std::string name = std::string("Image\\") + kPictures[i];
             ASSERT_TRUE(CopyFileA((dist + name).c_str(), (app_ + name).c_str(), FALSE)) << name;
         }
-        OverrideAppFolder(app_.c_str());
+        standIns_.AppFolder(app_);
     }
 
     std::string Ini() const { return app_ + "pelmo.ini"; }
@@ -149,8 +149,6 @@ protected:
         }
     }
 
-    int Read(const char* section, const char* key) { return ReadSettingInt(kSettingsFile, section, key, -1); }
-
     // The record the calendar held when it last wrote the working sections.
     DesignRecord WorkingRecord()
     {
@@ -162,11 +160,6 @@ protected:
 
     std::string app_;   // with its trailing backslash
 };
-
-bool Enabled(int command)
-{
-    return !(GetMenuState(ContextMenu(), command, MF_BYCOMMAND) & MF_GRAYED);
-}
 
 TEST_F(Distribution, ShipsSevenWholeDesignsAndLeavesTheFirstStartToTheProgram)
 {
@@ -207,35 +200,31 @@ TEST_F(Distribution, TheFirstStartShowsTheCurrentDesignAsRegistered)
     DialogWatch watch = {};
     watch.press = IDCANCEL;
     HANDLE watcher = StartDialogWatch(&watch);
-    HWND owner = nullptr;
-    HWND calendar = StartCalendar(&owner);
+    Launch();
     EndDialogWatch(watcher, &watch);
-    ASSERT_NE(nullptr, calendar);
+    ASSERT_FALSE(HasFatalFailure());
 
     const DesignLook first = ReadDesignLook(kSettingsFile, Section(1).c_str());
-    EXPECT_EQ(first.background.brush.color, WindowPixel(calendar, 2, 2));
+    EXPECT_EQ(first.background.brush.color, WindowPixel(calendar_, 2, 2));
     EXPECT_FALSE(Enabled(IDM_DESIGN_NEW));
     EXPECT_FALSE(Enabled(IDM_DESIGN_OVERWRITE));
     EXPECT_TRUE(Enabled(IDM_DESIGN_CHOOSE));
-    StopCalendar(owner, calendar);
+    Stop();
 
     // What the calendar held and saved at exit is the current design.
     EXPECT_FALSE(SettingsDifferFromDesign(kSettingsFile, WorkingRecord()));
-    EXPECT_EQ(0, Read("REGIST", "CHANGE"));
-    EXPECT_EQ(1, Read("REGIST", "CURRENT"));
-    EXPECT_EQ((int)kShippedDesigns, Read("REGIST", "SUM"));
+    EXPECT_EQ(0, ReadInt("REGIST", "CHANGE"));
+    EXPECT_EQ(1, ReadInt("REGIST", "CURRENT"));
+    EXPECT_EQ((int)kShippedDesigns, ReadInt("REGIST", "SUM"));
 }
 
 TEST_F(Distribution, EveryDesignTakesOverAndStillEqualsItself)
 {
-    WriteSettingInt(kSettingsFile, "SHELLLINK", "STARTUP", 0);   // past the first start
     WritePicturePaths();
-    HWND owner = nullptr;
-    HWND calendar = StartCalendar(&owner);
-    ASSERT_NE(nullptr, calendar);
+    LaunchOrdinary();
     for (uint32_t n = 1; n <= kShippedDesigns; ++n) {
         SCOPED_TRACE(Section(n));
-        SendMessageA(calendar, WM_PELMO_APPLY_DESIGN, n, kShippedDesigns);
+        SendMessageA(calendar_, WM_PELMO_APPLY_DESIGN, n, kShippedDesigns);
         EXPECT_FALSE(SettingsDifferFromDesign(kSettingsFile, WorkingRecord()));
         EXPECT_FALSE(Enabled(IDM_DESIGN_NEW));
 
@@ -247,15 +236,14 @@ TEST_F(Distribution, EveryDesignTakesOverAndStillEqualsItself)
             ASSERT_GT(picture.width, 0);
             for (int y = 2; y < 14; y += 3) {
                 for (int x = 2; x < 14; x += 3) {
-                    EXPECT_EQ(picture.At(x, y), WindowPixel(calendar, x, y)) << x << "," << y;
+                    EXPECT_EQ(picture.At(x, y), WindowPixel(calendar_, x, y)) << x << "," << y;
                 }
             }
             EXPECT_EQ(PicturePath(n), std::string(look.background.bitmap));
         } else if (look.background.brush.style == BS_SOLID) {
-            EXPECT_EQ(look.background.brush.color, WindowPixel(calendar, 2, 2));
+            EXPECT_EQ(look.background.brush.color, WindowPixel(calendar_, 2, 2));
         }
     }
-    StopCalendar(owner, calendar);
 }
 
 // Text is drawn straight on the background, on today's colour and on the

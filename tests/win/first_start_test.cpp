@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "res/resource.h"
-#include "platform/app_folder.h"
 #include "platform/app_instance.h"
 #include "shell/shortcut_dialog.h"
 #include "shell/shortcuts.h"
@@ -45,10 +44,10 @@ void AnswerDialog(HWND dialog, DialogWatch* watch)
     }
     PostMessageA(dialog, WM_COMMAND, a->press, 0);
     HWND box = nullptr;
-    for (int tries = 0; tries < 100 && IsWindow(dialog) && !box; ++tries) {
-        Sleep(20);
+    WaitUntil([&] {
         box = FindDialog(watch->thread, dialog);
-    }
+        return box || !IsWindow(dialog);
+    });
     if (box) {
         ReadDialog(box, &a->box);
         PostMessageA(box, WM_COMMAND, IDOK, 0);
@@ -65,16 +64,10 @@ protected:
         s_root = folder_;
         s_noPath = -1;
         s_asked.clear();
-        SetSpecialFolderLookup(TestFolder);
+        standIns_.Put(&SystemCalls::specialFolder, TestFolder);
         for (int id : {CSIDL_STARTUP, CSIDL_DESKTOP, CSIDL_PROGRAMS}) {
             CreateDirectoryA(Folder(id).c_str(), nullptr);
         }
-    }
-
-    void TearDown() override
-    {
-        SetSpecialFolderLookup(nullptr);
-        AppFolderWithOwnerTest::TearDown();
     }
 
     ShortcutFlags Ask(Answer* answer, ShortcutFlags flags)
@@ -134,7 +127,7 @@ TEST_F(ShortcutDialogTest, AShippedSettingsFileGetsThePicturePaths)
     const std::string app = folder_ + "ポルカミナ表\\";
     const std::string ini = app + "pelmo.ini";
     ASSERT_TRUE(CreateDirectoryA(app.c_str(), nullptr));
-    OverrideAppFolder(app.c_str());
+    standIns_.AppFolder(app);
     WritePrivateProfileStringA("REGIST", "SUM", "2", ini.c_str());
     WritePrivateProfileStringA("DESIGN004", "BGBRUSH_BITMAP", "C:\\old\\Wall.bmp", ini.c_str());
     WritePrivateProfileStringA("DESIGN004", "BGBRUSH_COLOR", "255", ini.c_str());

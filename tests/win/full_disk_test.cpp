@@ -115,10 +115,7 @@ TEST_F(CalendarOnFullDisk, ExitCanBeTriedAgainOnceThereIsRoom)
     int asked = 0;
     std::string whileFull;
     const std::vector<DialogSeen> seen = AnswerDialogs(
-        [&] {
-            StopCalendar(owner_, calendar_);
-            calendar_ = nullptr;
-        },
+        [&] { Stop(); },
         [&](const DialogSeen&) -> WPARAM {
             if (++asked == 2) {
                 whileFull = ReadWholeFile(Path(kSettingsFile));
@@ -139,10 +136,7 @@ TEST_F(CalendarOnFullDisk, ExitWithoutSavingKeepsTheFile)
     const std::string before = ReadWholeFile(Path(kSettingsFile));
     ASSERT_TRUE(FillVolume(folder_));
     const std::vector<DialogSeen> seen = AnswerDialogs(
-        [&] {
-            StopCalendar(owner_, calendar_);
-            calendar_ = nullptr;
-        },
+        [&] { Stop(); },
         [](const DialogSeen&) -> WPARAM { return IDCANCEL; });
     EXPECT_EQ(1, SaveFailures(seen));
     EXPECT_EQ(before, ReadWholeFile(Path(kSettingsFile)));

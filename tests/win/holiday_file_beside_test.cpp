@@ -17,6 +17,7 @@
 #include "shell/calendar_window.h"
 #include "shell/holiday_updates.h"
 #include "tests/core/holiday_file_maker.h"
+#include "tests/win/calendar_fixture.h"
 #include "tests/win/test_support.h"
 #include "view/layout.h"
 
@@ -62,31 +63,22 @@ std::string AsUtf8(const std::string& sjis)
     return "\xEF\xBB\xBF" + utf8;
 }
 
-class HolidayFileBeside : public AppFolderTest {
+class HolidayFileBeside : public CalendarTest {
 protected:
     void SetUp() override
     {
-        AppFolderTest::SetUp();
+        CalendarTest::SetUp();
         ASSERT_FALSE(HasFatalFailure());
-        WritePrivateProfileStringA("SHELLLINK", "STARTUP", "0", Path("pelmo.ini").c_str());
+        Write("SHELLLINK", "STARTUP", "0");
         g_told.clear();
-        SetHolidayMessageBox(RecordBox);
+        standIns_.Put(&SystemCalls::messageBox, RecordBox);
         now_ = kJulyMorning;
-        SetClockForTests(&now_);
-    }
-
-    void TearDown() override
-    {
-        StopCalendar(owner_, calendar_);
-        SetHolidayMessageBox(nullptr);
-        SetClockForTests(nullptr);
-        AppFolderTest::TearDown();
+        standIns_.PinClock(now_);
     }
 
     void Start()
     {
-        calendar_ = StartCalendar(&owner_);
-        ASSERT_NE(nullptr, calendar_);
+        Launch();
         SetWindowPos(calendar_, nullptr, 0, 0, kWidth, kHeight, SWP_NOZORDER | SWP_NOMOVE);
     }
 
@@ -99,7 +91,7 @@ protected:
     void NextMinute()
     {
         ++now_.minute;
-        SetClockForTests(&now_);
+        standIns_.PinClock(now_);
         SendMessageA(calendar_, WM_TIMER, IDT_CLOCK, 0);
     }
 
@@ -136,22 +128,6 @@ protected:
         return found > 0;
     }
 
-    // Runs the thread's messages until the calendar has told something.
-    bool WaitUntilTold(size_t count)
-    {
-        const DWORD limit = GetTickCount() + 30000;
-        while (g_told.size() < count && (int)(limit - GetTickCount()) > 0) {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-            MSG msg;
-            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                DispatchMessageA(&msg);
-            }
-        }
-        return g_told.size() >= count;
-    }
-
-    HWND owner_ = nullptr;
-    HWND calendar_ = nullptr;
     DateTime now_;
 };
 
@@ -164,7 +140,7 @@ TEST_F(HolidayFileBeside, ItsDaysShowFromTheFirstFrameAndFollowItAtTheNextMinute
     ReadFontSection(kSettingsFile, &record);
     WriteBrushKeys(kSettingsFile, BS_SOLID, kDefaultBackgroundColor, 0);
     ASSERT_TRUE(RegisterDesign(kSettingsFile, record, {BS_SOLID, kDefaultBackgroundColor, 0}, {1, 1, 0}));
-    WritePrivateProfileStringA("REGIST", "CURRENT", "1", Path("pelmo.ini").c_str());
+    Write("REGIST", "CURRENT", "1");
     Start();
     EXPECT_TRUE(Coloured(14));
     EXPECT_FALSE(Coloured(20));
@@ -233,11 +209,11 @@ TEST_F(HolidayFileBeside, AFileThatCannotBeUsedLeavesTheRulesAndIsToldOnce)
     EXPECT_EQ(1u, g_told.size());
 
     // A folder in its place at the start: told once the first frame is shown.
-    StopCalendar(owner_, calendar_);
+    Stop();
     ASSERT_TRUE(DeleteFileA(Path("syukujitsu.csv").c_str()));
     ASSERT_TRUE(CreateDirectoryA(Path("syukujitsu.csv").c_str(), nullptr));
     Start();
-    ASSERT_TRUE(WaitUntilTold(2));
+    ASSERT_TRUE(PumpUntil([] { return g_told.size() >= 2; }));
     EXPECT_EQ("syukujitsu.csv を読めないため、組み込みの祝日を表示します。", g_told[1].text);
     EXPECT_GT(g_told[1].refreshes, 0u);
     EXPECT_TRUE(Coloured(20));

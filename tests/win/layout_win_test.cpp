@@ -103,9 +103,10 @@ TEST_F(LayoutWin, MarksFollowMemoFilesIncludingNeighbouringMonths)
 // quiet for a while; any file made or removed there must still show.
 TEST_F(LayoutWin, MarksFollowChangesToASettledFolder)
 {
+    standIns_.StopTicks();
     Touch("DATA\\2012年06月04日(月).dat");
     CalendarLayout layout = {};
-    Sleep(2100);
+    standIns_.MoveTicks(2100);
     EXPECT_EQ(1, MarkedCount(&layout));
     EXPECT_EQ(1, MarkedCount(&layout));
 

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "res/resource.h"
-#include "platform/app_folder.h"
 #include "shell/long_path_notice.h"
+#include "tests/win/calendar_fixture.h"
 #include "tests/win/test_support.h"
 
 namespace {
@@ -21,34 +21,15 @@ int WINAPI RecordNotice(HWND, LPCSTR text, LPCSTR, UINT)
     return IDOK;
 }
 
-void Pump(DWORD milliseconds)
-{
-    DWORD end = GetTickCount() + milliseconds;
-    do {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(10);
-    } while ((int)(end - GetTickCount()) > 0);
-}
-
-class LongPath : public AppFolderTest {
+class LongPath : public CalendarTest {
 protected:
     void SetUp() override
     {
-        AppFolderTest::SetUp();
+        CalendarTest::SetUp();
         ASSERT_FALSE(HasFatalFailure());
         s_notices = 0;
         s_text.clear();
-        SetLongPathNoticeBox(RecordNotice);
-    }
-
-    void TearDown() override
-    {
-        SetLongPathNoticeBox(nullptr);
-        AppFolderTest::TearDown();
+        standIns_.Put(&SystemCalls::messageBox, RecordNotice);
     }
 
     // A real folder whose own path still fits (so the settings file does)
@@ -70,10 +51,10 @@ TEST_F(LongPath, OnlyAFolderTooDeepForEveryMemoIsRefused)
     // "DATA\" (5), the longest date line (19) and ".dat" (4) must fit in 259.
     std::string folder = folder_;
     folder += std::string(259 - 28 - folder.size() - 1, 'a') + "\\";
-    OverrideAppFolder(folder.c_str());
+    standIns_.AppFolder(folder);
     EXPECT_TRUE(MemoPathsFit()) << folder.size();
     folder.insert(folder_.size(), "b");
-    OverrideAppFolder(folder.c_str());
+    standIns_.AppFolder(folder);
     EXPECT_FALSE(MemoPathsFit()) << folder.size();
 }
 
@@ -81,23 +62,23 @@ TEST_F(LongPath, ToldOnceAtStartAndTheCalendarGoesOn)
 {
     const std::string deep = MakeDeepFolder();
     ASSERT_TRUE(PathExists(deep)) << deep.size();
-    OverrideAppFolder(deep.c_str());
-    WritePrivateProfileStringA("SHELLLINK", "STARTUP", "0", (deep + "pelmo.ini").c_str());
-    HWND owner = nullptr;
-    HWND calendar = StartCalendar(&owner);
-    ASSERT_NE(nullptr, calendar);
-    Pump(300);
+    standIns_.AppFolder(deep);
+    LaunchOrdinary();
+    ASSERT_FALSE(HasFatalFailure());
+    EXPECT_TRUE(PumpUntil([] { return s_notices > 0; }));
+    HWND marker = CreateMarkerWindow();
+    EXPECT_TRUE(WaitForMarker(marker));
     EXPECT_EQ(1, s_notices);
     EXPECT_NE(std::string::npos, s_text.find("メモを保存できません")) << s_text;
 
     // Refreshes and paging do not repeat it.
-    SendMessageA(calendar, WM_KEYDOWN, VK_DOWN, 0);
-    SendMessageA(calendar, WM_PELMO_REFRESH, 0, 0);
-    Pump(100);
+    SendMessageA(calendar_, WM_KEYDOWN, VK_DOWN, 0);
+    SendMessageA(calendar_, WM_PELMO_REFRESH, 0, 0);
+    UpdateWindow(calendar_);
+    EXPECT_TRUE(WaitForMarker(marker));
+    DestroyWindow(marker);
     EXPECT_EQ(1, s_notices);
-    EXPECT_TRUE(IsWindowVisible(calendar));
-
-    StopCalendar(owner, calendar);
+    EXPECT_TRUE(IsWindowVisible(calendar_));
 }
 
 }  // namespace

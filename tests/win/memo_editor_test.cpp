@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <imm.h>
 #include <string.h>
+
+#include <atomic>
 #include <string>
 
 #include "memo/memo_dialog.h"
@@ -23,22 +25,26 @@ struct Session {
     bool stayedOpen;
     int keptCharacters;     // in the editor after the box
     bool imeOpen;
-    volatile bool imeLooked;
+    std::atomic<bool> imeLooked;
+    HWND marker;            // of the thread that runs the editor
 };
 
 void ReadBoxAndCancel(Session* s, DWORD thread, HWND dialog)
 {
     HWND box = nullptr;
-    for (int tries = 0; tries < 250 && IsWindow(dialog) && !box; ++tries) {
-        Sleep(20);
+    WaitUntil([&] {
         box = FindDialog(thread, dialog);
-    }
+        return box || !IsWindow(dialog);
+    });
     if (!box) {
         return;
     }
     ReadDialog(box, &s->box);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
-    Sleep(200);
+    // The box gone, a marker posted after it is handled once the editor has
+    // dealt with its OK and is back in its own loop.
+    WaitUntil([&] { return !IsWindow(box); });
+    WaitForMarker(s->marker);
     s->stayedOpen = IsWindowVisible(dialog);
     s->keptCharacters = GetWindowTextLengthW(GetDlgItem(dialog, IDC_MEMO_EDIT));
     PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
@@ -47,9 +53,7 @@ void ReadBoxAndCancel(Session* s, DWORD thread, HWND dialog)
 void ActAsUser(HWND dialog, DialogWatch* watch)
 {
     Session* s = (Session*)watch->context;
-    for (int tries = 0; tries < 50 && !s->imeLooked; ++tries) {
-        Sleep(20);
-    }
+    WaitUntil([&] { return s->imeLooked.load(); });
     HWND edit = GetDlgItem(dialog, IDC_MEMO_EDIT);
     if (!s->pasted.empty()) {
         SendMessageA(edit, EM_SETSEL, 0, -1);
@@ -83,12 +87,19 @@ protected:
     void SetUp() override
     {
         CreateEditorFont(18);
+        marker_ = CreateMarkerWindow();
+        ASSERT_NE(nullptr, marker_);
     }
-    void TearDown() override { DeleteEditorFont(); }
+    void TearDown() override
+    {
+        DestroyWindow(marker_);
+        DeleteEditorFont();
+    }
 
     bool Run(Session* s)
     {
         g_session = s;
+        s->marker = marker_;
         UINT_PTR timer = SetTimer(nullptr, 0, 10, LookAtIme);
         DialogWatch watch = {};
         watch.act = ActAsUser;
@@ -101,6 +112,7 @@ protected:
     }
 
     char text_[kMemoBufferSize] = "2012年06月04日(月)\r\n";
+    HWND marker_ = nullptr;
 };
 
 TEST_F(MemoEditor, OnlyAnEditedTextIsConfirmed)

@@ -81,13 +81,7 @@ protected:
     {
         AppFolderWithOwnerTest::SetUp();
         g_messages.clear();
-        SetMemoMessageBox(RecordMessage);
-    }
-
-    void TearDown() override
-    {
-        SetMemoMessageBox(nullptr);
-        AppFolderWithOwnerTest::TearDown();
+        standIns_.Put(&SystemCalls::messageBox, RecordMessage);
     }
 
     std::string MemoPath() { return folder_ + "DATA\\" + kDateLine + ".dat"; }
@@ -131,7 +125,7 @@ TEST_F(MemoStore, PathsAndFolders)
     // silently fall back to the executable's folder).
     std::string deep = folder_ + std::string(kAppPathSize - 10 - folder_.size(), 'a') + "\\";
     ASSERT_LT(deep.size(), kAppPathSize);
-    OverrideAppFolder(deep.c_str());
+    standIns_.AppFolder(deep);
     char probe[kAppPathSize];
     ASSERT_TRUE(BuildAppPath("", probe, sizeof probe));
     ASSERT_EQ(deep, probe);

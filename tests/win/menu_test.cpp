@@ -167,14 +167,13 @@ TEST_F(ContextMenuTest, CommandsReachTheirHandlers)
     s_refreshes += HandleCommand(window_, IDM_MAXIMIZE, "");
     EXPECT_FALSE(IsZoomed(window_));
 
-    ReplaceNotifyIconCall(AcceptIcon);
+    standIns_.Put(&SystemCalls::notifyIcon, AcceptIcon);
     SetTrayAlways(false);
     PrepareTrayIcon(window_);
     s_refreshes += HandleCommand(window_, IDM_HIDE, "");
     EXPECT_FALSE(IsWindowVisible(window_));
     s_refreshes += HandleCommand(window_, IDM_MAXIMIZE, "");
     EXPECT_TRUE(IsWindowVisible(window_));
-    ReplaceNotifyIconCall(nullptr);
 
     // Commands still to come, and ids nobody owns, change nothing.
     for (int id : {IDM_SETTINGS, IDM_DESIGN_NEW, IDM_DESIGN_OVERWRITE, IDM_DESIGN_CHOOSE, 999}) {

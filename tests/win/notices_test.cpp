@@ -20,13 +20,12 @@ void TryToCloseNotice(HWND dialog, DialogWatch* watch)
     PressKey(dialog, VK_ESCAPE);
     PressKey(dialog, VK_RETURN);
     PostMessageA(dialog, WM_CLOSE, 0, 0);
-    while (IsWindowVisible(dialog) && GetTickCount() - found < 10000) {
-        Sleep(10);
-    }
+    WaitUntil([&] { return !IsWindowVisible(dialog); });
     *(DWORD*)watch->context = GetTickCount() - found;
 }
 
 struct AboutSeen {
+    HWND marker;   // of the thread that runs the dialog
     bool openAfterEscape;
     bool closedByEnter;
 };
@@ -37,11 +36,10 @@ void EscapeThenEnter(HWND dialog, DialogWatch* watch)
     HWND ok = GetDlgItem(dialog, IDOK);
     PressKey(ok, VK_ESCAPE);
     PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    Sleep(400);
+    WaitForMarker(about->marker);
     about->openAfterEscape = IsWindowVisible(dialog);
     PressKey(ok, VK_RETURN);
-    Sleep(400);
-    about->closedByEnter = !IsWindowVisible(dialog);
+    about->closedByEnter = WaitUntil([&] { return !IsWindowVisible(dialog); });
     if (IsWindow(dialog)) {
         PostMessageA(dialog, WM_COMMAND, IDOK, 0);   // lets a failing test end
     }
@@ -50,15 +48,22 @@ void EscapeThenEnter(HWND dialog, DialogWatch* watch)
 class Notices : public ::testing::Test {
 protected:
     HWND window_ = nullptr;
+    HWND marker_ = nullptr;
 
     void SetUp() override
     {
         SetAppInstance(GetModuleHandleA(nullptr));
         window_ = CreateScratchWindow();
         ASSERT_NE(nullptr, window_);
+        marker_ = CreateMarkerWindow();
+        ASSERT_NE(nullptr, marker_);
     }
 
-    void TearDown() override { DestroyWindow(window_); }
+    void TearDown() override
+    {
+        DestroyWindow(marker_);
+        DestroyWindow(window_);
+    }
 };
 
 TEST_F(Notices, CloseByThemselvesAfterOneOrThreeSeconds)
@@ -95,7 +100,7 @@ TEST_F(Notices, CloseByThemselvesAfterOneOrThreeSeconds)
 
 TEST_F(Notices, VersionDialogIgnoresEscapeAndClosesOnEnter)
 {
-    AboutSeen about = {};
+    AboutSeen about = {marker_, false, false};
     DialogWatch watch = {};
     watch.act = EscapeThenEnter;
     watch.context = &about;

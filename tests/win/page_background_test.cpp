@@ -16,6 +16,7 @@
 #include "dialogs/settings_sheet.h"
 #include "res/resource.h"
 #include "settings/settings_file.h"
+#include "tests/win/page_fixture.h"
 #include "tests/win/test_support.h"
 #include "view/background.h"
 #include "view/picture.h"
@@ -29,44 +30,6 @@ constexpr COLORREF kStartColour = RGB(0x56, 0x34, 0x12);
 constexpr COLORREF kLeftHalf = RGB(200, 30, 30);
 constexpr COLORREF kRightHalf = RGB(20, 40, 210);
 constexpr int kPictureSide = 16;
-
-// What the stand-in dialogs answer and what they were asked.
-COLORREF s_colourAnswer;
-bool s_colourChosen;
-std::string s_pictureAnswer;   // empty: the user cancels
-OPENFILENAMEA s_pictureAsked;
-std::string s_pictureFileAsked;
-std::string s_initialDirAsked;
-std::vector<std::string> s_filtersAsked;
-std::vector<std::string> s_messages;
-
-BOOL WINAPI AnswerColour(LPCHOOSECOLORA choose)
-{
-    choose->rgbResult = s_colourAnswer;
-    return s_colourChosen;
-}
-
-BOOL WINAPI AnswerPicture(LPOPENFILENAMEA open)
-{
-    s_pictureAsked = *open;
-    s_pictureFileAsked = open->lpstrFile;
-    s_initialDirAsked = open->lpstrInitialDir ? open->lpstrInitialDir : "";
-    s_filtersAsked.clear();
-    for (const char* p = open->lpstrFilter; *p; p += strlen(p) + 1) {
-        s_filtersAsked.push_back(p);
-    }
-    if (s_pictureAnswer.empty()) {
-        return FALSE;
-    }
-    lstrcpynA(open->lpstrFile, s_pictureAnswer.c_str(), open->nMaxFile);
-    return TRUE;
-}
-
-int WINAPI RecordMessage(HWND, LPCSTR text, LPCSTR, UINT)
-{
-    s_messages.push_back(text);
-    return IDOK;
-}
 
 // Left half red, right half blue.
 bool SavePng(const std::string& path)
@@ -127,83 +90,49 @@ std::string Section(const std::string& file, const char* name)
     return all;
 }
 
-class BackgroundPageTest : public AppFolderWithOwnerTest {
+class BackgroundPageTest : public PageTest {
 protected:
     void SetUp() override
     {
-        AppFolderWithOwnerTest::SetUp();
+        PageTest::SetUp();
         ASSERT_FALSE(HasFatalFailure());
-        INITCOMMONCONTROLSEX init = {sizeof init, ICC_WIN95_CLASSES};
-        InitCommonControlsEx(&init);
         GdiplusStartupInput input;
         ASSERT_EQ(Ok, GdiplusStartup(&token_, &input, nullptr));
-        s_colourChosen = false;
-        s_pictureAnswer.clear();
-        s_pictureFileAsked = "<not asked>";
-        s_messages.clear();
-        SetPageColourDialog(AnswerColour);
-        SetPictureFileDialog(AnswerPicture);
-        SetPictureMessageBox(RecordMessage);
         slot_ = CreateSolidBrush(kStartColour);
+        target_ = {&slot_, nullptr, nullptr, false};
     }
 
     void TearDown() override
     {
-        if (page_) {
-            DestroyWindow(page_);
-        }
+        PageTest::TearDown();
         DeleteObject(slot_);
-        SetPageColourDialog(nullptr);
-        SetPictureFileDialog(nullptr);
-        SetPictureMessageBox(nullptr);
         GdiplusShutdown(token_);
-        AppFolderWithOwnerTest::TearDown();
     }
 
-    void Open()
-    {
-        if (page_) {
-            DestroyWindow(page_);
-        }
-        sheetPage_ = BackgroundPage(&target_);
-        page_ = CreateDialogParamA(sheetPage_.hInstance, sheetPage_.pszTemplate, window_,
-                                   sheetPage_.pfnDlgProc, (LPARAM)&sheetPage_);
-        ASSERT_NE(nullptr, page_);
-    }
+    void Open() { ASSERT_NO_FATAL_FAILURE(PageTest::Open(BackgroundPage)); }
 
-    void Click(int id)
-    {
-        SendMessageA(page_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(page_, id));
-    }
+    // Buttons and tiles alike tell the page they were clicked.
+    void Click(int id) { Command(id); }
 
     void ChooseColour(int button, COLORREF colour)
     {
-        s_colourAnswer = colour;
-        s_colourChosen = true;
+        dialogs_.colourAnswer = colour;
+        dialogs_.chooseColour = true;
         Click(button);
-        s_colourChosen = false;
+        dialogs_.chooseColour = false;
     }
 
     void ChoosePicture(const std::string& path)
     {
-        s_pictureAnswer = path;
+        dialogs_.pictureAnswer = path;
         Click(IDC_BACKGROUND_PICTURE);
-        s_pictureAnswer.clear();
+        dialogs_.pictureAnswer.clear();
     }
 
     void SetTransparent(bool on)
     {
         CheckDlgButton(page_, IDC_BACKGROUND_TRANSPARENT, on ? BST_CHECKED : BST_UNCHECKED);
         Click(IDC_BACKGROUND_TRANSPARENT);
-    }
-
-    LONG_PTR Notify(UINT code)
-    {
-        PSHNOTIFY notify = {};
-        notify.hdr.hwndFrom = window_;
-        notify.hdr.code = code;
-        SendMessageA(page_, WM_NOTIFY, 0, (LPARAM)&notify);
-        return GetWindowLongPtrA(page_, DWLP_MSGRESULT);
     }
 
     // The brush the page paints a static with.
@@ -229,9 +158,6 @@ protected:
 
     ULONG_PTR token_ = 0;
     HBRUSH slot_ = nullptr;
-    SheetTarget target_ = {&slot_, nullptr, nullptr, false};
-    PROPSHEETPAGEA sheetPage_ = {};
-    HWND page_ = nullptr;
 };
 
 TEST_F(BackgroundPageTest, ControlsTextsAndTheirPaint)
@@ -359,19 +285,19 @@ TEST_F(BackgroundPageTest, ChosenPngBecomesThePatternAndIsRecordedByItsOriginal)
     ASSERT_NO_FATAL_FAILURE(Open());
     ChoosePicture(png);
 
-    EXPECT_EQ((DWORD)(OFN_EXPLORER | OFN_FILEMUSTEXIST), s_pictureAsked.Flags);
-    EXPECT_STREQ("背景画の選択", s_pictureAsked.lpstrTitle);
-    EXPECT_EQ(page_, s_pictureAsked.hwndOwner);
-    EXPECT_EQ(1u, s_pictureAsked.nFilterIndex);
-    EXPECT_EQ(Path("Image"), s_initialDirAsked);
-    EXPECT_EQ("", s_pictureFileAsked);
+    EXPECT_EQ((DWORD)(OFN_EXPLORER | OFN_FILEMUSTEXIST), dialogs_.pictureAsked.Flags);
+    EXPECT_STREQ("背景画の選択", dialogs_.pictureAsked.lpstrTitle);
+    EXPECT_EQ(page_, dialogs_.pictureAsked.hwndOwner);
+    EXPECT_EQ(1u, dialogs_.pictureAsked.nFilterIndex);
+    EXPECT_EQ(Path("Image"), dialogs_.initialDirAsked);
+    EXPECT_EQ("", dialogs_.pictureFileAsked);
     const std::vector<std::string> filters = {
         "イメージファイル", "*.bmp;*.dib;*.gif;*.jpg;*.jpeg;*.jfif;*.png;*.tif;*.tiff;*.wmf;*.emf;*.ico",
         "BMPファイル(*.bmp, *.dib)", "*.bmp;*.dib", "GIFファイル(*.gif)", "*.gif",
         "JPEGファイル(*.jpg, *.jpeg, *.jfif)", "*.jpg;*.jpeg;*.jfif", "PNGファイル(*.png)", "*.png",
         "TIFFファイル(*.tif, *.tiff)", "*.tif;*.tiff", "メタファイル(*.wmf, *.emf)", "*.wmf;*.emf",
         "アイコンファイル(*.ico)", "*.ico"};
-    EXPECT_EQ(filters, s_filtersAsked);
+    EXPECT_EQ(filters, dialogs_.filtersAsked);
 
     EXPECT_TRUE(Staged());
     EXPECT_TRUE(PathExists(Path("pelmo.bmp"))) << "converted as soon as chosen";
@@ -395,7 +321,7 @@ TEST_F(BackgroundPageTest, ChosenPngBecomesThePatternAndIsRecordedByItsOriginal)
     ASSERT_NO_FATAL_FAILURE(Open());
     EXPECT_EQ("pattern", Painted(IDC_BACKGROUND_SAMPLE));
     Click(IDC_BACKGROUND_PICTURE);
-    EXPECT_EQ(png, s_pictureFileAsked);
+    EXPECT_EQ(png, dialogs_.pictureFileAsked);
     EXPECT_FALSE(Staged());
 
     // A BMP is used as it is and recorded as such.
@@ -404,7 +330,7 @@ TEST_F(BackgroundPageTest, ChosenPngBecomesThePatternAndIsRecordedByItsOriginal)
     ChoosePicture(bmp);
     Click(IDC_BACKGROUND_UPDATE);
     EXPECT_NE(std::string::npos, Background().find("BITMAP=" + bmp + "|ORGFILE=no key value|"));
-    EXPECT_TRUE(s_messages.empty());
+    EXPECT_TRUE(dialogs_.messages.empty());
 }
 
 TEST_F(BackgroundPageTest, RefusedPicturesLeaveThePageAsItWas)
@@ -426,7 +352,7 @@ TEST_F(BackgroundPageTest, RefusedPicturesLeaveThePageAsItWas)
     }
     const std::vector<std::string> told = {kPictureRefusedText, kPictureConversionFailedText,
                                            kPictureConversionFailedText};
-    EXPECT_EQ(told, s_messages);
+    EXPECT_EQ(told, dialogs_.messages);
     Notify(PSN_APPLY);
     EXPECT_EQ(installed, slot_);
     EXPECT_EQ(stored, Background());
@@ -483,7 +409,7 @@ TEST_F(BackgroundPageTest, AVanishedPictureOpensOnTheFallbackAndStaysRecorded)
         StorePictureBackground(asBitmap ? gone : kNoKeyValue, asBitmap ? kNoKeyValue : gone);
         ASSERT_NO_FATAL_FAILURE(Open());
         EXPECT_EQ("solid FFFFE1", Painted(IDC_BACKGROUND_SAMPLE));
-        EXPECT_TRUE(s_messages.empty()) << "a missing file is no error to report";
+        EXPECT_TRUE(dialogs_.messages.empty()) << "a missing file is no error to report";
     }
     // Only today's colour changes: the picture stays recorded for when its
     // drive is back.

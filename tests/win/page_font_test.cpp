@@ -14,6 +14,7 @@
 #include "res/resource.h"
 #include "settings/settings_file.h"
 #include "settings/settings_sections.h"
+#include "tests/win/page_fixture.h"
 #include "tests/win/test_support.h"
 
 namespace {
@@ -66,42 +67,24 @@ std::string PickFirstFace(HWND page, int listId)
     return face;
 }
 
-class FontPageTest : public AppFolderWithOwnerTest {
+class FontPageTest : public PageTest {
 protected:
     void SetUp() override
     {
-        AppFolderWithOwnerTest::SetUp();
+        PageTest::SetUp();
         ASSERT_FALSE(HasFatalFailure());
-        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
-        InitCommonControlsEx(&controls);
         design_ = {};
         design_.font.lfCharSet = SHIFTJIS_CHARSET;
         strcpy(design_.font.lfFaceName, "ＭＳ Ｐゴシック");
         design_.clockFlag = 1;
     }
-    void TearDown() override
-    {
-        if (page_) {
-            DestroyWindow(page_);
-        }
-        AppFolderWithOwnerTest::TearDown();
-    }
     void Open()
     {
         target_ = {nullptr, &design_, nullptr, false};
-        sheetPage_ = FontPage(&target_);
-        page_ = CreateDialogParamA(sheetPage_.hInstance, sheetPage_.pszTemplate, window_, sheetPage_.pfnDlgProc,
-                                   (LPARAM)&sheetPage_);
-        ASSERT_NE(nullptr, page_);
+        ASSERT_NO_FATAL_FAILURE(PageTest::Open(FontPage));
     }
-    LONG_PTR Notify(UINT code)
-    {
-        NMHDR header = {window_, 0, code};
-        SendMessageA(page_, WM_NOTIFY, 0, (LPARAM)&header);
-        return GetWindowLongPtrA(page_, DWLP_MSGRESULT);
-    }
-    void Command(int id, int code) { SendMessageA(page_, WM_COMMAND, MAKEWPARAM(id, code), (LPARAM)Item(id)); }
-    void Click(int id, bool checked)
+    // A check box or radio button set as a click would leave it.
+    void Tick(int id, bool checked)
     {
         CheckDlgButton(page_, id, checked ? BST_CHECKED : BST_UNCHECKED);
         Command(id, BN_CLICKED);
@@ -110,12 +93,6 @@ protected:
     {
         SendMessageA(Item(IDC_FONT_SIZE), CB_SETCURSEL, offset + 10, 0);
         Command(IDC_FONT_SIZE, CBN_SELENDOK);
-    }
-    HWND Item(int id) { return GetDlgItem(page_, id); }
-    std::string Text(int id)
-    {
-        char text[64] = "";
-        return GetDlgItemTextA(page_, id, text, sizeof text) ? text : "";
     }
     std::string SampleFace(int id)
     {
@@ -127,9 +104,6 @@ protected:
     bool Updatable() { return IsWindowEnabled(Item(IDC_FONT_UPDATE)) != 0; }
 
     DesignRecord design_;
-    SheetTarget target_;
-    PROPSHEETPAGEA sheetPage_;
-    HWND page_ = nullptr;
 };
 
 TEST_F(FontPageTest, ShowsItsControlsAndFillsItsListsWithUsableFaces)
@@ -192,7 +166,7 @@ TEST_F(FontPageTest, UpdateAppliesAChosenFaceAndCancelKeepsIt)
     ASSERT_NO_FATAL_FAILURE(Open());
     ChooseOffset(0);   // the record's own: nothing to update
     EXPECT_FALSE(Updatable());
-    Click(IDC_FONT_WESTERN, true);
+    Tick(IDC_FONT_WESTERN, true);
     EXPECT_TRUE(IsWindowEnabled(Item(IDC_FONT_WESTERN_LIST)));
     EXPECT_EQ("", Text(IDC_FONT_JAPANESE_SAMPLE));
     const std::string western = PickFirstFace(page_, IDC_FONT_WESTERN_LIST);
@@ -202,7 +176,7 @@ TEST_F(FontPageTest, UpdateAppliesAChosenFaceAndCancelKeepsIt)
     ASSERT_TRUE(Updatable());
     Command(IDC_FONT_UPDATE, BN_CLICKED);
     EXPECT_FALSE(Updatable());
-    Click(IDC_FONT_BOLD, true);   // staged, then dropped
+    Tick(IDC_FONT_BOLD, true);   // staged, then dropped
     EXPECT_EQ(FALSE, Notify(PSN_QUERYCANCEL));
     EXPECT_EQ(western, design_.font.lfFaceName);
     EXPECT_EQ(ANSI_CHARSET, design_.font.lfCharSet);
@@ -227,7 +201,7 @@ TEST_F(FontPageTest, SizeAndShiftStayInTheirRanges)
     EXPECT_LE(design_.leftShift, 10);
 
     // Upright text is never shifted.
-    Click(IDC_FONT_ITALIC, false);
+    Tick(IDC_FONT_ITALIC, false);
     EXPECT_FALSE(IsWindowEnabled(Item(IDC_FONT_SHIFT)));
     Command(IDC_FONT_UPDATE, BN_CLICKED);
     EXPECT_EQ(0, design_.leftShift);
@@ -260,7 +234,7 @@ TEST_F(FontPageTest, OpensSafelyOnAMissingFaceAndOnOverlongOnes)
     ASSERT_NO_FATAL_FAILURE(Open());
     const std::string fifteen = std::string("あああああああああああああああ");
     EXPECT_EQ(fifteen, SampleFace(IDC_FONT_JAPANESE_SAMPLE));
-    Click(IDC_FONT_BOLD, true);
+    Tick(IDC_FONT_BOLD, true);
     EXPECT_EQ(PSNRET_NOERROR, Notify(PSN_APPLY));
     EXPECT_EQ(fifteen, design_.font.lfFaceName);
     EXPECT_EQ(FW_BOLD, design_.font.lfWeight);

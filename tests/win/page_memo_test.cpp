@@ -9,61 +9,27 @@
 #include "dialogs/page_memo.h"
 #include "res/resource.h"
 #include "settings/settings_file.h"
+#include "tests/win/page_fixture.h"
 #include "tests/win/test_support.h"
 
 namespace {
 
-COLORREF g_offered;
-COLORREF g_chosen;
-bool g_choose;
-
-BOOL WINAPI StandInColourDialog(LPCHOOSECOLORA choose)
-{
-    g_offered = choose->rgbResult;
-    choose->rgbResult = g_chosen;
-    return g_choose;
-}
-
-std::string Text(HWND control)
+std::string WindowText(HWND control)
 {
     char text[128] = "";
     GetWindowTextA(control, text, sizeof text);
     return text;
 }
 
-class MemoPageTest : public AppFolderWithOwnerTest {
+class MemoPageTest : public PageTest {
 protected:
-    void SetUp() override
-    {
-        AppFolderWithOwnerTest::SetUp();
-        ASSERT_FALSE(HasFatalFailure());
-        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
-        InitCommonControlsEx(&controls);
-        SetPageColourDialog(StandInColourDialog);
-    }
-    void TearDown() override
-    {
-        DestroyWindow(page_);
-        SetPageColourDialog(nullptr);
-        AppFolderWithOwnerTest::TearDown();
-    }
     void Open(MemoDisplaySettings memo)
     {
         memo_ = memo;
-        sheetPage_ = MemoPage(&target_);
-        page_ = CreateDialogParamA(sheetPage_.hInstance, sheetPage_.pszTemplate, window_, sheetPage_.pfnDlgProc,
-                                   (LPARAM)&sheetPage_);
-        ASSERT_NE(nullptr, page_);
+        target_ = {nullptr, nullptr, &memo_, false};
+        ASSERT_NO_FATAL_FAILURE(PageTest::Open(MemoPage));
     }
-    HWND Item(int id) const { return GetDlgItem(page_, id); }
-    void Press(int id) { SendMessageA(Item(id), BM_CLICK, 0, 0); }
     bool Staged() const { return IsWindowEnabled(Item(IDC_MEMO_UPDATE)) != 0; }
-    LONG_PTR Notify(UINT code)
-    {
-        NMHDR header = {window_, 0, code};
-        SendMessageA(page_, WM_NOTIFY, 0, (LPARAM)&header);
-        return GetWindowLongPtrA(page_, DWLP_MSGRESULT);
-    }
     int Width(BOOL* refused = nullptr) const
     {
         return (int)SendMessageA(Item(IDC_MEMO_TIP_WIDTH_SPIN), UDM_GETPOS32, 0, (LPARAM)refused);
@@ -90,15 +56,12 @@ protected:
     int Marked(const char* key) const { return ReadSettingInt(kSettingsFile, "MARKED", key, -1); }
 
     MemoDisplaySettings memo_ = {};
-    SheetTarget target_ = {nullptr, nullptr, &memo_, false};
-    PROPSHEETPAGEA sheetPage_ = {};
-    HWND page_ = nullptr;
 };
 
 BOOL CALLBACK CollectLabel(HWND child, LPARAM labels)
 {
     if ((WORD)GetDlgCtrlID(child) == 0xFFFF) {
-        *(std::string*)labels += Text(child) + "|";
+        *(std::string*)labels += WindowText(child) + "|";
     }
     return TRUE;
 }
@@ -107,7 +70,7 @@ TEST_F(MemoPageTest, ShowsItsControlsWithTheSettingsInForceAndNothingStaged)
 {
     ASSERT_TRUE(WriteSettingInt(kSettingsFile, "MARKED", "TODAYCOLOR", 0x123456));
     ASSERT_NO_FATAL_FAILURE(Open({20, 24, 450}));
-    EXPECT_EQ("●メモ関連の設定", Text(page_));
+    EXPECT_EQ("●メモ関連の設定", WindowText(page_));
     const struct { int id; const char* cls; const char* text; } controls[] = {
         {IDC_MEMO_TIP_WIDTH, "Edit", "450"}, {IDC_MEMO_TIP_WIDTH_SPIN, UPDOWN_CLASSA, ""},
         {IDC_MEMO_EDITOR_BIGGER, "Button", "＋"}, {IDC_MEMO_EDITOR_SMALLER, "Button", "－"},
@@ -120,7 +83,7 @@ TEST_F(MemoPageTest, ShowsItsControlsWithTheSettingsInForceAndNothingStaged)
         char cls[32] = "";
         GetClassNameA(Item(c.id), cls, sizeof cls);
         EXPECT_STRCASEEQ(c.cls, cls) << c.id;
-        EXPECT_EQ(c.text, Text(Item(c.id))) << c.id;
+        EXPECT_EQ(c.text, Text(c.id)) << c.id;
     }
     std::string labels;
     EnumChildWindows(page_, CollectLabel, (LPARAM)&labels);
@@ -152,7 +115,7 @@ TEST_F(MemoPageTest, UpArrowNarrowsTheTooltipAndStopsAtBothEnds)
         SendMessageA(arrows, WM_LBUTTONUP, 0, at);
     };
     click(true);
-    EXPECT_EQ("299", Text(Item(IDC_MEMO_TIP_WIDTH)));
+    EXPECT_EQ("299", Text(IDC_MEMO_TIP_WIDTH));
     EXPECT_TRUE(Staged());
     SendMessageA(arrows, UDM_SETPOS32, 0, 100);
     click(true);
@@ -169,7 +132,7 @@ TEST_F(MemoPageTest, TypedWidthsAreBroughtIntoRange)
         {"640", 640}, {"5000", 1000}, {"", 1000}, {"50", 100}, {"0", 100}, {"99999999999999999999", 1000}};
     for (const auto& c : cases) {
         SetDlgItemTextA(page_, IDC_MEMO_TIP_WIDTH, c.typed);
-        Press(IDC_MEMO_UPDATE);
+        Click(IDC_MEMO_UPDATE);
         EXPECT_EQ(c.kept, memo_.tooltipWidth) << c.typed;
         BOOL refused = TRUE;
         EXPECT_EQ(c.kept, Width(&refused));
@@ -193,7 +156,7 @@ TEST_F(MemoPageTest, DamagedStoredValuesOpenSoundAndOkPutsThemInForce)
     EXPECT_EQ(1000, Width());
     EXPECT_EQ(0xFFFFFFu, SampleColour(IDC_MEMO_OTHER_SAMPLE));
     EXPECT_TRUE(Staged()) << "what the page shows is not yet in force";
-    Press(IDC_MEMO_TIP_BIGGER);
+    Click(IDC_MEMO_TIP_BIGGER);
     Notify(PSN_APPLY);
     EXPECT_EQ(INT32_MAX, memo_.tooltipFontHeight) << "the largest height does not wrap";
     EXPECT_EQ(18, memo_.editorFontHeight);
@@ -204,21 +167,21 @@ TEST_F(MemoPageTest, DamagedStoredValuesOpenSoundAndOkPutsThemInForce)
 TEST_F(MemoPageTest, ChosenColourIsWrittenAtUpdateAndOutlivesCancel)
 {
     ASSERT_NO_FATAL_FAILURE(Open({18, 18, 300}));
-    g_choose = false;
-    Press(IDC_MEMO_OTHER_COLOR);
+    dialogs_.chooseColour = false;
+    Click(IDC_MEMO_OTHER_COLOR);
     EXPECT_FALSE(Staged()) << "a cancelled colour dialog changes nothing";
-    g_choose = true;
-    g_chosen = 0x0A0B0C;
-    Press(IDC_MEMO_OTHER_COLOR);
-    EXPECT_EQ(0xFFFF00u, g_offered);
+    dialogs_.chooseColour = true;
+    dialogs_.colourAnswer = 0x0A0B0C;
+    Click(IDC_MEMO_OTHER_COLOR);
+    EXPECT_EQ(0xFFFF00u, dialogs_.colourOffered);
     EXPECT_EQ(0x0A0B0Cu, SampleColour(IDC_MEMO_OTHER_SAMPLE));
     EXPECT_EQ(-1, Marked("COLOR")) << "staged until updated";
-    Press(IDC_MEMO_EDITOR_BIGGER);
-    Press(IDC_MEMO_UPDATE);
+    Click(IDC_MEMO_EDITOR_BIGGER);
+    Click(IDC_MEMO_UPDATE);
     EXPECT_EQ(0x0A0B0C, Marked("COLOR"));
     EXPECT_EQ(0x64B4FF, Marked("TODAYCOLOR"));
 
-    Press(IDC_MEMO_EDITOR_BIGGER);
+    Click(IDC_MEMO_EDITOR_BIGGER);
     HGDIOBJ sample = (HGDIOBJ)SendMessageA(Item(IDC_MEMO_EDITOR_SAMPLE), WM_GETFONT, 0, 0);
     EXPECT_EQ(FALSE, Notify(PSN_QUERYCANCEL));
     EXPECT_EQ(19, memo_.editorFontHeight) << "what was updated stays, what was staged is dropped";
@@ -230,10 +193,10 @@ TEST_F(MemoPageTest, ChosenColourIsWrittenAtUpdateAndOutlivesCancel)
 TEST_F(MemoPageTest, OkPutsTheSizesInForceWithoutWritingTheFile)
 {
     ASSERT_NO_FATAL_FAILURE(Open({18, 1, 300}));
-    Press(IDC_MEMO_EDITOR_SMALLER);
+    Click(IDC_MEMO_EDITOR_SMALLER);
     EXPECT_FALSE(Staged()) << "no smaller than a pixel";
-    Press(IDC_MEMO_EDITOR_BIGGER);
-    Press(IDC_MEMO_TIP_SMALLER);
+    Click(IDC_MEMO_EDITOR_BIGGER);
+    Click(IDC_MEMO_TIP_SMALLER);
     SendMessageA(Item(IDC_MEMO_TIP_WIDTH), WM_KEYDOWN, VK_UP, 1);
     HBRUSH brush = SampleBrush(IDC_MEMO_TODAY_SAMPLE);
     EXPECT_EQ(PSNRET_NOERROR, Notify(PSN_APPLY));

@@ -10,26 +10,10 @@
 #include "dialogs/settings_sheet.h"
 #include "dialogs/page_text.h"
 #include "res/resource.h"
+#include "tests/win/page_fixture.h"
 #include "tests/win/test_support.h"
 
 namespace {
-
-// The stand-in user of the colour dialog: what it was opened on, and its answer.
-struct ColourDialogSeen {
-    int calls;
-    HWND owner;
-    COLORREF initial;
-};
-ColourDialogSeen g_colourSeen;
-bool g_chooseColour;
-COLORREF g_colourAnswer;
-
-BOOL WINAPI StandInColourDialog(LPCHOOSECOLORA choose)
-{
-    g_colourSeen = {g_colourSeen.calls + 1, choose->hwndOwner, choose->rgbResult};
-    choose->rgbResult = g_colourAnswer;
-    return g_chooseColour;
-}
 
 // A picture's size and pixels, empty for no picture.
 std::vector<BYTE> PictureBits(HBITMAP picture, SIZE* size = nullptr)
@@ -54,13 +38,12 @@ std::vector<BYTE> ResourceBits(int id, SIZE* size = nullptr)
     return bits;
 }
 
-class TextPageTest : public ::testing::Test {
+class TextPageTest : public PageTest {
 protected:
     void SetUp() override
     {
-        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
-        InitCommonControlsEx(&controls);
-        parent_ = CreateScratchWindow(600, 500);
+        PageTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         design_ = {};
         design_.clockFlag = 1;
         design_.partition = 1;
@@ -69,51 +52,18 @@ protected:
         design_.otherMonthColor = 0x808080;
         brush_ = CreateSolidBrush(kBackground);
         target_ = {&brush_, &design_, nullptr, false};
-        g_colourSeen = {};
-        g_chooseColour = true;
-        g_colourAnswer = 0x123456;
-        SetPageColourDialog(StandInColourDialog);
+        dialogs_.chooseColour = true;
+        dialogs_.colourAnswer = 0x123456;
     }
 
     void TearDown() override
     {
-        DestroyWindow(page_);
-        SetPageColourDialog(nullptr);
-        DestroyWindow(parent_);
+        PageTest::TearDown();
         DeleteObject(brush_);
     }
 
-    // Opens the page as the sheet does and makes it the active one.
-    void Open()
-    {
-        sheetPage_ = TextPage(&target_);
-        page_ = CreateDialogParamA(sheetPage_.hInstance, sheetPage_.pszTemplate, parent_,
-                                   sheetPage_.pfnDlgProc, (LPARAM)&sheetPage_);
-        ASSERT_NE(nullptr, page_);
-        Notify(PSN_SETACTIVE);
-    }
+    void Open() { ASSERT_NO_FATAL_FAILURE(PageTest::Open(TextPage)); }
 
-    // The result the page left for the sheet.
-    LONG_PTR Notify(UINT code)
-    {
-        SetWindowLongPtrA(page_, DWLP_MSGRESULT, 0);
-        PSHNOTIFY notify = {{parent_, 0, code}, TRUE};
-        SendMessageA(page_, WM_NOTIFY, 0, (LPARAM)&notify);
-        return GetWindowLongPtrA(page_, DWLP_MSGRESULT);
-    }
-
-    // Either way the sheet then takes the page down.
-    void Close(UINT code)
-    {
-        EXPECT_EQ(0, Notify(code)) << "applying and cancelling never fail";
-        DestroyWindow(page_);
-        page_ = nullptr;
-    }
-
-    void Click(int id) { SendMessageA(Item(id), BM_CLICK, 0, 0); }
-    HWND Item(int id) const { return GetDlgItem(page_, id); }
-    bool Checked(int id) const { return IsDlgButtonChecked(page_, id) == BST_CHECKED; }
-    bool Enabled(int id) const { return IsWindowEnabled(Item(id)) != 0; }
     HBITMAP Preview() const
     {
         return (HBITMAP)SendMessageA(Item(IDC_TEXT_PARTITION_PREVIEW), STM_GETIMAGE, IMAGE_BITMAP, 0);
@@ -127,12 +77,8 @@ protected:
     }
 
     static constexpr COLORREF kBackground = RGB(0, 64, 255);
-    HWND parent_ = nullptr;
-    HWND page_ = nullptr;
     HBRUSH brush_ = nullptr;
     DesignRecord design_;
-    SheetTarget target_;
-    PROPSHEETPAGEA sheetPage_;
 };
 
 TEST_F(TextPageTest, ShowsItsControlsAndTheDesignsChoicesAndCopesWithDamagedOnes)
@@ -156,9 +102,7 @@ TEST_F(TextPageTest, ShowsItsControlsAndTheDesignsChoicesAndCopesWithDamagedOnes
         {IDC_TEXT_OTHER_SAMPLE, "abc ABC\n12345"},
     };
     for (const auto& t : texts) {
-        char text[64] = "";
-        GetWindowTextA(Item(t.first), text, sizeof text);
-        EXPECT_STREQ(t.second, text) << t.first;
+        EXPECT_EQ(t.second, Text(t.first)) << t.first;
     }
     // Automatic radio groups, each started by its first button.
     for (int id : {IDC_TEXT_TITLE_JAPANESE, IDC_TEXT_WEEKDAY_JAPANESE, IDC_TEXT_PARTITION_NONE}) {
@@ -201,14 +145,14 @@ TEST_F(TextPageTest, ShowsItsControlsAndTheDesignsChoicesAndCopesWithDamagedOnes
 TEST_F(TextPageTest, ChosenColourIsStagedUntilUpdateAndOutlivesCancel)
 {
     Open();
-    g_chooseColour = false;
+    dialogs_.chooseColour = false;
     Click(IDC_TEXT_SATURDAY_COLOUR);
-    EXPECT_EQ(1, g_colourSeen.calls);
-    EXPECT_EQ(page_, g_colourSeen.owner);
-    EXPECT_EQ(0xFF0000u, g_colourSeen.initial);
+    EXPECT_EQ(1, dialogs_.colourCalls);
+    EXPECT_EQ(page_, dialogs_.colourOwner);
+    EXPECT_EQ(0xFF0000u, dialogs_.colourOffered);
     EXPECT_FALSE(Enabled(IDC_TEXT_UPDATE)) << "a cancelled colour dialog changes nothing";
 
-    g_chooseColour = true;
+    dialogs_.chooseColour = true;
     Click(IDC_TEXT_SATURDAY_COLOUR);
     EXPECT_TRUE(Enabled(IDC_TEXT_UPDATE));
     EXPECT_EQ(0xFF0000u, design_.saturdayColor);
@@ -217,9 +161,9 @@ TEST_F(TextPageTest, ChosenColourIsStagedUntilUpdateAndOutlivesCancel)
     EXPECT_EQ(0x123456u, design_.saturdayColor);
 
     // The dialog opens on the staged colour; a later edit is dropped.
-    g_colourAnswer = 0x654321;
+    dialogs_.colourAnswer = 0x654321;
     Click(IDC_TEXT_SATURDAY_COLOUR);
-    EXPECT_EQ(0x123456u, g_colourSeen.initial);
+    EXPECT_EQ(0x123456u, dialogs_.colourOffered);
     Click(IDC_TEXT_OTHER_COLOUR);
     Close(PSN_QUERYCANCEL);
     EXPECT_EQ(0x123456u, design_.saturdayColor);
@@ -350,7 +294,7 @@ TEST_F(TextPageTest, SamplesDrawTheirColourInTheDesignFontOnTheCalendarBrush)
 {
     Open();
     const COLORREF chosen = RGB(255, 200, 0);
-    g_colourAnswer = chosen;
+    dialogs_.colourAnswer = chosen;
     Click(IDC_TEXT_SUNDAY_COLOUR);
     HWND sample = Item(IDC_TEXT_SUNDAY_SAMPLE);
     LOGFONTA font = {};
@@ -397,7 +341,7 @@ TEST_F(TextPageTest, InsideTheSheetOkAppliesTheStagedEdits)
     watch.act = VisitTextPage;
     watch.context = &preview;
     HANDLE watcher = StartDialogWatch(&watch);
-    EXPECT_TRUE(RunSettingsSheet(parent_, &target_));
+    EXPECT_TRUE(RunSettingsSheet(window_, &target_));
     EndDialogWatch(watcher, &watch);
     EXPECT_EQ(0x123456u, design_.weekdayColor);
     EXPECT_EQ(2, design_.partition);

@@ -76,7 +76,7 @@ protected:
         GdiplusStartupInput input;
         ASSERT_EQ(Ok, GdiplusStartup(&token_, &input, nullptr));
         s_messages.clear();
-        SetPictureMessageBox(RecordMessage);
+        standIns_.Put(&SystemCalls::messageBox, RecordMessage);
         converted_ = Path("pelmo.bmp");
         ASSERT_TRUE(CreateSurface(&surface_, 80, 60));
         slot_ = CreateSolidBrush(kFallbackBackgroundColor);
@@ -87,7 +87,6 @@ protected:
     {
         DestroySurface(&surface_);
         DeleteObject(slot_);
-        SetPictureMessageBox(nullptr);
         GdiplusShutdown(token_);
         AppFolderTest::TearDown();
     }

@@ -7,6 +7,7 @@
 
 #include "core/dates.h"
 #include "platform/app_folder.h"
+#include "tests/win/stand_ins.h"
 
 static_assert(sizeof(DateTime) == sizeof(SYSTEMTIME), "DateTime must match SYSTEMTIME");
 static_assert(offsetof(DateTime, year) == offsetof(SYSTEMTIME, wYear), "year");
@@ -39,7 +40,8 @@ TEST(AppFolder, PathsStayBesideTheExecutableAndWithinMaxPath)
     EXPECT_STREQ(module, path);
 
     // A folder whose last character ends in the byte 0x5C: "表" is 0x95 0x5C.
-    OverrideAppFolder("C:\\表");
+    StandIns standIns;
+    standIns.AppFolder("C:\\表");
     ASSERT_TRUE(BuildAppPath("DATA", path, sizeof path));
     EXPECT_STREQ("C:\\表\\DATA", path);
 
@@ -47,7 +49,7 @@ TEST(AppFolder, PathsStayBesideTheExecutableAndWithinMaxPath)
     memset(folder, 'a', 250);
     memcpy(folder, "C:\\", 3);
     folder[250] = '\0';
-    OverrideAppFolder(folder);
+    standIns.AppFolder(folder);
     // 251 bytes of folder with its backslash: 8 more fit, 9 do not.
     EXPECT_TRUE(BuildAppPath("temp.ini", path, sizeof path));
     EXPECT_EQ(259u, strlen(path));
@@ -60,7 +62,6 @@ TEST(AppFolder, PathsStayBesideTheExecutableAndWithinMaxPath)
     char tooLong[400];
     memset(tooLong, 'b', sizeof tooLong - 1);
     tooLong[sizeof tooLong - 1] = '\0';
-    OverrideAppFolder(tooLong);
+    standIns.AppFolder(tooLong);
     EXPECT_FALSE(BuildAppPath("pelmo.ini", path, sizeof path));
-    OverrideAppFolder(nullptr);
 }

@@ -382,7 +382,7 @@ TEST_F(SettingsFile, BrushValuesComeFromTheBrushObjectWithoutHandles)
 TEST_F(SettingsFile, AFolderTooLongForItsFilesRefusesEveryAccess)
 {
     std::string longFolder = folder_ + std::string(250 - folder_.size(), 'a');
-    OverrideAppFolder(longFolder.c_str());
+    standIns_.AppFolder(longFolder);
     EXPECT_FALSE(EditSettings(kSettingsFile, [](SettingsEdit* edit) { SetSettingInt(edit, "REGIST", "SUM", 3); }));
     EXPECT_EQ(42, ReadSettingInt(kSettingsFile, "REGIST", "SUM", 42));
     char text[16];

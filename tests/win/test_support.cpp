@@ -86,12 +86,11 @@ void AppFolderTest::SetUp()
     DeleteFileA(name);
     ASSERT_TRUE(CreateDirectoryA(name, nullptr));
     folder_ = std::string(name) + "\\";
-    OverrideAppFolder(folder_.c_str());
+    standIns_.AppFolder(folder_);
 }
 
 void AppFolderTest::TearDown()
 {
-    OverrideAppFolder(nullptr);
     if (!folder_.empty()) {
         RemoveTestFolder(folder_);
     }
@@ -342,6 +341,74 @@ void PressKey(HWND target, WPARAM key)
 {
     PostMessageA(target, WM_KEYDOWN, key, 1);
     PostMessageA(target, WM_KEYUP, key, 0xC0000001);
+}
+
+// Between two looks at the condition: short, so a wait ends soon after it.
+static const DWORD kPollMs = 10;
+
+static bool Wait(const std::function<bool()>& done, bool pump, DWORD limitMs)
+{
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (pump) {
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            }
+        }
+        if (done()) {
+            return true;
+        }
+        if (GetTickCount() - start >= limitMs) {
+            return false;
+        }
+        Sleep(kPollMs);
+    }
+}
+
+bool PumpUntil(const std::function<bool()>& done, DWORD limitMs)
+{
+    return Wait(done, true, limitMs);
+}
+
+bool WaitUntil(const std::function<bool()>& done, DWORD limitMs)
+{
+    return Wait(done, false, limitMs);
+}
+
+static const UINT kMarkerMessage = WM_APP + 0x3A;
+static const char kMarkerClass[] = "PelmoTestMarker";
+
+// The window's user data is the number of the last marker it handled.
+static LRESULT CALLBACK MarkerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == kMarkerMessage) {
+        SetWindowLongPtrA(window, GWLP_USERDATA, (LONG_PTR)wParam);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+HWND CreateMarkerWindow()
+{
+    WNDCLASSA cls = {};
+    cls.lpfnWndProc = MarkerProc;
+    cls.hInstance = GetModuleHandleA(nullptr);
+    cls.lpszClassName = kMarkerClass;
+    RegisterClassA(&cls);   // a second registration fails harmlessly
+    return CreateWindowExA(0, kMarkerClass, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, cls.hInstance,
+                           nullptr);
+}
+
+bool WaitForMarker(HWND marker)
+{
+    const LONG_PTR next = GetWindowLongPtrA(marker, GWLP_USERDATA) + 1;
+    if (!PostMessageA(marker, kMarkerMessage, (WPARAM)next, 0)) {
+        return false;
+    }
+    const bool own = GetWindowThreadProcessId(marker, nullptr) == GetCurrentThreadId();
+    return Wait([&] { return GetWindowLongPtrA(marker, GWLP_USERDATA) >= next; }, own, kWaitMs);
 }
 
 HWND StartCalendar(HWND* owner)

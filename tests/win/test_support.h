@@ -4,11 +4,14 @@
 #pragma once
 #include <gtest/gtest.h>
 #include <windows.h>
+
+#include <atomic>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "settings/settings_edit.h"
+#include "tests/win/stand_ins.h"
 
 // Removes the folder, given with its trailing backslash, and everything in it.
 void RemoveTestFolder(const std::string& folder);
@@ -26,6 +29,9 @@ protected:
     virtual bool OnSmallVolume() const { return false; }
 
     std::string folder_;   // with its trailing backslash
+    // The folder and whatever other stand-in the test puts in, until the
+    // fixture goes.
+    StandIns standIns_;
 };
 
 // The small volume that the suites named ...OnFullDisk run on: the folder
@@ -102,7 +108,7 @@ struct DialogWatch {
     DialogSeen seen;
     // Kept by the watch itself.
     DWORD thread;
-    volatile bool stop;
+    std::atomic<bool> stop;
 };
 HANDLE StartDialogWatch(DialogWatch* watch);
 // Call after the call that opens the dialog has returned.
@@ -115,6 +121,24 @@ std::vector<DialogSeen> AnswerDialogs(const std::function<void()>& call,
                                       const std::function<WPARAM(const DialogSeen&)>& answer);
 
 void PressKey(HWND target, WPARAM key);
+
+// How long a test waits for what it expects before it gives up.
+constexpr DWORD kWaitMs = 30000;
+// Waits until done() holds, at most limitMs, handling the calling thread's
+// messages meanwhile; false when it never did.
+bool PumpUntil(const std::function<bool()>& done, DWORD limitMs = kWaitMs);
+// The same without handling messages: for a stand-in user's thread, while
+// the test's thread runs a modal loop.
+bool WaitUntil(const std::function<bool()>& done, DWORD limitMs = kWaitMs);
+
+// A hidden window of the calling thread that notes each marker it handles.
+// A thread handles the messages posted to it in the order they came, so a
+// marker posted after some messages is handled only after them.
+HWND CreateMarkerWindow();
+// Posts a marker and waits until it has been handled: from another thread
+// while the window's own goes on with its messages, or on the window's
+// thread by handling them. False when it was not handled within kWaitMs.
+bool WaitForMarker(HWND marker);
 
 // The calendar window of this process, started from the current program
 // folder as the program starts it (the folder's pelmo.ini as it is); null

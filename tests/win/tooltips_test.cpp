@@ -130,7 +130,7 @@ protected:
         AppFolderTest::SetUp();
         ASSERT_FALSE(HasFatalFailure());
         g_messages.clear();
-        SetMemoMessageBox(RecordMessage);
+        standIns_.Put(&SystemCalls::messageBox, RecordMessage);
         INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
         InitCommonControlsEx(&controls);
         CreateDirectoryA(Path("DATA").c_str(), nullptr);
@@ -160,7 +160,6 @@ protected:
         ReleaseMemoBuffer();
         DestroyTooltipResources();
         DestroyWindow(window_);
-        SetMemoMessageBox(nullptr);
         AppFolderTest::TearDown();
     }
 

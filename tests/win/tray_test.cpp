@@ -10,6 +10,7 @@
 #include "shell/context_menu.h"
 #include "shell/transparency.h"
 #include "shell/tray.h"
+#include "tests/win/calendar_fixture.h"
 #include "tests/win/test_support.h"
 
 namespace {
@@ -35,35 +36,19 @@ BOOL WINAPI FakeNotifyIcon(DWORD message, PNOTIFYICONDATAA data)
     return message == NIM_ADD ? !was : was;
 }
 
-class Tray : public AppFolderTest {
+class Tray : public CalendarTest {
 protected:
-    HWND owner_ = nullptr;
-    HWND calendar_ = nullptr;
-
     void Start(const char* transparent, int refusals = 0)
     {
-        StopCalendar(owner_, calendar_);
-        WriteIni("SHELLLINK", "STARTUP", "0");
-        WriteIni("BGBRUSH", "TRANSPARENT", transparent);
-        WriteIni("BGBRUSH", "COLOR", "65280");
+        Stop();
+        Write("BGBRUSH", "TRANSPARENT", transparent);
+        Write("BGBRUSH", "COLOR", "65280");
         s_shell = FakeShell{refusals, false, "", {}};
-        ReplaceNotifyIconCall(FakeNotifyIcon);
-        calendar_ = StartCalendar(&owner_);
-        ASSERT_NE(nullptr, calendar_);
-    }
-    void TearDown() override
-    {
-        StopCalendar(owner_, calendar_);
-        ReplaceNotifyIconCall(nullptr);
-        AppFolderTest::TearDown();
-    }
-    void WriteIni(const char* section, const char* key, const char* value)
-    {
-        WritePrivateProfileStringA(section, key, value, Path("pelmo.ini").c_str());
+        standIns_.Put(&SystemCalls::notifyIcon, FakeNotifyIcon);
+        LaunchOrdinary();
     }
     void Send(UINT message, WPARAM wParam, LPARAM lParam = 0) { SendMessageA(calendar_, message, wParam, lParam); }
     void TrayMouse(UINT mouse) { Send(WM_PELMO_TRAY, ID_TRAY_ICON, mouse); }
-    bool Grayed(UINT command) { return GetMenuState(ContextMenu(), command, MF_BYCOMMAND) & MF_GRAYED; }
 
     // "shown", "maximised" or "hidden", and " icon" while the shell has it.
     std::string State() const
@@ -80,12 +65,7 @@ TEST_F(Tray, ARefusedIconIsRetriedByItsTimerWhileTheCalendarGoesOn)
     EXPECT_EQ("hidden", State());
     EXPECT_EQ("A", s_shell.calls) << "the command waited for the shell";
     PressKey(calendar_, VK_DOWN);
-    MSG msg;
-    for (DWORD start = GetTickCount(); !s_shell.present && GetTickCount() - start < 6000; Sleep(20)) {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            DispatchMessageA(&msg);
-        }
-    }
+    EXPECT_TRUE(PumpUntil([] { return s_shell.present; }));
     EXPECT_EQ(1, CalendarMonthOffset());
     EXPECT_EQ("hidden icon", State());
     EXPECT_EQ("AAMA", s_shell.calls);
@@ -141,12 +121,12 @@ TEST_F(Tray, HideRestoreAndMaximiseWithTheTrayAlwaysFlagClearAndSet)
         // From the tray while hidden: no memo, no hiding.
         PostMessageA(calendar_, WM_CANCELMODE, 0, 0);
         TrayMouse(WM_RBUTTONDOWN);
-        EXPECT_TRUE(Grayed(IDM_EDIT_MEMO) && Grayed(IDM_HIDE));
+        EXPECT_TRUE(!Enabled(IDM_EDIT_MEMO) && !Enabled(IDM_HIDE));
         TrayMouse(WM_LBUTTONDOWN);
         EXPECT_EQ("shown" + icon, State());
         PostMessageA(calendar_, WM_CANCELMODE, 0, 0);
         TrayMouse(WM_RBUTTONDOWN);
-        EXPECT_FALSE(Grayed(IDM_HIDE));
+        EXPECT_TRUE(Enabled(IDM_HIDE));
 
         // A restarted taskbar forgot the icon: it comes again where needed.
         s_shell.present = false;
@@ -174,14 +154,14 @@ TEST_F(Tray, TransparencyIsAColourKeyThatComesAndGoesWithTheSetting)
     ASSERT_TRUE(GetLayeredWindowAttributes(calendar_, &key, &alpha, &flags));
     EXPECT_EQ(RGB(0, 255, 0), key);
     EXPECT_EQ((DWORD)LWA_COLORKEY, flags);
-    WriteIni("BGBRUSH", "COLOR", nullptr);
+    WritePrivateProfileStringA("BGBRUSH", "COLOR", nullptr, AppPath(kSettingsFile).c_str());
     MakeTransparent(calendar_);
     GetLayeredWindowAttributes(calendar_, &key, &alpha, &flags);
     EXPECT_EQ(GetSysColor(COLOR_BTNFACE), key);
 
     // Off from hidden: opaque, taking dropped files again, shown, no icon.
     Send(WM_COMMAND, IDM_HIDE);
-    WriteIni("BGBRUSH", "TRANSPARENT", "0");
+    Write("BGBRUSH", "TRANSPARENT", "0");
     ApplyTransparencySetting(calendar_);
     EXPECT_EQ(WS_EX_ACCEPTFILES, GetWindowLongPtrA(calendar_, GWL_EXSTYLE));
     EXPECT_EQ("shown", State());
