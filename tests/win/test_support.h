@@ -59,6 +59,8 @@ bool WriteBrushKeys(const char* file, int32_t style, COLORREF color, int32_t hat
 // The file's bytes, or "<none>" when it cannot be read.
 std::string ReadWholeFile(const std::string& path);
 bool PathExists(const std::string& path);
+// Gives the file the write time it would have had that many seconds ago.
+bool BackdateFile(const std::string& path, unsigned seconds);
 
 // A hidden popup of the given size, for code that wants an owner or a
 // window to place.
@@ -115,6 +117,10 @@ std::vector<DialogSeen> AnswerDialogs(const std::function<void()>& call,
                                       const std::function<WPARAM(const DialogSeen&)>& answer);
 
 void PressKey(HWND target, WPARAM key);
+
+// Runs the thread's messages until done says so; false when it has not
+// within the limit.
+bool PumpUntil(const std::function<bool()>& done, DWORD limitMs = 10000);
 
 // The calendar window of this process, started from the current program
 // folder as the program starts it (the folder's pelmo.ini as it is); null
