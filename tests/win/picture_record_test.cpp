@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <gdiplus.h>
+#include <stdio.h>
 
 #include <string>
 #include <vector>
@@ -16,7 +17,6 @@
 #include "view/picture_record.h"
 
 using namespace Gdiplus;
-using namespace Gdiplus::DllExports;
 
 namespace {
 
@@ -58,23 +58,7 @@ protected:
         AppFolderTest::TearDown();
     }
 
-    // A flat 16 by 16 PNG of one colour that has been on the disk a while.
-    bool MakePng(const std::string& path, COLORREF colour)
-    {
-        std::vector<DWORD> pixels(16 * 16, 0xFF000000 | GetRValue(colour) << 16 | GetGValue(colour) << 8 |
-                                               GetBValue(colour));
-        GpBitmap* bitmap = nullptr;
-        CLSID png;
-        if (FindImageEncoder(L"image/png", &png) < 0 ||
-            GdipCreateBitmapFromScan0(16, 16, 64, PixelFormat32bppARGB, (BYTE*)pixels.data(), &bitmap) != Ok) {
-            return false;
-        }
-        wchar_t wide[MAX_PATH];
-        MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
-        const bool saved = GdipSaveImageToFile(bitmap, wide, &png, nullptr) == Ok;
-        GdipDisposeImage(bitmap);
-        return saved && BackdateFile(path, 3600);
-    }
+    bool MakePng(const std::string& path, COLORREF colour) { return SaveFlatPng(path, colour); }
 
     // The colour the picture source shows as the background, or the
     // fallback's when it could not be applied.
@@ -168,8 +152,7 @@ TEST_F(ConvertedPicture, ConvertsAgainWhenTheRecordOrPelmoBmpIsInDoubt)
     EXPECT_EQ(before + 1, Conversions()) << "pelmo.bmp cut short";
 
     // The same picture rewritten in place with other pixels: its time tells.
-    ASSERT_TRUE(MakePng(red, kGreen));
-    BackdateFile(red, 1800);
+    ASSERT_TRUE(SaveFlatPng(red, kGreen, 1800));
     before = Conversions();
     EXPECT_EQ(kGreen, Shown(red));
     EXPECT_EQ(before + 1, Conversions()) << "the source changed";
@@ -177,8 +160,7 @@ TEST_F(ConvertedPicture, ConvertsAgainWhenTheRecordOrPelmoBmpIsInDoubt)
     // Changed only a moment ago, a change within the file system's time
     // step could still follow unseen: nothing is recorded, and the next use
     // converts again.
-    ASSERT_TRUE(MakePng(red, kBlue));
-    BackdateFile(red, 0);
+    ASSERT_TRUE(SaveFlatPng(red, kBlue, 0));
     EXPECT_EQ(kBlue, Shown(red));
     EXPECT_FALSE(PathExists(record_));
     before = Conversions();

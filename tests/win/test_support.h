@@ -61,6 +61,9 @@ std::string ReadWholeFile(const std::string& path);
 bool PathExists(const std::string& path);
 // Gives the file the write time it would have had that many seconds ago.
 bool BackdateFile(const std::string& path, unsigned seconds);
+// A flat 16 by 16 PNG of one colour, written that many seconds ago (by
+// default as a picture that has been on the disk a while).
+bool SaveFlatPng(const std::string& path, COLORREF colour, unsigned secondsAgo = 3600);
 
 // A hidden popup of the given size, for code that wants an owner or a
 // window to place.
