@@ -41,28 +41,30 @@ static bool ReadWholeFile(const char* path, std::string* bytes, bool* absent)
 // The profile API reads a file with a byte order mark as UTF-8 or UTF-16;
 // the program works in the system's code page, so such a file is taken in
 // that code page and written back in it.
-static bool ToSystemCodePage(const std::string& bytes, std::string* text)
+static std::string ToSystemCodePage(const std::string& bytes)
 {
     const unsigned char* b = (const unsigned char*)bytes.data();
     std::wstring wide;
     if (bytes.size() >= 3 && b[0] == 0xEF && b[1] == 0xBB && b[2] == 0xBF) {
         const int n = MultiByteToWideChar(CP_UTF8, 0, bytes.data() + 3, (int)bytes.size() - 3, nullptr, 0);
-        wide.resize((size_t)n);
+        wide.resize((size_t)(n > 0 ? n : 0));
         if (n > 0) {
             MultiByteToWideChar(CP_UTF8, 0, bytes.data() + 3, (int)bytes.size() - 3, &wide[0], n);
         }
-    } else if (bytes.size() >= 2 && b[0] == 0xFF && b[1] == 0xFE) {
-        wide.assign((const wchar_t*)(bytes.data() + 2), (bytes.size() - 2) / 2);
+    } else if (bytes.size() >= 2 && ((b[0] == 0xFF && b[1] == 0xFE) || (b[0] == 0xFE && b[1] == 0xFF))) {
+        const bool bigEndian = b[0] == 0xFE;
+        for (size_t i = 2; i + 1 < bytes.size(); i += 2) {
+            wide += bigEndian ? (wchar_t)((b[i] << 8) | b[i + 1]) : (wchar_t)(b[i] | (b[i + 1] << 8));
+        }
     } else {
-        *text = bytes;
-        return true;
+        return bytes;
     }
     const int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), (int)wide.size(), nullptr, 0, nullptr, nullptr);
-    text->assign((size_t)(n > 0 ? n : 0), '\0');
+    std::string text((size_t)(n > 0 ? n : 0), '\0');
     if (n > 0) {
-        WideCharToMultiByte(CP_ACP, 0, wide.data(), (int)wide.size(), &(*text)[0], n, nullptr, nullptr);
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), (int)wide.size(), &text[0], n, nullptr, nullptr);
     }
-    return true;
+    return text;
 }
 
 bool ReadSettingsBytes(const char* file, std::string* bytes)
@@ -75,7 +77,11 @@ bool ReadSettingsBytes(const char* file, std::string* bytes)
 bool ReadSettingsText(const char* file, std::string* text)
 {
     std::string bytes;
-    return ReadSettingsBytes(file, &bytes) && ToSystemCodePage(bytes, text);
+    if (!ReadSettingsBytes(file, &bytes)) {
+        return false;
+    }
+    *text = ToSystemCodePage(bytes);
+    return true;
 }
 
 // Written through to the disk and closed without an error before anything

@@ -339,6 +339,23 @@ TEST_F(SettingsFile, WindowOnAnyMonitorKeepsItsPlace)
     EXPECT_TRUE(EqualRect(&narrowed, &placed));
 }
 
+// A file saved elsewhere with a byte order mark reads as the profile API
+// reads it and is written back in the program's code page, every value
+// kept; a step that changes nothing leaves it as it is.
+TEST_F(SettingsFile, AFileWithAByteOrderMarkIsWrittenBackInTheProgramsCodePage)
+{
+    const std::string utf8Face = "\xE3\x83\xA1\xE3\x82\xA4\xE3\x83\xAA\xE3\x82\xAA";   // メイリオ in UTF-8
+    const std::string bom = "\xEF\xBB\xBF";
+    WriteRaw((bom + "[FONT]\r\nFACENAME=" + utf8Face + "\r\n[POSITION]\r\nLEFT=5\r\n").c_str());
+    ASSERT_TRUE(EditSettings(kSettingsFile, [](SettingsEdit* edit) { SetSettingInt(edit, "POSITION", "LEFT", 5); }));
+    EXPECT_EQ(0u, ReadRaw().find(bom)) << "nothing changed, nothing written";
+    ASSERT_TRUE(EditSettings(kSettingsFile, [](SettingsEdit* edit) { SetSettingInt(edit, "POSITION", "LEFT", 6); }));
+    EXPECT_EQ("[FONT]\r\nFACENAME=メイリオ\r\n[POSITION]\r\nLEFT=6\r\n", ReadRaw());
+    DesignRecord design = {};
+    ReadFontSection(kSettingsFile, &design);
+    EXPECT_STREQ("メイリオ", design.font.lfFaceName);
+}
+
 TEST_F(SettingsFile, BrushValuesComeFromTheBrushObjectWithoutHandles)
 {
     HBRUSH solid = CreateSolidBrush(0x00FF00);
