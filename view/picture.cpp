@@ -261,9 +261,9 @@ static bool FileExists(const char* path)
 }
 
 // A stored BMP is loaded as it is; a stored picture of another kind is
-// taken from pelmo.bmp, converted again unless it holds it, as at
-// start-up. A file that has gone (a removed drive)
-// is no error worth a message: the page just shows the plain background.
+// taken from pelmo.bmp, converted again unless it holds it, as at start-up.
+// A file that has gone (a removed drive) is no error worth a message: the
+// page just shows the plain background.
 static HBITMAP LoadStoredPicture(const BackgroundRecord& stored, const char* convertedFile)
 {
     if (NamesFile(stored.bitmap)) {
