@@ -120,59 +120,39 @@ TEST_F(DesignListPictures, TheStartMakesNeitherGdiplusNorTheList)
     Click(IDCANCEL);
 }
 
-// Sources stand for the pictures: files whose stamps the cache compares.
-class KeptPictures : public AppFolderTest {
-protected:
-    void TearDown() override
-    {
-        ReleaseKeptPictures(&cache_);
-        AppFolderTest::TearDown();
-    }
-
-    std::string Source(char name)
-    {
-        const std::string path = Path(std::string(1, name) + ".png");
-        WriteWholeFile(path, std::string(1, name));
-        return path;
-    }
-
-    bool Keep(const std::string& source, int side)
-    {
+// Four of 16 MB fill the 64 MB; a fifth drops the least recently used,
+// and a file written since its bitmap was kept is no longer it.
+TEST_F(DesignListPictures, TheKeptBitmapsStayWithinTheirLimit)
+{
+    PictureCache cache = {};
+    auto keep = [&](char name, int side) {
+        const std::string source = Path(std::string(1, name) + ".png");
         FileStamp stamp;
         HBITMAP bitmap = CreateBitmap(side, side, 1, 32, nullptr);
-        if (!ReadFileStamp(source.c_str(), &stamp) || !KeepPicture(&cache_, source.c_str(), stamp, bitmap)) {
+        const bool kept = WriteWholeFile(source, source) && ReadFileStamp(source.c_str(), &stamp) &&
+                          KeepPicture(&cache, source.c_str(), stamp, bitmap);
+        if (!kept) {
             DeleteObject(bitmap);
-            return false;
         }
-        return true;
+        return kept;
+    };
+    auto kept = [&](char name) {
+        return FindKeptPicture(&cache, Path(std::string(1, name) + ".png").c_str()) != nullptr;
+    };
+    for (char name : {'a', 'b', 'c', 'd'}) {
+        ASSERT_TRUE(keep(name, 2048));
     }
-
-    bool Kept(const std::string& source) { return FindKeptPicture(&cache_, source.c_str()) != nullptr; }
-
-    PictureCache cache_ = {};
-};
-
-TEST_F(KeptPictures, KeepsTheMostRecentlyPreviewedWithinItsLimit)
-{
-    // Four of 16 MB fill the 64 MB; a fifth drops the least recently used.
-    const std::string a = Source('a'), b = Source('b'), c = Source('c'), d = Source('d'), e = Source('e');
-    for (const std::string* source : {&a, &b, &c, &d}) {
-        ASSERT_TRUE(Keep(*source, 2048));
-    }
-    EXPECT_TRUE(Kept(a));
-    ASSERT_TRUE(Keep(e, 2048));
-    EXPECT_FALSE(Kept(b)) << "the least recently used";
-    EXPECT_TRUE(Kept(a));
-    EXPECT_TRUE(Kept(c));
-    EXPECT_EQ(kPictureCacheLimit, cache_.bytes);
-    EXPECT_FALSE(Keep(Source('f'), 4200)) << "larger than the whole limit: left to the caller";
-
-    // A file written since its bitmap was kept is no longer it.
-    ASSERT_TRUE(BackdateFile(c, 60));
-    EXPECT_FALSE(Kept(c));
-    ReleaseKeptPictures(&cache_);
-    EXPECT_FALSE(Kept(a));
-    EXPECT_EQ(0u, cache_.bytes);
+    EXPECT_TRUE(kept('a'));
+    ASSERT_TRUE(keep('e', 2048));
+    EXPECT_FALSE(kept('b')) << "the least recently used";
+    EXPECT_TRUE(kept('a') && kept('c'));
+    EXPECT_EQ(kPictureCacheLimit, cache.bytes);
+    EXPECT_FALSE(keep('f', 4200)) << "larger than the whole limit: left to the caller";
+    ASSERT_TRUE(BackdateFile(Path("c.png"), 60));
+    EXPECT_FALSE(kept('c'));
+    ReleaseKeptPictures(&cache);
+    EXPECT_EQ(0u, cache.bytes);
+    EXPECT_FALSE(kept('a'));
 }
 
 }  // namespace
