@@ -16,6 +16,8 @@ static const char kSourceSizeKey[] = "SOURCESIZE";
 static const char kSourceTimeKey[] = "SOURCETIME";
 static const char kBitmapSizeKey[] = "BMPSIZE";
 static const char kBitmapTimeKey[] = "BMPTIME";
+static const char kScreenWidthKey[] = "SCREENWIDTH";
+static const char kScreenHeightKey[] = "SCREENHEIGHT";
 // FAT keeps write times to two seconds: a source written again within
 // that step, at the same size, would show the same stamp.
 static const uint64_t kCoarsestTimeStep = 2ull * 10000000ull;
@@ -24,7 +26,20 @@ struct ConversionRecord {
     std::string source;
     FileStamp sourceStamp;
     FileStamp bitmapStamp;
+    // Of a picture larger than the screen only a screen's worth is kept:
+    // on another screen the conversion would keep another part.
+    uint64_t screenWidth, screenHeight;
 };
+
+static uint64_t ScreenWidth()
+{
+    return (uint64_t)GetSystemMetrics(SM_CXSCREEN);
+}
+
+static uint64_t ScreenHeight()
+{
+    return (uint64_t)GetSystemMetrics(SM_CYSCREEN);
+}
 
 bool ConversionRecordPath(const char* convertedFile, char* out, size_t size)
 {
@@ -55,7 +70,9 @@ static bool ReadRecord(const char* path, ConversionRecord* record)
            ReadNumber(section, kSourceSizeKey, &record->sourceStamp.size) &&
            ReadNumber(section, kSourceTimeKey, &record->sourceStamp.written) &&
            ReadNumber(section, kBitmapSizeKey, &record->bitmapStamp.size) &&
-           ReadNumber(section, kBitmapTimeKey, &record->bitmapStamp.written);
+           ReadNumber(section, kBitmapTimeKey, &record->bitmapStamp.written) &&
+           ReadNumber(section, kScreenWidthKey, &record->screenWidth) &&
+           ReadNumber(section, kScreenHeightKey, &record->screenHeight);
 }
 
 bool ConversionIsCurrent(const char* source, const char* convertedFile)
@@ -64,7 +81,8 @@ bool ConversionIsCurrent(const char* source, const char* convertedFile)
     ConversionRecord record;
     FileStamp sourceNow, bitmapNow;
     return ConversionRecordPath(convertedFile, path, sizeof path) && ReadRecord(path, &record) &&
-           record.source == source && ReadFileStamp(source, &sourceNow) &&
+           record.source == source && record.screenWidth == ScreenWidth() &&
+           record.screenHeight == ScreenHeight() && ReadFileStamp(source, &sourceNow) &&
            SameFileStamp(sourceNow, record.sourceStamp) && ReadFileStamp(convertedFile, &bitmapNow) &&
            SameFileStamp(bitmapNow, record.bitmapStamp);
 }
@@ -99,5 +117,7 @@ bool RecordConversion(const char* source, const FileStamp& before, const char* c
     SetDocumentValue(&document, kSection, kSourceTimeKey, Number(before.written));
     SetDocumentValue(&document, kSection, kBitmapSizeKey, Number(bitmap.size));
     SetDocumentValue(&document, kSection, kBitmapTimeKey, Number(bitmap.written));
+    SetDocumentValue(&document, kSection, kScreenWidthKey, Number(ScreenWidth()));
+    SetDocumentValue(&document, kSection, kScreenHeightKey, Number(ScreenHeight()));
     return ReplaceFileWhole(path, ProfileDocumentText(document));
 }

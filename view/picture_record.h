@@ -1,8 +1,9 @@
 // What pelmo.bmp holds. Converting a photo costs far more than loading the
 // BMP it gives, so a conversion is used again while pelmo.bmp still holds
 // it. A small file beside it, pelmo.bmp.source, records the picture it was
-// converted from (full path, size and write time) and pelmo.bmp's own size
-// and write time as written. It is a file of its own rather than keys of
+// converted from (full path, size and write time), pelmo.bmp's own size
+// and write time as written, and the size of the screen whose worth of a
+// larger picture it keeps. It is a file of its own rather than keys of
 // pelmo.ini, which temp.ini would copy and a deletion would drop; a
 // program that knows nothing of it and rewrites pelmo.bmp changes its size
 // or time, so that the record no longer matches.
@@ -17,8 +18,9 @@ constexpr const char* kConversionRecordSuffix = ".source";
 bool ConversionRecordPath(const char* convertedFile, char* out, size_t size);
 
 // True when the record beside convertedFile names source as the file is
-// now, and convertedFile is as it was when written. A record that is
-// missing, cannot be read or is damaged matches nothing.
+// now, convertedFile is as it was when written and the screen has the same
+// size. A record that is missing, cannot be read or is damaged matches
+// nothing.
 bool ConversionIsCurrent(const char* source, const char* convertedFile);
 
 // Before convertedFile is written again: whatever it held is no longer
