@@ -1,6 +1,6 @@
 // Figures of picture backgrounds: a refresh on a picture against one on a
-// solid colour, and a start that converts a large photo-sized PNG against
-// a start on a solid colour.
+// solid colour, and a start on a large photo-sized PNG that an earlier start
+// converted against a start on a solid colour.
 #include "bench/bench_pictures.h"
 
 #include <windows.h>
@@ -15,6 +15,7 @@
 #include "bench/bench_support.h"
 #include "res/resource.h"
 #include "view/picture.h"
+#include "view/picture_record.h"
 
 using namespace Gdiplus;
 using namespace Gdiplus::DllExports;
@@ -112,7 +113,17 @@ static bool PrepareStartFolder(const char* buildFolder, const char* tag, char* f
     return CopyBeside(source, folder, "pelmo.exe", exe, exeSize);
 }
 
-// Every start converts the PNG into pelmo.bmp again before the first frame.
+// A first start converts the PNG into pelmo.bmp and records it; the
+// measured starts after it load the conversion that pelmo.bmp holds, as a
+// user's every start after the one that took the picture does.
+static bool ConvertByFirstStart(const char* exe, const char* folder, COLORREF corner)
+{
+    bool shown = false;
+    TimeToFirstFrame(exe, folder, PELMO_CALENDAR_CLASS, corner, &shown);
+    const std::string record = std::string(folder) + kConvertedPictureName + kConversionRecordSuffix;
+    return shown && GetFileAttributesA(record.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 static void ReportPictureStart(const char* buildFolder)
 {
     char solid[MAX_PATH], photo[MAX_PATH], solidExe[MAX_PATH], photoExe[MAX_PATH];
@@ -127,16 +138,20 @@ static void ReportPictureStart(const char* buildFolder)
         printf("picture start: cannot make the picture\n");
         return;
     }
+    Backdate(png.c_str());
     WriteIni(photo, "BGBRUSH", "STYLE", "3");
     WriteIni(photo, "BGBRUSH", "ORGFILE", png.c_str());
+    if (!ConvertByFirstStart(photoExe, photo, corner)) {
+        printf("picture start: the first start did not convert the picture and record it\n");
+    }
     const StartComparison r = CompareStarts({photoExe, photo, PELMO_CALENDAR_CLASS, corner},
                                             {solidExe, solid, PELMO_CALENDAR_CLASS, kSolid}, kStartRuns);
     if (!r.allShown) {
         printf("picture start: a window was not yet painted with its background when its loop ran idle\n");
     }
     const double s = r.medianBaseline, p = r.medianMeasured;
-    printf("start on a 1920x1080 PNG:  %.1f ms, on a solid colour %.1f ms (medians of %d), "
-           "ratio %.2f (target <= 1.5)\n", p * 1e3, s * 1e3, kStartRuns, p / s);
+    printf("start on a 1920x1080 PNG:  %.1f ms, on a solid colour %.1f ms (medians of %d; the PNG "
+           "converted by an earlier start), ratio %.2f (target <= 1.15)\n", p * 1e3, s * 1e3, kStartRuns, p / s);
     RemoveFolder(solid);
     RemoveFolder(photo);
 }

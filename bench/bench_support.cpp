@@ -207,3 +207,19 @@ bool CopyBeside(const char* from, const char* folder, const char* name, char* ou
     return CopyFileA(from, out, FALSE) != 0;
 }
 
+
+bool Backdate(const char* path)
+{
+    HANDLE file = CreateFileA(path, FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER t = {{now.dwLowDateTime, now.dwHighDateTime}};
+    t.QuadPart -= 3600ull * 10000000ull;
+    const FILETIME past = {t.LowPart, t.HighPart};
+    const bool set = SetFileTime(file, nullptr, nullptr, &past) != 0;
+    CloseHandle(file);
+    return set;
+}

@@ -23,12 +23,18 @@ list(REMOVE_ITEM WIN_SOURCES ${CMAKE_SOURCE_DIR}/shell/main.cpp ${PURE_SOURCES})
 # Libraries that are not always taken from the system folder are imported
 # lazily, through an import library made from cmake/<name>-delay.def, so that
 # they are loaded only after the entry point has restricted the search (a
-# copy planted beside the executable is never run). comctl32 besides costs
-# the start-up more than anything else, and nothing needs it before the first
-# frame is painted. The other libraries that pelmo.exe imports (gdi32, user32,
-# kernel32, msvcrt, imm32, shell32) are known DLLs, always the system's.
+# copy planted beside the executable is never run). Nothing needs them
+# before the first frame is painted: comctl32 costs the start-up more than
+# anything else, GDI+ is needed only to convert a picture, and comdlg32
+# (with the printing libraries it pulls in) only by the settings sheet's
+# colour and picture dialogs. shell32 and ole32 are known DLLs, always the
+# system's, but loading them and what they pull in is start-up time spent on
+# dropped files, the tray icon and shortcuts; they are imported lazily too.
+# The other libraries that pelmo.exe imports (gdi32, user32, kernel32,
+# msvcrt, imm32) are known DLLs that the first frame needs.
 set(PELMO_DELAY_IMPORTS)
-foreach(library gdiplus comctl32)
+set(PELMO_LAZY_LIBRARIES gdiplus comctl32 comdlg32)
+foreach(library ${PELMO_LAZY_LIBRARIES} shell32 ole32)
     set(delaylib ${CMAKE_BINARY_DIR}/lib${library}_delay.a)
     set(def ${CMAKE_SOURCE_DIR}/cmake/${library}-delay.def)
     add_custom_command(OUTPUT ${delaylib}
@@ -40,12 +46,12 @@ foreach(library gdiplus comctl32)
 endforeach()
 
 add_library(pelmo_win STATIC ${WIN_SOURCES})
-add_dependencies(pelmo_win gdiplus_delay comctl32_delay)
+add_dependencies(pelmo_win gdiplus_delay comctl32_delay comdlg32_delay shell32_delay ole32_delay)
 target_include_directories(pelmo_win PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_definitions(pelmo_win PUBLIC
     WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0800 STRICT NOMINMAX)
 target_link_libraries(pelmo_win PUBLIC
-    pelmo_core ${PELMO_DELAY_IMPORTS} delayimp comdlg32 shell32 ole32 oleaut32 uuid
+    pelmo_core ${PELMO_DELAY_IMPORTS} delayimp oleaut32 uuid
     imm32 gdi32 user32 shlwapi)
 
 set(PELMO_RC ${CMAKE_SOURCE_DIR}/res/pelmo.rc)
@@ -119,7 +125,7 @@ add_wine_suites(win_tests "wine." ${WIN_TEST_SOURCES})
 # folder of their own, so that no folder of the build holds them beside an
 # executable, and nothing ships them.
 set(PELMO_PLANTED_DIR ${CMAKE_BINARY_DIR}/planted)
-foreach(library gdiplus comctl32)
+foreach(library ${PELMO_LAZY_LIBRARIES})
     add_library(planted_${library} SHARED ${CMAKE_SOURCE_DIR}/tests/e2e/planted/planted_library.c)
     string(TOUPPER ${library} upper)
     target_compile_definitions(planted_${library} PRIVATE PLANTED_${upper})
@@ -135,7 +141,8 @@ add_dependencies(win_tests planted_gdiplus)
 # program has handled its input); it is a test tool and never ships.
 add_executable(window_probe ${CMAKE_SOURCE_DIR}/tests/e2e/probe/window_probe.cpp)
 target_link_libraries(window_probe PRIVATE user32)
-set(E2E_ARGS_dll_planting $<TARGET_FILE:planted_gdiplus> $<TARGET_FILE:planted_comctl32>)
+set(E2E_ARGS_dll_planting $<TARGET_FILE:planted_gdiplus> $<TARGET_FILE:planted_comctl32>
+    $<TARGET_FILE:planted_comdlg32>)
 # The first start is that of the distribution as it ships: the file names
 # the zip.
 set(E2E_ARGS_first_start ${CMAKE_BINARY_DIR}/dist-zip)

@@ -19,12 +19,13 @@ static void CopyPath(char (&to)[kPicturePathSize], const char* from)
 
 // A picture to convert: on success the conversion gives every brush value
 // and both paths; on failure only the picture's name is taken in.
-static InstalledBackground InstallConvertedPicture(HDC surface, HBRUSH* slot, const char* picture)
+static InstalledBackground InstallConvertedPicture(HDC surface, HBRUSH* slot, const char* picture,
+                                                   PictureCache* cache)
 {
     char converted[kAppPathSize];
     InstalledBackground installed = {};
     if (BuildAppPath(kConvertedPictureName, converted, sizeof converted) &&
-        ApplyPictureBrush(surface, picture, converted, slot, &installed.values)) {
+        ApplyPictureBrush(surface, picture, converted, slot, &installed.values, cache)) {
         installed.brushSet = installed.bitmapSet = installed.orgFileSet = true;
         return installed;
     }
@@ -34,9 +35,10 @@ static InstalledBackground InstallConvertedPicture(HDC surface, HBRUSH* slot, co
 }
 
 // A BMP loaded as it is, or the solid fallback when it is gone.
-static InstalledBackground InstallBitmap(HDC surface, HBRUSH* slot, const BackgroundRecord& design)
+static InstalledBackground InstallBitmap(HDC surface, HBRUSH* slot, const BackgroundRecord& design,
+                                         PictureCache* cache)
 {
-    HBRUSH brush = NamesFile(design.bitmap) ? LoadPictureBrush(design.bitmap) : nullptr;
+    HBRUSH brush = NamesFile(design.bitmap) ? LoadPictureBrush(design.bitmap, cache) : nullptr;
     if (!brush) {
         brush = CreateSolidBrush(kFallbackBackgroundColor);
     }
@@ -46,14 +48,14 @@ static InstalledBackground InstallBitmap(HDC surface, HBRUSH* slot, const Backgr
     return installed;
 }
 
-InstalledBackground InstallDesignBrush(HDC surface, HBRUSH* slot, const DesignLook& look)
+InstalledBackground InstallDesignBrush(HDC surface, HBRUSH* slot, const DesignLook& look, PictureCache* cache)
 {
     const BackgroundRecord& design = look.background;
     if (design.brush.style == BS_PATTERN) {
         if (NamesFile(design.orgFile)) {
-            return InstallConvertedPicture(surface, slot, design.orgFile);
+            return InstallConvertedPicture(surface, slot, design.orgFile, cache);
         }
-        return InstallBitmap(surface, slot, design);
+        return InstallBitmap(surface, slot, design, cache);
     }
     // Solid and hatched brushes; a style of no known kind is drawn solid
     // rather than as a hollow brush that would paint nothing, and stored as

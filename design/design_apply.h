@@ -8,6 +8,7 @@
 
 #include "design/design_registry.h"
 #include "settings/design_record.h"
+#include "view/picture_cache.h"
 
 // The background a design put in force, and which of its BGBRUSH values it
 // set: a solid or hatched design sets the brush values and leaves the
@@ -22,8 +23,10 @@ struct InstalledBackground {
 // Makes the design's background the brush in *slot, selected into surface
 // (the old brush deleted). A picture to convert goes to pelmo.bmp; when it
 // cannot be, its message is shown and the brush stays, while its ORGFILE is
-// taken in all the same. A BMP that is gone gives the solid fallback.
-InstalledBackground InstallDesignBrush(HDC surface, HBRUSH* slot, const DesignLook& look);
+// taken in all the same. A BMP that is gone gives the solid fallback. With
+// a cache, a picture's bitmap is taken from there or kept there once made.
+InstalledBackground InstallDesignBrush(HDC surface, HBRUSH* slot, const DesignLook& look,
+                                       PictureCache* cache = nullptr);
 
 // Writes design number, as read into design and with the background
 // installed for it, into force in file: REGIST SUM (count) and CURRENT,

@@ -22,6 +22,7 @@
 #include "view/brush_slot.h"
 #include "view/layout.h"
 #include "view/paint.h"
+#include "view/picture_cache.h"
 
 static const char kTitle[] = "デザイン選択";
 static const int kWidth = 470;
@@ -54,6 +55,9 @@ struct DesignListState {
     PaintFonts fonts;
     uint32_t count;
     unsigned previews;           // counts previews, so that one cut short by another is not painted
+    // The pictures previewed while the list is shown, so that flipping
+    // back to one costs no file: released when the list is hidden.
+    PictureCache pictures;
     // Set when the program starts; the first confirmed deletion clears it.
     bool askBeforeDelete;
 };
@@ -189,7 +193,7 @@ static void InstallPreviewBrush(HWND window, const DesignLook& look)
 {
     const bool active = GetActiveWindow() == window;
     EnableWindow(window, FALSE);
-    InstallDesignBrush(s_list.surface, &s_list.preview, look);
+    InstallDesignBrush(s_list.surface, &s_list.preview, look, &s_list.pictures);
     EnableWindow(window, TRUE);
     if (active) {
         SetActiveWindow(window);
@@ -329,6 +333,7 @@ static void Close(HWND window, bool confirmed)
     // The calendar first, so that it, not another program, is activated.
     EnableWindow(s_list.owner, TRUE);
     ShowWindow(window, SW_HIDE);
+    ReleaseKeptPictures(&s_list.pictures);
     SendMessageA(s_list.owner, WM_PELMO_DESIGN_LIST_CLOSED, confirmed ? 1 : 0, 0);
 }
 
@@ -428,6 +433,7 @@ static void OnDestroy()
     DeleteObject(s.face);
     DeleteObject(s.preview);
     DeleteObject(s.font);
+    ReleaseKeptPictures(&s.pictures);
     s = DesignListState{};
 }
 

@@ -127,18 +127,35 @@ static bool MarkedReadOnly(const char* path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY));
 }
 
-bool ReplaceSettingsBytes(const char* file, const std::string& bytes)
+bool ReplaceFileWhole(const char* path, const std::string& bytes)
 {
-    char path[kAppPathSize];
     char newPath[kAppPathSize];
-    if (!SettingsPath(file, path, sizeof path) || MarkedReadOnly(path) ||
-        snprintf(newPath, sizeof newPath, "%s%s", path, kNewSuffix) >= (int)sizeof newPath) {
+    const int n = snprintf(newPath, sizeof newPath, "%s%s", path, kNewSuffix);
+    if (n < 0 || n >= (int)sizeof newPath) {
         return false;
     }
-    ++s_writes;
     if (!WriteNewFile(newPath, bytes) || !ReadsBackAs(newPath, bytes) ||
         !MoveFileExA(newPath, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         DeleteFileA(newPath);
+        return false;
+    }
+    return true;
+}
+
+bool ReadFileWhole(const char* path, std::string* bytes)
+{
+    bool absent = false;
+    return ReadWholeFile(path, bytes, &absent) && !absent;
+}
+
+bool ReplaceSettingsBytes(const char* file, const std::string& bytes)
+{
+    char path[kAppPathSize];
+    if (!SettingsPath(file, path, sizeof path) || MarkedReadOnly(path)) {
+        return false;
+    }
+    ++s_writes;
+    if (!ReplaceFileWhole(path, bytes)) {
         return false;
     }
     ForgetCachedProfile(path);

@@ -52,6 +52,13 @@ bool ReadSettingsText(const char* file, std::string* text);
 // file as it was, also when it is marked read-only.
 bool ReplaceSettingsBytes(const char* file, const std::string& bytes);
 
+// The same steps for a small file of the program's own given by its full
+// path: written whole beside itself, read back and moved into its place.
+// Not counted as a settings file's write.
+bool ReplaceFileWhole(const char* path, const std::string& bytes);
+// The whole of such a file; false when it is absent or cannot be read.
+bool ReadFileWhole(const char* path, std::string* bytes);
+
 // How many times a settings file was written whole (tests count them).
 unsigned SettingsWriteCount();
 

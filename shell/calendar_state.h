@@ -30,7 +30,7 @@ struct CalendarState {
     DesignRecord design;
     MemoDisplaySettings memo;
     RegistryValues registry;
-    HWND designList;             // hidden until "デザイン選択..."
+    HWND designList;             // made by the first "デザイン選択...", then hidden between uses
     AutoChangeState autoChange;
     bool startupChangeCalledOff; // told once the first frame is shown
     // The holidays of the file beside the program, looked at every new
@@ -44,5 +44,6 @@ struct CalendarState {
     bool resourcesReleased;
     bool endingSession;         // the close order runs for the session's end: no questions
     unsigned refreshCount;
+    bool framePainted;           // the first frame is on the screen
 };
 

@@ -11,13 +11,13 @@
 #include <time.h>
 
 #include "core/navigation.h"
-#include "dialogs/design_list.h"
 #include "memo/memo_marks.h"
 #include "memo/month_view.h"
 #include "memo/memo_store.h"
 #include "platform/app_folder.h"
 #include "platform/app_instance.h"
 #include "platform/clock.h"
+#include "platform/start_trace.h"
 #include "res/resource.h"
 #include "settings/design_record.h"
 #include "settings/settings_copy.h"
@@ -139,12 +139,11 @@ static LRESULT AbandonCreation()
 
 static LRESULT OnCreate(HWND window)
 {
+    TraceStep("calendar creation");
     CalendarState& s = s_calendar;
     s = CalendarState{};
-    DragAcceptFiles(window, TRUE);
     srand((unsigned)time(nullptr));
     s.registry.unregisteredChange = DecideFirstStart(window);
-    CopySettingsFile(kSettingsFile, kWorkingFile);
     CreateBackBuffer(window);
     ApplyTransparencyIfSet(window);
     ReadLookSettings();
@@ -164,22 +163,24 @@ static LRESULT OnCreate(HWND window)
     PrepareMemoBuffer();
     EnsureFolder(kMemoFolder);
     EnsureFolder(kImageFolder);
-    s.designList = CreateDesignListWindow(window, &s.holidays.table);
     RunStartupDesignChange(window, &s);
     UpdateDesignMenu(s.registry);
     SetTimer(window, IDT_CLOCK, kClockPeriodMs, nullptr);
     if (s.refreshCount == 0) {
         RequestRefresh(window);   // placing the window did not resize it
     }
+    TraceStep("calendar created");
     return 0;
 }
 
 // The common controls (loaded on first use) are needed first by the
 // tooltips; both come once the first frame is on the screen, and so does
-// any warning, in front of the calendar it is about.
+// any warning, in front of the calendar it is about. So does the working
+// copy, which only the design list reads, and which it makes afresh.
 static void OnFirstFrameShown(HWND window)
 {
     KillTimer(window, IDT_FIRST_FRAME_SHOWN);
+    CopySettingsFile(kSettingsFile, kWorkingFile);
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     CreateTooltips(window, AppInstance(), s_calendar.memo);
@@ -192,6 +193,7 @@ static void OnFirstFrameShown(HWND window)
     }
     TellStartupChangeCalledOff(window, &s_calendar);
     TellHolidayFileRefused(&s_calendar.holidays);
+    TraceStep("deferred work done");
 }
 
 // --- refresh and paint ----------------------------------------------------
@@ -244,6 +246,10 @@ static void OnPaint(HWND window)
                r.top, SRCCOPY);
     }
     EndPaint(window, &ps);
+    if (!s_calendar.framePainted) {
+        s_calendar.framePainted = true;
+        TraceStep("first frame painted");
+    }
 }
 
 static void StepMonths(HWND window, int months)

@@ -4,7 +4,9 @@
 #include "design/design_apply.h"
 #include "design/design_compare.h"
 #include "design/design_registry.h"
+#include "dialogs/design_list.h"
 #include "dialogs/settings_sheet.h"
+#include "platform/start_trace.h"
 #include "res/resource.h"
 #include "settings/settings_copy.h"
 #include "settings/settings_edit.h"
@@ -120,7 +122,7 @@ static const char kProgramCaption[] = "『ポルカミナ』";
 static void ChooseDesign(HWND window, CalendarState* state)
 {
     const RegistryValues& registry = state->registry;
-    if (registry.designCount == 0 || !state->designList) {
+    if (registry.designCount == 0) {
         return;
     }
     KillTimer(window, IDT_CLOCK);
@@ -132,6 +134,16 @@ static void ChooseDesign(HWND window, CalendarState* state)
     }
     if (!CopySettingsFile(kSettingsFile, kWorkingFile)) {
         MessageBoxA(window, kWorkingCopyFailed, kProgramCaption, MB_ICONERROR | MB_OK);
+        SetTimer(window, IDT_CLOCK, kClockPeriodMs, nullptr);
+        return;
+    }
+    // Made at its first use, not with the calendar, whose start it would
+    // only slow; hidden, not destroyed, when it closes.
+    if (!state->designList) {
+        state->designList = CreateDesignListWindow(window, &state->holidays.table);
+        TraceStep("design list made");
+    }
+    if (!state->designList) {
         SetTimer(window, IDT_CLOCK, kClockPeriodMs, nullptr);
         return;
     }

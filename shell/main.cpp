@@ -1,13 +1,14 @@
 // Entry point: libraries from the system folder only, one copy per logon,
-// GDI+ around the message loop.
+// the message loop, and GDI+ shut down after it if a picture started it.
 #include <windows.h>
-#include <gdiplus.h>
 
 #include "dialogs/design_list.h"
 #include "platform/app_instance.h"
 #include "res/resource.h"
 #include "shell/owner_window.h"
+#include "platform/start_trace.h"
 #include "platform/system_library.h"
+#include "view/gdiplus_session.h"
 
 // A second copy only brings the first one forward; it touches no file.
 static bool AnotherCopyIsRunning()
@@ -42,16 +43,14 @@ static int RunMessageLoop()
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
-    // Before anything can load a library: GDI+ and the common controls are
-    // imported lazily so that they too come from the system folder.
+    // Before anything can load a library: GDI+, the common controls and
+    // the common dialogs are imported lazily so that they too come from the
+    // system folder.
     RestrictLibrarySearch();
+    TraceStep("entry");
     if (AnotherCopyIsRunning()) {
         return 0;
     }
-    Gdiplus::GdiplusStartupInput gdiplusInput;
-    ULONG_PTR gdiplusToken = 0;
-    Gdiplus::GdiplusStartup(&gdiplusToken, &gdiplusInput, nullptr);
-
     SetAppInstance(instance);
     RegisterWindowClasses(instance);
     HWND owner = CreateOwnerWindow(instance);
@@ -60,6 +59,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         UpdateWindow(owner);
     }
     int code = RunMessageLoop();
-    Gdiplus::GdiplusShutdown(gdiplusToken);
+    ShutdownGdiplusIfStarted();
     return code;
 }

@@ -43,9 +43,11 @@ HWND CreateOwnerWindow(HINSTANCE instance)
                            nullptr);
 }
 
+// Made accepting dropped files, as DragAcceptFiles would mark it, without
+// loading the shell before the first frame.
 static void CreateCalendarWindow(HWND owner)
 {
-    CreateWindowExA(0, PELMO_CALENDAR_CLASS, kCalendarTitle, WS_POPUP | WS_VISIBLE,
+    CreateWindowExA(WS_EX_ACCEPTFILES, PELMO_CALENDAR_CLASS, kCalendarTitle, WS_POPUP | WS_VISIBLE,
                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
                     AppInstance(), nullptr);
 }

@@ -6,12 +6,15 @@ static const int32_t kLastHatch = HS_DIAGCROSS;
 
 static HBRUSH PictureBrush(const BackgroundRecord& background, const char* convertedFile)
 {
-    char load[kPicturePathSize];
     if (NamesFile(background.orgFile)) {
-        if (!PreparePictureFile(background.orgFile, convertedFile, load, sizeof load)) {
+        char load[kPicturePathSize];
+        HBITMAP bitmap = LoadChosenPicture(background.orgFile, convertedFile, load, sizeof load);
+        if (!bitmap) {
             return nullptr;
         }
-        return LoadPictureBrush(load);
+        HBRUSH brush = CreatePatternBrush(bitmap);   // the brush keeps its own copy
+        DeleteObject(bitmap);
+        return brush;
     }
     return NamesFile(background.bitmap) ? LoadPictureBrush(background.bitmap) : nullptr;
 }

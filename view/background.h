@@ -9,8 +9,8 @@ constexpr COLORREF kFallbackBackgroundColor = 0xFFFFE1;
 
 // The brush a stored background describes; the caller owns it. Solid and
 // hatched styles make their brush; any other style is a picture: orgFile is
-// converted again (convertedFile is the full path of pelmo.bmp), else
-// bitmap is loaded. A picture that names no file, is gone or cannot be
+// converted into convertedFile (the full path of pelmo.bmp) unless that
+// holds its conversion already, else bitmap is loaded. A picture that names no file, is gone or cannot be
 // converted gives the solid fallback colour, and *fellBack (when given)
 // tells so. Never null unless the system is out of brushes.
 HBRUSH CreateBackgroundBrush(const BackgroundRecord& background, const char* convertedFile,

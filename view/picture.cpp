@@ -9,10 +9,14 @@
 
 #include "platform/system_calls.h"
 #include "view/brush_slot.h"
+#include "view/gdiplus_session.h"
 #include "view/picture_crop.h"
+#include "view/picture_record.h"
 
 using namespace Gdiplus;
 using namespace Gdiplus::DllExports;
+
+static unsigned s_conversions;
 
 static void ShowPictureError(const char* text, const char* caption)
 {
@@ -23,7 +27,7 @@ int FindImageEncoder(const wchar_t* mime, CLSID* clsid)
 {
     UINT count = 0;
     UINT bytes = 0;
-    if (GdipGetImageEncodersSize(&count, &bytes) != Ok || bytes == 0) {
+    if (!StartGdiplusOnce() || GdipGetImageEncodersSize(&count, &bytes) != Ok || bytes == 0) {
         return -1;
     }
     ImageCodecInfo* codecs = static_cast<ImageCodecInfo*>(malloc(bytes));
@@ -98,8 +102,14 @@ static bool RefuseFromHeader(const char* source)
     return false;
 }
 
+unsigned PictureConversionCount()
+{
+    return s_conversions;
+}
+
 static bool ConvertChosenPicture(const char* source, const char* convertedFile)
 {
+    ++s_conversions;
     wchar_t wideSource[MAX_PATH + 1];
     wchar_t wideDestination[MAX_PATH + 1];
     PictureDecode converted = PictureDecode::Failed;
@@ -114,8 +124,28 @@ static bool ConvertChosenPicture(const char* source, const char* convertedFile)
     return converted == PictureDecode::Done;
 }
 
-bool PreparePictureFile(const char* source, const char* convertedFile, char* load, size_t size)
+// Converts source into convertedFile and records it. What pelmo.bmp held
+// is forgotten first: a conversion cut short must not pass for it.
+static bool ConvertAndRecord(const char* source, const char* convertedFile)
 {
+    FileStamp before;
+    const bool stamped = ReadFileStamp(source, &before);
+    ForgetConversion(convertedFile);
+    if (!ConvertChosenPicture(source, convertedFile)) {
+        return false;
+    }
+    if (stamped) {
+        RecordConversion(source, before, convertedFile);
+    }
+    return true;
+}
+
+// PreparePictureFile, telling in *reused that pelmo.bmp held the
+// conversion already. Such a source was judged when it was converted, and
+// is the same file still: its header is not read again.
+static bool Prepare(const char* source, const char* convertedFile, char* load, size_t size, bool* reused)
+{
+    *reused = false;
     if (size > 0) {
         load[0] = '\0';
     }
@@ -123,23 +153,28 @@ bool PreparePictureFile(const char* source, const char* convertedFile, char* loa
         ShowPictureError(kPictureRefusedText, kConvertedPictureName);
         return false;
     }
-    if (RefuseFromHeader(source)) {
-        return false;
-    }
     const char* chosen = HasBitmapExtension(source) ? source : convertedFile;
     int n = snprintf(load, size, "%s", chosen);
     if (n < 0 || (size_t)n >= size) {
+        load[0] = '\0';
         ShowPictureError(kPictureConversionFailedText, source);
         return false;
     }
-    if (chosen == source) {
+    if (chosen != source && ConversionIsCurrent(source, convertedFile)) {
+        *reused = true;
         return true;
     }
-    if (!ConvertChosenPicture(source, convertedFile)) {
+    if (RefuseFromHeader(source) || (chosen != source && !ConvertAndRecord(source, convertedFile))) {
         load[0] = '\0';
         return false;
     }
     return true;
+}
+
+bool PreparePictureFile(const char* source, const char* convertedFile, char* load, size_t size)
+{
+    bool reused = false;
+    return Prepare(source, convertedFile, load, size, &reused);
 }
 
 // Of a BMP larger than the screen only the part that can be seen is kept,
@@ -159,23 +194,55 @@ HBITMAP LoadPictureBitmap(const char* bmpPath)
     return ToWide(bmpPath, wide, MAX_PATH + 1) ? LoadVisiblePart(wide) : nullptr;
 }
 
-HBRUSH LoadPictureBrush(const char* bmpPath)
+// The brush keeps its own copy of the bitmap, which goes unless the cache
+// keeps it.
+static HBRUSH PatternBrushOf(HBITMAP bitmap, bool kept)
 {
-    HBITMAP bitmap = LoadPictureBitmap(bmpPath);
     if (!bitmap) {
         return nullptr;
     }
-    HBRUSH brush = CreatePatternBrush(bitmap);   // the brush keeps its own copy
-    DeleteObject(bitmap);
+    HBRUSH brush = CreatePatternBrush(bitmap);
+    if (!kept) {
+        DeleteObject(bitmap);
+    }
     return brush;
 }
 
+// The stamp is read before the file is: a change while it loads shows at
+// the next look.
+static bool Offer(PictureCache* cache, const char* source, bool stamped, const FileStamp& stamp, HBITMAP bitmap)
+{
+    return cache && stamped && bitmap && KeepPicture(cache, source, stamp, bitmap);
+}
+
+HBRUSH LoadPictureBrush(const char* bmpPath, PictureCache* cache)
+{
+    HBITMAP bitmap = cache ? FindKeptPicture(cache, bmpPath) : nullptr;
+    bool kept = bitmap != nullptr;
+    if (!kept) {
+        FileStamp stamp;
+        const bool stamped = ReadFileStamp(bmpPath, &stamp);
+        bitmap = LoadPictureBitmap(bmpPath);
+        kept = Offer(cache, bmpPath, stamped, stamp, bitmap);
+    }
+    return PatternBrushOf(bitmap, kept);
+}
+
+// A conversion that pelmo.bmp held by its record but that will not load
+// (damaged, locked, replaced since) is made again once.
 HBITMAP LoadChosenPicture(const char* source, const char* convertedFile, char* load, size_t size)
 {
-    if (!PreparePictureFile(source, convertedFile, load, size)) {
+    bool reused = false;
+    if (!Prepare(source, convertedFile, load, size, &reused)) {
         return nullptr;
     }
     HBITMAP bitmap = LoadPictureBitmap(load);
+    if (!bitmap && reused) {
+        if (RefuseFromHeader(source) || !ConvertAndRecord(source, convertedFile)) {
+            return nullptr;
+        }
+        bitmap = LoadPictureBitmap(load);
+    }
     if (!bitmap) {
         ShowPictureError(kPictureConversionFailedText, source);
     }
@@ -189,8 +256,9 @@ static bool FileExists(const char* path)
 }
 
 // A stored BMP is loaded as it is; a stored picture of another kind is
-// converted again, as at start-up. A file that has gone (a removed drive)
-// is no error worth a message: the page just shows the plain background.
+// taken from pelmo.bmp, converted again unless it holds it, as at start-up.
+// A file that has gone (a removed drive) is no error worth a message: the
+// page just shows the plain background.
 static HBITMAP LoadStoredPicture(const BackgroundRecord& stored, const char* convertedFile)
 {
     if (NamesFile(stored.bitmap)) {
@@ -233,13 +301,23 @@ bool LoadPatternPicture(LOGBRUSH* brush, const BackgroundRecord& stored, const c
 }
 
 bool ApplyPictureBrush(HDC surface, const char* source, const char* convertedFile, HBRUSH* slot,
-                       BackgroundRecord* background)
+                       BackgroundRecord* background, PictureCache* cache)
 {
     char load[kPicturePathSize];
-    if (!PreparePictureFile(source, convertedFile, load, sizeof load)) {
-        return false;
+    HBITMAP bitmap = cache ? FindKeptPicture(cache, source) : nullptr;
+    bool kept = bitmap != nullptr;
+    if (kept) {
+        snprintf(load, sizeof load, "%s", HasBitmapExtension(source) ? source : convertedFile);
+    } else {
+        FileStamp stamp;
+        const bool stamped = ReadFileStamp(source, &stamp);
+        bitmap = LoadChosenPicture(source, convertedFile, load, sizeof load);
+        if (!bitmap) {
+            return false;
+        }
+        kept = Offer(cache, source, stamped, stamp, bitmap);
     }
-    HBRUSH brush = LoadPictureBrush(load);
+    HBRUSH brush = PatternBrushOf(bitmap, kept);
     if (!brush) {
         ShowPictureError(kPictureConversionFailedText, source);
         return false;

@@ -1,13 +1,15 @@
 // Pictures as the calendar's background. A BMP (or DIB) file is loaded as
 // it is; a picture of any other kind that GDI+ reads is converted into the
-// one BMP file beside the program (pelmo.bmp) each time it is used. The
-// brush tiles the picture at its own size, without scaling; of a picture
-// larger than the screen only the part that can ever show is kept.
+// one BMP file beside the program (pelmo.bmp), unless pelmo.bmp holds its
+// conversion already (view/picture_record.h). The brush tiles the picture
+// at its own size, without scaling; of a picture larger than the screen
+// only the part that can ever show is kept.
 #pragma once
 #include <windows.h>
 #include <stddef.h>
 
 #include "settings/design_record.h"
+#include "view/picture_cache.h"
 #include "view/picture_size.h"
 
 constexpr const char* kConvertedPictureName = "pelmo.bmp";
@@ -33,11 +35,14 @@ int FindBmpEncoder(CLSID* clsid);
 // ever show (view/picture_crop.h) as a 24-bit BMP file at destination.
 PictureDecode ConvertPictureToBmp(const wchar_t* destination, const wchar_t* source);
 
+// How many times a picture was converted into pelmo.bmp (tests count them).
+unsigned PictureConversionCount();
+
 // The BMP file to load for source into load: the source itself for .bmp
 // and .dib, else convertedFile (the full path of pelmo.bmp) after
-// converting the source into it. False after a message box: the source is
-// convertedFile itself, it is too large or damaged, or it cannot be
-// converted.
+// converting the source into it, unless it holds that conversion already.
+// False after a message box: the source is convertedFile itself, it is too
+// large or damaged, or it cannot be converted.
 bool PreparePictureFile(const char* source, const char* convertedFile, char* load, size_t size);
 
 // The bitmap of the BMP file at its own size, or of its visible part when
@@ -46,12 +51,14 @@ bool PreparePictureFile(const char* source, const char* convertedFile, char* loa
 HBITMAP LoadPictureBitmap(const char* bmpPath);
 
 // A pattern brush of the BMP file; null when it cannot be loaded or is too
-// large.
-HBRUSH LoadPictureBrush(const char* bmpPath);
+// large. With a cache, its bitmap is taken from there, or kept there once
+// loaded.
+HBRUSH LoadPictureBrush(const char* bmpPath, PictureCache* cache = nullptr);
 
 // A picture the user has just chosen: PreparePictureFile, then the bitmap
-// of the file it gives in load. Null after a message when the picture
-// cannot be used.
+// of the file it gives in load; a conversion held by pelmo.bmp that will
+// not load is made again. Null after a message when the picture cannot be
+// used.
 HBITMAP LoadChosenPicture(const char* source, const char* convertedFile, char* load, size_t size);
 
 // The picture of the background in force, for the settings sheet. When
@@ -70,6 +77,7 @@ bool LoadPatternPicture(LOGBRUSH* brush, const BackgroundRecord& stored, const c
 // in *slot (deleted) and is selected into surface, and *background is set
 // to what the settings file is to record of it. convertedFile is the full
 // path of pelmo.bmp. False, with nothing changed, when the picture cannot
-// be used (a message has told why).
+// be used (a message has told why). With a cache, the picture's bitmap is
+// taken from there, or kept there once loaded.
 bool ApplyPictureBrush(HDC surface, const char* source, const char* convertedFile, HBRUSH* slot,
-                       BackgroundRecord* background);
+                       BackgroundRecord* background, PictureCache* cache = nullptr);

@@ -1,5 +1,7 @@
 #include "view/picture_crop.h"
 
+#include "view/gdiplus_session.h"
+
 using namespace Gdiplus;
 using namespace Gdiplus::DllExports;
 
@@ -47,7 +49,7 @@ PictureDecode DecodeVisiblePart(const wchar_t* source, GpBitmap** part)
 {
     *part = nullptr;
     GpImage* image = nullptr;
-    if (GdipLoadImageFromFile(source, &image) != Ok || !image) {
+    if (!StartGdiplusOnce() || GdipLoadImageFromFile(source, &image) != Ok || !image) {
         return PictureDecode::Failed;
     }
     UINT width = 0;

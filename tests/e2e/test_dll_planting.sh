@@ -1,28 +1,35 @@
 #!/usr/bin/env bash
-# Libraries planted beside pelmo.exe under the names of system libraries the
-# calendar loads (gdiplus.dll, comctl32.dll), as when it is started from a
-# folder of downloads: the calendar starts, paints and shows its tooltips
-# with the system's own libraries, and neither planted one is ever loaded.
-# Wine prefers its builtin libraries; the override gives Windows' order.
-# Arguments: pelmo.exe, the planted gdiplus.dll and comctl32.dll.
+# Libraries planted beside pelmo.exe under the names of the system libraries
+# the calendar loads after its start (gdiplus.dll, comctl32.dll,
+# comdlg32.dll), as when it is started from a folder of downloads: the
+# calendar converts its picture, paints, shows its tooltips and opens the
+# colour chooser with the system's own libraries, and no planted one is ever
+# loaded. Wine prefers its builtin libraries; the override gives Windows'
+# order.
+# Arguments: pelmo.exe, the planted gdiplus.dll, comctl32.dll and comdlg32.dll.
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
 planted=("${@:2}")
-e2e_check "two planted libraries are given" test "${#planted[@]}" -eq 2
+e2e_check "three planted libraries are given" test "${#planted[@]}" -eq 3
 for library in "${planted[@]}"; do
     cp "$library" "$E2E_APP/"
 done
-printf '[SHELLLINK]\r\nSTARTUP=0\r\n' >"$E2E_APP/pelmo.ini"
-export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;gdiplus,comctl32=n,b"
+# A PNG background: the start converts it through GDI+.
+convert -size 64x64 xc:'#3060C0' "$E2E_APP/picture.png"
+picture=$(winepath -w "$E2E_APP/picture.png" 2>/dev/null)
+printf '[SHELLLINK]\r\nSTARTUP=0\r\n[BGBRUSH]\r\nSTYLE=3\r\nBITMAP=no key value\r\nORGFILE=%s\r\n' \
+    "$picture" >"$E2E_APP/pelmo.ini"
+export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;gdiplus,comctl32,comdlg32=n,b"
 
 e2e_start_app || e2e_finish
 
-# Painted: the default background fills the window around the texts, and
-# today's cell has its colour.
+# Painted on the picture, converted by the system's GDI+; today's cell has
+# its colour.
 xdotool mousemove 500 500
-e2e_expect "the calendar is painted in its background colour" \
-    e2e_screen_count start 196 200 100 100 E1FFFF -gt 20000
+e2e_expect "the calendar is painted on its picture" \
+    e2e_screen_count start 196 200 100 100 3060C0 -gt 20000
+e2e_check "the picture was converted into pelmo.bmp" test -s "$E2E_APP/pelmo.bmp"
 first=$(date -d "$(date +%Y-%m-01)" +%w)
 index=$(( first + $(date +%-d) - 1 ))
 e2e_expect "today's cell is yellow" \
@@ -33,7 +40,24 @@ e2e_expect "today's cell is yellow" \
 tip=$(e2e_rest_for_tooltip 114 162 tooltip 500)
 e2e_check "resting on a day shows a tooltip ($tip pixels)" test "$tip" -gt 500
 
-for library in gdiplus comctl32; do
+# "設定..." opens the sheet on its background page, whose first button
+# chooses the colour: the common dialogs' colour chooser shows.
+xdotool mousemove 198 225
+sleep 0.3
+xdotool click 3
+sleep 1
+xdotool key Down Down Return
+sheet=$(e2e_wait_window '設定' 10)
+e2e_check "the settings sheet opens" test -n "$sheet"
+sleep 1
+xdotool key space
+chooser=$(e2e_wait_window '^色$' 10)
+e2e_check "the colour chooser opens" test -n "$chooser"
+xdotool key Escape
+sleep 0.5
+xdotool key Escape
+
+for library in gdiplus comctl32 comdlg32; do
     e2e_check "the planted $library.dll was not loaded" test ! -e "$E2E_APP/$library.dll.loaded"
 done
 

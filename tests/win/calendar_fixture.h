@@ -59,8 +59,6 @@ protected:
         Stop();
         calendar_ = StartCalendar(&owner_);
         ASSERT_NE(nullptr, calendar_);
-        list_ = FindWindowA(PELMO_DESIGN_LIST_CLASS, nullptr);
-        ASSERT_NE(nullptr, list_);
     }
 
     // A start past the first one: no questions asked.
@@ -131,7 +129,12 @@ protected:
         return Read(section, "BGBRUSH_COLOR");
     }
 
-    void Open() { SendMessageA(calendar_, WM_COMMAND, IDM_DESIGN_CHOOSE, 0); }
+    // The list is made by its first opening.
+    void Open()
+    {
+        SendMessageA(calendar_, WM_COMMAND, IDM_DESIGN_CHOOSE, 0);
+        list_ = FindWindowA(PELMO_DESIGN_LIST_CLASS, nullptr);
+    }
     void Click(int id) { SendMessageA(GetDlgItem(list_, id), BM_CLICK, 0, 0); }
     bool Checked(int id) { return IsDlgButtonChecked(list_, id) == BST_CHECKED; }
     bool Usable(int id) { return IsWindowEnabled(GetDlgItem(list_, id)) != FALSE; }

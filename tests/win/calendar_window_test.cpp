@@ -166,7 +166,7 @@ TEST_F(CalendarWindow, LogOffQuerySavesAndKeepsTheCalendarWorking)
 
 TEST_F(CalendarWindow, CloseSavesEverythingAndRemovesTheWorkingCopy)
 {
-    EXPECT_TRUE(PathExists(Path("temp.ini")));
+    EXPECT_TRUE(PumpUntil([&] { return PathExists(Path("temp.ini")); })) << "made after the first frame";
     SetWindowPos(calendar_, nullptr, 120, 130, 250, 260, SWP_NOZORDER);
     SendMessageA(calendar_, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(calendar_));

@@ -7,11 +7,15 @@
 #include <fstream>
 #include <iterator>
 
+#include <gdiplus.h>
+
 #include "res/resource.h"
 #include "platform/app_folder.h"
 #include "platform/app_instance.h"
 #include "settings/settings_file.h"
 #include "shell/owner_window.h"
+#include "view/gdiplus_session.h"
+#include "view/picture.h"
 
 void RemoveTestFolder(const std::string& folder)
 {
@@ -438,4 +442,57 @@ COLORREF WindowPixel(HWND window, int x, int y)
     COLORREF pixel = GetPixel(dc, x, y);
     ReleaseDC(window, dc);
     return pixel;
+}
+
+bool PumpUntil(const std::function<bool()>& done, DWORD limitMs)
+{
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > limitMs) {
+            return false;
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+    return true;
+}
+
+bool BackdateFile(const std::string& path, unsigned seconds)
+{
+    HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER time = {{now.dwLowDateTime, now.dwHighDateTime}};
+    time.QuadPart -= (ULONGLONG)seconds * 10000000ull;
+    const FILETIME written = {time.LowPart, time.HighPart};
+    const bool set = SetFileTime(file, nullptr, nullptr, &written) != 0;
+    CloseHandle(file);
+    return set;
+}
+
+bool SaveFlatPng(const std::string& path, COLORREF colour, unsigned secondsAgo)
+{
+    using namespace Gdiplus;
+    using namespace Gdiplus::DllExports;
+    std::vector<DWORD> pixels(16 * 16, 0xFF000000 | GetRValue(colour) << 16 | GetGValue(colour) << 8 |
+                                           GetBValue(colour));
+    GpBitmap* bitmap = nullptr;
+    CLSID png;
+    if (!StartGdiplusOnce() || FindImageEncoder(L"image/png", &png) < 0 ||
+        GdipCreateBitmapFromScan0(16, 16, 64, PixelFormat32bppARGB, (BYTE*)pixels.data(), &bitmap) != Ok) {
+        return false;
+    }
+    wchar_t wide[MAX_PATH];
+    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
+    const bool saved = GdipSaveImageToFile(bitmap, wide, &png, nullptr) == Ok;
+    GdipDisposeImage(bitmap);
+    return saved && BackdateFile(path, secondsAgo);
 }

@@ -65,6 +65,11 @@ bool WriteBrushKeys(const char* file, int32_t style, COLORREF color, int32_t hat
 // The file's bytes, or "<none>" when it cannot be read.
 std::string ReadWholeFile(const std::string& path);
 bool PathExists(const std::string& path);
+// Gives the file the write time it would have had that many seconds ago.
+bool BackdateFile(const std::string& path, unsigned seconds);
+// A flat 16 by 16 PNG of one colour, written that many seconds ago (by
+// default as a picture that has been on the disk a while).
+bool SaveFlatPng(const std::string& path, COLORREF colour, unsigned secondsAgo = 3600);
 
 // A hidden popup of the given size, for code that wants an owner or a
 // window to place.

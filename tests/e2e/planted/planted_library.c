@@ -2,6 +2,8 @@
 // library. Loading it leaves "<its own path>.loaded" behind, so a test can
 // tell that the program took it instead of the system's. Its exports do just
 // enough for the program's imports of that library to resolve and succeed.
+// Lean: the system's own declarations of these exports are not wanted here.
+#define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 #include <stdio.h>
 
@@ -51,5 +53,18 @@ __declspec(dllexport) BOOL WINAPI InitCommonControlsEx(const void* controls)
 {
     (void)controls;
     return TRUE;
+}
+#elif defined(PLANTED_COMDLG32)
+// As if the user had cancelled.
+__declspec(dllexport) BOOL WINAPI ChooseColorA(void* choice)
+{
+    (void)choice;
+    return FALSE;
+}
+
+__declspec(dllexport) BOOL WINAPI GetOpenFileNameA(void* open)
+{
+    (void)open;
+    return FALSE;
 }
 #endif

@@ -1,0 +1,197 @@
+// A picture converted into pelmo.bmp is used again while pelmo.bmp holds
+// its conversion, by the record beside it; anything that puts that in
+// doubt converts again, and what cannot be converted is told.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <gdiplus.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/file_stamp.h"
+#include "tests/win/stand_ins.h"
+#include "tests/win/test_support.h"
+#include "view/background.h"
+#include "view/picture.h"
+#include "view/picture_record.h"
+
+using namespace Gdiplus;
+
+namespace {
+
+constexpr COLORREF kRed = RGB(200, 30, 30);
+constexpr COLORREF kBlue = RGB(20, 40, 210);
+constexpr COLORREF kGreen = RGB(30, 160, 40);
+
+std::vector<std::string> s_told;
+
+int WINAPI RecordMessage(HWND, LPCSTR text, LPCSTR caption, UINT)
+{
+    s_told.push_back(std::string(text) + "|" + caption);
+    return IDOK;
+}
+
+class ConvertedPicture : public AppFolderTest {
+protected:
+    void SetUp() override
+    {
+        AppFolderTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
+        GdiplusStartupInput input;
+        ASSERT_EQ(Ok, GdiplusStartup(&token_, &input, nullptr));
+        s_told.clear();
+        standIns_.Put(&SystemCalls::messageBox, RecordMessage);
+        converted_ = Path("pelmo.bmp");
+        record_ = converted_ + kConversionRecordSuffix;
+        ASSERT_TRUE(CreateSurface(&surface_, 8, 8));
+        slot_ = CreateSolidBrush(kFallbackBackgroundColor);
+        SelectObject(surface_.dc, slot_);
+    }
+
+    void TearDown() override
+    {
+        DestroySurface(&surface_);
+        DeleteObject(slot_);
+        GdiplusShutdown(token_);
+        AppFolderTest::TearDown();
+    }
+
+    // The colour the picture source shows as the background, or the
+    // fallback's when it could not be applied.
+    COLORREF Shown(const std::string& source)
+    {
+        BackgroundRecord record;
+        ApplyPictureBrush(surface_.dc, source.c_str(), converted_.c_str(), &slot_, &record);
+        PatBlt(surface_.dc, 0, 0, 8, 8, PATCOPY);
+        GdiFlush();
+        return SurfacePixel(surface_, 3, 3);
+    }
+
+    unsigned Conversions() const { return PictureConversionCount(); }
+
+    StandIns standIns_;
+    ULONG_PTR token_ = 0;
+    std::string converted_;
+    std::string record_;
+    Surface surface_ = {};
+    HBRUSH slot_ = nullptr;
+};
+
+TEST_F(ConvertedPicture, IsUsedAgainWhilePelmoBmpHoldsItAndMadeAgainWhenAnotherTookItsPlace)
+{
+    const std::string red = Path("red.png");
+    const std::string blue = Path("blue.png");
+    ASSERT_TRUE(SaveFlatPng(red, kRed));
+    ASSERT_TRUE(SaveFlatPng(blue, kBlue));
+
+    const unsigned before = Conversions();
+    EXPECT_EQ(kRed, Shown(red));
+    EXPECT_EQ(before + 1, Conversions());
+    ASSERT_TRUE(PathExists(record_)) << "written after pelmo.bmp";
+    EXPECT_NE(std::string::npos, ReadWholeFile(record_).find(red)) << "by the source's full path";
+    FileStamp written;
+    ASSERT_TRUE(ReadFileStamp(converted_.c_str(), &written));
+
+    EXPECT_EQ(kRed, Shown(red));
+    EXPECT_EQ(before + 1, Conversions()) << "pelmo.bmp holds it";
+    FileStamp now;
+    ASSERT_TRUE(ReadFileStamp(converted_.c_str(), &now));
+    EXPECT_TRUE(SameFileStamp(written, now)) << "and was not written again";
+
+    EXPECT_EQ(kBlue, Shown(blue));
+    EXPECT_EQ(kRed, Shown(red)) << "pelmo.bmp held the blue one meanwhile";
+    EXPECT_EQ(before + 3, Conversions());
+    EXPECT_TRUE(s_told.empty());
+}
+
+// Whatever puts the record in doubt converts again, and the right picture
+// shows; the stored choice of picture is never touched here.
+TEST_F(ConvertedPicture, ConvertsAgainWhenTheRecordOrPelmoBmpIsInDoubt)
+{
+    const std::string red = Path("red.png");
+    ASSERT_TRUE(SaveFlatPng(red, kRed));
+    ASSERT_EQ(kRed, Shown(red));
+    const std::string good = ReadWholeFile(record_);
+
+    // The last: made for a screen of another size, of which it would keep
+    // another part.
+    const size_t width = good.find("SCREENWIDTH=") + 12;
+    const std::vector<std::string> damaged = {
+        "", "[pelmo.bmp]\r\nSOURCE=", good.substr(0, good.size() / 2), "garbage\x81",
+        good.substr(0, good.find("BMPSIZE=") + 8) + "12x\r\n", good.substr(0, width) + "1" + good.substr(width)};
+    for (const std::string& bytes : damaged) {
+        ASSERT_TRUE(WriteWholeFile(record_, bytes));
+        const unsigned before = Conversions();
+        EXPECT_EQ(kRed, Shown(red)) << bytes;
+        EXPECT_EQ(before + 1, Conversions()) << "a damaged record: " << bytes;
+    }
+    ASSERT_TRUE(DeleteFileA(record_.c_str()));
+    unsigned before = Conversions();
+    EXPECT_EQ(kRed, Shown(red));
+    EXPECT_EQ(before + 1, Conversions()) << "no record";
+
+    // pelmo.bmp cut short behind the record's back: its size tells.
+    const std::string bmp = ReadWholeFile(converted_);
+    ASSERT_TRUE(WriteWholeFile(converted_, bmp.substr(0, bmp.size() / 2)));
+    before = Conversions();
+    EXPECT_EQ(kRed, Shown(red));
+    EXPECT_EQ(before + 1, Conversions()) << "pelmo.bmp cut short";
+
+    // The same picture rewritten in place with other pixels: its time tells.
+    ASSERT_TRUE(SaveFlatPng(red, kGreen, 1800));
+    before = Conversions();
+    EXPECT_EQ(kGreen, Shown(red));
+    EXPECT_EQ(before + 1, Conversions()) << "the source changed";
+
+    // Changed only a moment ago, a change within the file system's time
+    // step could still follow unseen: nothing is recorded, and the next use
+    // converts again.
+    ASSERT_TRUE(SaveFlatPng(red, kBlue, 0));
+    EXPECT_EQ(kBlue, Shown(red));
+    EXPECT_FALSE(PathExists(record_));
+    before = Conversions();
+    EXPECT_EQ(kBlue, Shown(red));
+    EXPECT_EQ(before + 1, Conversions());
+    EXPECT_TRUE(s_told.empty());
+}
+
+// pelmo.bmp cannot be had: its conversion's message is given, the brush
+// stays, and once it can be had again the picture shows.
+TEST_F(ConvertedPicture, APelmoBmpThatCannotBeWrittenIsToldAndChangesNothing)
+{
+    const std::string red = Path("red.png");
+    ASSERT_TRUE(SaveFlatPng(red, kRed));
+    ASSERT_EQ(kRed, Shown(red));
+    const std::string failed = std::string(kPictureConversionFailedText) + "|" + red;
+
+    // Locked by another program: the record still matches, but pelmo.bmp
+    // will not load, and cannot be made again.
+    HANDLE lock = CreateFileA(converted_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+    const HBRUSH before = slot_;
+    BackgroundRecord record = {};
+    EXPECT_FALSE(ApplyPictureBrush(surface_.dc, red.c_str(), converted_.c_str(), &slot_, &record));
+    EXPECT_EQ(before, slot_);
+    CloseHandle(lock);
+    EXPECT_EQ(std::vector<std::string>{failed}, s_told);
+    EXPECT_EQ(kRed, Shown(red)) << "unlocked again";
+
+    // Replaced by a folder.
+    ASSERT_TRUE(DeleteFileA(converted_.c_str()));
+    ASSERT_TRUE(CreateDirectoryA(converted_.c_str(), nullptr));
+    s_told.clear();
+    const HBRUSH kept = slot_;
+    EXPECT_FALSE(ApplyPictureBrush(surface_.dc, red.c_str(), converted_.c_str(), &slot_, &record));
+    EXPECT_EQ(kept, slot_);
+    EXPECT_EQ(std::vector<std::string>{failed}, s_told);
+    ASSERT_TRUE(RemoveDirectoryA(converted_.c_str()));
+    EXPECT_EQ(kRed, Shown(red));
+
+    // The source gone: its conversion cannot be made, whatever pelmo.bmp holds.
+    ASSERT_TRUE(DeleteFileA(red.c_str()));
+    s_told.clear();
+    EXPECT_FALSE(ApplyPictureBrush(surface_.dc, red.c_str(), converted_.c_str(), &slot_, &record));
+    EXPECT_EQ(std::vector<std::string>{failed}, s_told);
+}
+
+}  // namespace
