@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the end-to-end tests: the real pelmo.exe in a fresh folder, on a
 # private virtual display, driven with real input through xdotool.
 #
@@ -21,10 +22,12 @@ e2e_begin() {
     E2E_EXE=$1
     if [ -z "${E2E_ON_DISPLAY:-}" ]; then
         # Windows on the display stay with their wineserver: start clean.
+        # shellcheck source=../../tools/wine-env
         ( source "$E2E_ROOT/tools/wine-env"; wineserver -k >/dev/null 2>&1 )
         unset DISPLAY
         E2E_ON_DISPLAY=1 exec "$E2E_ROOT/tools/with-display" bash "$0" "$@"
     fi
+    # shellcheck source=../../tools/wine-env
     source "$E2E_ROOT/tools/wine-env"
     "$E2E_ROOT/tools/wine-prefix"
     E2E_NAME=$(basename "$0" .sh)
@@ -59,6 +62,7 @@ e2e_cleanup() {
 # E2E_FOUND and what it saw in E2E_SAW. On a timeout this says what was
 # awaited, what was seen last and which windows were on the screen, and
 # returns 1. E2E_WAITED holds how long the wait took, in milliseconds.
+# shellcheck disable=SC2034  # E2E_WAITED is read by the scripts that source this file
 e2e_wait() {
     local limit=$E2E_DEADLINE
     if [ "$1" = -t ]; then
@@ -183,7 +187,7 @@ e2e_screen_count() {
     e2e_shot "$1"
     E2E_FOUND=$(e2e_count_colour "$1" "$2" "$3" "$4" "$5" "$6")
     E2E_SAW="$E2E_FOUND pixels of #$6 in $2x$3+$4+$5"
-    [ "$E2E_FOUND" "$7" "$8" ]
+    test "$E2E_FOUND" "$7" "$8"
 }
 
 # The output of the command $2... is $1.

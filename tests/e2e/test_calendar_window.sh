@@ -4,6 +4,7 @@
 # months with keys and the title, moving and resizing by dragging, leaving
 # through the exit header with settings saved, and a second start that ends
 # at once.
+# shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 

@@ -3,10 +3,12 @@
 # colours; "デザイン選択..." from the menu; a selection changes the preview,
 # "上 へ" reorders, OK makes the chosen design the calendar's look and writes
 # the new order; Cancel leaves pelmo.ini byte for byte as it was.
+# shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
 ini="$E2E_APP/pelmo.ini"
+# shellcheck disable=SC2317  # run by name through e2e_check, e2e_expect or e2e_wait
 ini_value() { tr -d '\r' <"$ini" | awk -F= -v s="[$1]" -v k="$2" '$0==s{on=1;next} /^\[/{on=0} on&&$1==k{print substr($0, length($1) + 2)}'; }
 # Colours as the settings file keeps them (0x00BBGGRR) and as the screen shows them.
 red=$(( 0x3030C8 )); green=$(( 0x30A030 )); blue=$(( 0xC83030 ))
@@ -28,6 +30,7 @@ e2e_expect "design 1 (red) is in force" e2e_screen_pixel start $(( x + 2 )) $(( 
 list='class:LoadDesign'
 # カレンダーデザイン is the fourth entry from the bottom; in it
 # "デザイン選択..." is the third entry, two steps down from the first.
+# shellcheck disable=SC2317  # run by name through e2e_check, e2e_expect or e2e_wait
 open_list() {
     e2e_open_menu $(( x + w / 2 )) $(( y + h / 16 )) && e2e_open_submenu Up Up Up Up || return 1
     xdotool key Down Down
@@ -41,6 +44,7 @@ preview_point() {
     read -r cx cy _ < <(e2e_client "$list")
     echo "$(( cx + 112 )) $(( cy + 32 ))"
 }
+# shellcheck disable=SC2317  # run by name through e2e_check, e2e_expect or e2e_wait
 order() { echo "$(ini_value DESIGN002 BGBRUSH_COLOR) $(ini_value DESIGN003 BGBRUSH_COLOR) $(ini_value REGIST CURRENT)"; }
 
 e2e_check "the design list opens from the menu" open_list first

@@ -2,17 +2,20 @@
 # A picture background and a registered design as a user meets them: a PNG
 # named in pelmo.ini is the background after a start and after a second one;
 # "新規登録" from the menu shows its notice and writes the design.
+# shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
 # A flat green picture: every pixel of the calendar's background is green.
 convert -size 24x24 'xc:#3C8C50' "$E2E_APP/photo.png"
+# shellcheck disable=SC1003  # tr's '\\' is one backslash
 picture='Z:'$(echo "$E2E_APP/photo.png" | tr '/' '\\')
 printf '[SHELLLINK]\r\nSTARTUP=0\r\nSTARTMENU=0\r\nDESKTOP=0\r\n[BGBRUSH]\r\nSTYLE=3\r\nORGFILE=%s\r\nBITMAP=no key value\r\n' \
     "$picture" >"$E2E_APP/pelmo.ini"
 
 ini="$E2E_APP/pelmo.ini"
 ini_value() { tr -d '\r' <"$ini" | awk -F= -v s="[$1]" -v k="$2" '$0==s{on=1;next} /^\[/{on=0} on&&$1==k{print substr($0, length($1) + 2)}'; }
+# shellcheck disable=SC2317  # run by name through e2e_check, e2e_expect or e2e_wait
 regist() { echo "$(ini_value REGIST SUM) $(ini_value REGIST CURRENT) $(ini_value REGIST CHANGE)"; }
 
 e2e_start_app || e2e_finish

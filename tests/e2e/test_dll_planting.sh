@@ -7,6 +7,7 @@
 # loaded. Wine prefers its builtin libraries; the override gives Windows'
 # order.
 # Arguments: pelmo.exe, the planted gdiplus.dll, comctl32.dll and comdlg32.dll.
+# shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 

@@ -4,10 +4,12 @@
 # shortcuts before the calendar shows; "デスクトップ" ticked and OK make a
 # link to the executable on the desktop; designs 4 to 7 hold the paths of
 # the four pictures beside the executable; the second start asks nothing.
+# shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
 ini_value() { tr -d '\r' <"$ini" | awk -F= -v s="[$1]" -v k="$2" '$0==s{on=1;next} /^\[/{on=0} on&&$1==k{print substr($0, length($1) + 2)}'; }
+# shellcheck disable=SC1003  # tr's '\\' is one backslash
 windows_path() { echo "Z:$1" | tr '/' '\\'; }
 # The second argument names a file that holds the zip's path.
 zip=$(head -n 1 "$2")
@@ -28,6 +30,7 @@ mkdir -p "$desktop"
 for key in 'User Shell Folders' 'Shell Folders'; do
     wine reg export "$explorer\\$key" "$(windows_path "$E2E_DIR/$key.reg")" /y >/dev/null 2>&1
 done
+# shellcheck disable=SC2317  # run by the EXIT trap
 restore_desktop() {
     for key in 'User Shell Folders' 'Shell Folders'; do
         [ -s "$E2E_DIR/$key.reg" ] && wine reg import "$(windows_path "$E2E_DIR/$key.reg")" >/dev/null 2>&1

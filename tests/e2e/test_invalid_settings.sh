@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A pelmo.ini whose design count is out of range: the start is refused with a
 # message, the program ends when it is answered, and nothing is saved.
+# shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 

@@ -2,6 +2,7 @@
 # A memo as a user writes it: double-click a day, type, press OK; the file
 # appears in DATA under the day's name, the cell takes the memo colour, the
 # tooltip shows the memo, and emptying the memo removes the file again.
+# shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
@@ -21,13 +22,17 @@ memo="$E2E_APP/DATA/$dateline.dat"
 memo_colour=00FFFF
 
 editor='書き込み/変更'
+# shellcheck disable=SC2317  # run by name through e2e_check, e2e_expect or e2e_wait
 editor_open() { e2e_window_shown "$editor"; }
+# shellcheck disable=SC2317  # run by name through e2e_check, e2e_expect or e2e_wait
 editor_closed() { e2e_window_gone "$editor"; }
+# shellcheck disable=SC2317  # run by name through e2e_check, e2e_expect or e2e_wait
 memo_bytes() { od -An -tx1 <"$memo"; }
 
 # The pointer passes over the day (the calendar remembers the day last
 # hovered), a double click there opens the editor, and the keyboard, which
 # follows the pointer, goes to it.
+# shellcheck disable=SC2317  # run by name through e2e_check, e2e_expect or e2e_wait
 open_editor() {
     xdotool mousemove $(( cellx + 12 )) $(( celly + 12 )) mousemove $(( cellx + 14 )) $(( celly + 12 )) \
         click --repeat 2 --delay 60 1

@@ -4,6 +4,7 @@
 # the program at once with the settings saved. Another process cannot read a
 # popup menu's entries under Wine: an entry is known enabled by what choosing
 # it does.
+# shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 

@@ -3,6 +3,7 @@
 # format changed on the text colour and format page; Cancel leaves the
 # calendar and pelmo.ini as they were, OK changes the title at once and
 # pelmo.ini holds the format after exit.
+# shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
@@ -17,6 +18,7 @@ e2e_wait "the calendar's background" e2e_screen_pixel before $(( x + 2 )) $(( y 
 
 # The sheet opens over the calendar, its corner on the calendar's; the text
 # colour and format page is the third, and "2012 / 06" its numeric title.
+# shellcheck disable=SC2317  # run by name through e2e_check, e2e_expect or e2e_wait
 open_text_page() {
     e2e_open_sheet 2 &&
         e2e_wait "the text page" e2e_probe_says control "$E2E_SHEET" "$(e2e_id IDC_TEXT_TITLE_NUMERIC)" &&

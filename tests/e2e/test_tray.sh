@@ -3,6 +3,7 @@
 # notification area (Wine's own tray window, as there is no taskbar) and a
 # click on the icon brings it back; "背景を透明にする" on the settings sheet
 # lets the desktop show through the background and keeps the icon.
+# shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 

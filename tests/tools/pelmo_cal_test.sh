@@ -2,6 +2,9 @@
 # pelmo-cal as a user meets it: a month with its holidays, a day listing,
 # a holiday file, and a usage message with status 2 for every kind of bad
 # argument.
+# Every condition is single-quoted, for check to evaluate when it runs it,
+# and it alone reads the results held for it.
+# shellcheck disable=SC2016,SC2034
 set -u
 cal="$1"
 fail=0
