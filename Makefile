@@ -7,29 +7,35 @@ NATIVE  := $(BUILD)/native
 WINDOWS := $(BUILD)/windows
 JOBS    ?= $(shell nproc)
 
-.PHONY: all setup native windows dist lint test run bench clean
+.PHONY: all setup configure-native configure-windows native windows dist lint test run bench clean
 
 all: native windows
 
 setup:
 	@bash tools/setup
 
-native: setup
+configure-native: setup
 	@cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-	@cmake --build $(NATIVE) -j $(JOBS)
 
-windows: setup
+configure-windows: setup
 	@cmake -S . -B $(WINDOWS) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64.cmake \
 	    -DCMAKE_BUILD_TYPE=Release -DPELMO_DIST_DIR=$(CURDIR)/$(BUILD) >/dev/null
+
+native: configure-native
+	@cmake --build $(NATIVE) -j $(JOBS)
+
+windows: configure-windows
 	@cmake --build $(WINDOWS) -j $(JOBS)
 
 # The Windows build makes the zip with everything else; this names it.
 dist: windows
 	@echo "Distribution: $$(cat $(WINDOWS)/dist-zip)"
 
-# Checks of the sources themselves, before anything runs.
-lint: setup
-	@python3 tools/check_includes.py
+# Checks of the sources themselves, before anything is built: include order,
+# format, clang-tidy and shellcheck. clang-tidy reads the compile commands
+# that configuring writes.
+lint: configure-native configure-windows
+	@tools/lint $(NATIVE) $(WINDOWS) $(JOBS)
 
 # One ctest run over both build folders, so one summary closes the output.
 test: lint native windows

@@ -31,7 +31,7 @@ bool MakePicture(const char* path, const wchar_t* mime, int width, int height, C
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             grain = grain * 1103515245u + 12345u;
-            const int noise = (grain >> 16) % 16;
+            const int noise = (int)((grain >> 16) % 16);
             const int r = (x * 200 / width + noise) & 0xFF;
             const int g = (y * 200 / height + noise) & 0xFF;
             const int b = (128 + noise) & 0xFF;

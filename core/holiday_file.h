@@ -14,7 +14,7 @@
 const char kHolidayFileName[] = "syukujitsu.csv";
 
 // Larger files are refused without being read.
-const size_t kHolidayFileMaxBytes = 1024 * 1024;
+const size_t kHolidayFileMaxBytes = size_t{1024} * 1024;
 
 // What a converter to Shift-JIS writes for a character that has none (or
 // for bytes that are no UTF-8): the row that holds it is refused with its

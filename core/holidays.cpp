@@ -291,6 +291,16 @@ bool IsHoliday(uint16_t year, uint16_t month, uint16_t day) {
            IsTuesdayBeforeAutumnalEquinox(year, month, day);
 }
 
+namespace {
+
+// A Monday after a Sunday holiday of the same month. The substitute looks only
+// within the month: no holiday falls on a month's last day, so none is lost.
+bool IsSubstituteInMonth(uint16_t year, uint16_t month, uint16_t day) {
+    return FollowsSundayInMonth(year, month, day) && IsHoliday(year, month, static_cast<uint16_t>(day - 1));
+}
+
+}  // namespace
+
 DayKind ClassifyDay(uint16_t year, uint16_t month, uint16_t day, uint16_t column,
                     bool inShownMonth, const HolidayTable* table) {
     if (!inShownMonth) {
@@ -301,12 +311,7 @@ DayKind ClassifyDay(uint16_t year, uint16_t month, uint16_t day, uint16_t column
         if (FindHolidayRow(*table, year, month, day) != nullptr) {
             return DayKind::Holiday;
         }
-    } else if (IsHoliday(year, month, day)) {
-        return DayKind::Holiday;
-    } else if (FollowsSundayInMonth(year, month, day) &&
-               IsHoliday(year, month, static_cast<uint16_t>(day - 1))) {
-        // The substitute looks only within the month: no holiday falls on a
-        // month's last day, so none is lost.
+    } else if (IsHoliday(year, month, day) || IsSubstituteInMonth(year, month, day)) {
         return DayKind::Holiday;
     }
     if (column == kSunday) {

@@ -71,9 +71,10 @@ bool WriteSolidBmp(const std::string& path, COLORREF colour, int width, int heig
     bytes.append((const char*)&info, sizeof info);
     std::string row(stride, '\0');
     for (int x = 0; x < width; ++x) {
-        row[x * 3] = (char)GetBValue(colour);
-        row[x * 3 + 1] = (char)GetGValue(colour);
-        row[x * 3 + 2] = (char)GetRValue(colour);
+        const size_t at = (size_t)x * 3;
+        row[at] = (char)GetBValue(colour);
+        row[at + 1] = (char)GetGValue(colour);
+        row[at + 2] = (char)GetRValue(colour);
     }
     for (int y = 0; y < height; ++y) {
         bytes += row;
@@ -319,7 +320,7 @@ bool MakePicture(const std::string& path, const wchar_t* mime, int width, int he
     for (int y = 0; made && y < height; ++y) {
         BYTE* row = (BYTE*)data.Scan0 + (size_t)y * data.Stride;
         for (int x = 0; x < width; ++x) {
-            PlaceColour(x, y, row + 3 * x);
+            PlaceColour(x, y, row + (size_t)x * 3);
         }
     }
     made = made && GdipBitmapUnlockBits(bitmap, &data) == Ok && SaveBitmap(bitmap, path, mime);

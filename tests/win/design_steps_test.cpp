@@ -90,7 +90,7 @@ std::string FromUtf8(const std::string& utf8)
 
 bool SaveSmallPicture(const std::string& path, const wchar_t* mime, COLORREF colour)
 {
-    std::vector<DWORD> pixels(16 * 16, 0xFF000000 | (GetRValue(colour) << 16) | (GetGValue(colour) << 8) |
+    std::vector<DWORD> pixels((size_t)16 * 16, 0xFF000000 | (GetRValue(colour) << 16) | (GetGValue(colour) << 8) |
                                            GetBValue(colour));
     GpBitmap* bitmap = nullptr;
     CLSID encoder;

@@ -34,7 +34,7 @@ constexpr int kPictureSide = 16;
 // Left half red, right half blue.
 bool SavePng(const std::string& path)
 {
-    std::vector<DWORD> pixels(kPictureSide * kPictureSide);
+    std::vector<DWORD> pixels((size_t)kPictureSide * kPictureSide);
     for (int i = 0; i < kPictureSide * kPictureSide; ++i) {
         pixels[i] = i % kPictureSide < kPictureSide / 2 ? 0xFFC81E1E : 0xFF1428D2;
     }
@@ -260,7 +260,7 @@ TEST_F(BackgroundPageTest, ColoursUpdatedSurviveCancelAndTodayHasItsOwnKey)
     Click(IDC_BACKGROUND_UPDATE);
     char names[64] = {};
     GetPrivateProfileSectionNamesA(names, sizeof names, Path(kSettingsFile).c_str());
-    EXPECT_EQ(std::string("TODAY\0", 7), std::string(names, 7)) << "nothing else was edited";
+    EXPECT_EQ(std::string("TODAY\0\0", 7), std::string(names, 7)) << "nothing else was edited";
     EXPECT_EQ("COLOR=" + std::to_string(RGB(1, 2, 3)) + "|", Section(Path(kSettingsFile), "TODAY"));
 
     ChooseColour(IDC_BACKGROUND_COLOUR, RGB(0, 255, 0));

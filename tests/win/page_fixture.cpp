@@ -32,7 +32,7 @@ static BOOL WINAPI StandInOpenDialog(LPOPENFILENAMEA open)
     if (d.pictureAnswer.empty()) {
         return FALSE;
     }
-    lstrcpynA(open->lpstrFile, d.pictureAnswer.c_str(), open->nMaxFile);
+    lstrcpynA(open->lpstrFile, d.pictureAnswer.c_str(), (int)open->nMaxFile);
     return TRUE;
 }
 

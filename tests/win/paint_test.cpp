@@ -229,7 +229,7 @@ TEST_F(Paint, LeftShiftMovesHeaderAndNumbersButNotTheTitle)
     const Box title = Find(layout_.titleRect, kTitle);
     const Box header = Find(headerRow, kSaturday);
     const Box day = Find(sundayRow, kSunday);
-    EXPECT_NEAR(kWidth / 2, (title.left + title.right) / 2, 3);
+    EXPECT_NEAR(kWidth / 2.0, (title.left + title.right) / 2.0, 3);
 
     design.leftShift = 10;
     PaintMay(design, false);

@@ -32,7 +32,7 @@ COLORREF PictureColour(int x, int y)
 
 bool SavePicture(const std::string& path, const wchar_t* mime)
 {
-    std::vector<DWORD> pixels(kPictureWidth * kPictureHeight);
+    std::vector<DWORD> pixels((size_t)kPictureWidth * kPictureHeight);
     for (int y = 0; y < kPictureHeight; ++y) {
         for (int x = 0; x < kPictureWidth; ++x) {
             COLORREF c = PictureColour(x, y);
@@ -211,11 +211,11 @@ TEST_F(Picture, BadPicturesKeepTheBackgroundAndSayWhy)
 
     // No real picture has a side of 70,000 pixels, 20,000 by 20,000 pixels
     // in a few bytes, or pixels that would take gigabytes to decode.
-    ASSERT_TRUE(WriteWholeFile(Path("wide.png"), PngClaiming(70000, 10, 64 * 1024)));
+    ASSERT_TRUE(WriteWholeFile(Path("wide.png"), PngClaiming(70000, 10, (size_t)64 * 1024)));
     ASSERT_TRUE(WriteWholeFile(Path("tall.bmp"), BmpClaiming(10, 70000)));
     ASSERT_TRUE(WriteWholeFile(Path("huge.png"), PngClaiming(20000, 20000, 29)));
     ASSERT_TRUE(WriteWholeFile(Path("huge.bmp"), BmpClaiming(20000, 20000)));
-    ASSERT_TRUE(WriteWholeFile(Path("many.png"), PngClaiming(20000, 20000, 64 * 1024)));
+    ASSERT_TRUE(WriteWholeFile(Path("many.png"), PngClaiming(20000, 20000, (size_t)64 * 1024)));
 
     const char* refused[] = {"notes.png", "gone.png", "gone.bmp", "wide.png", "tall.bmp",
                              "huge.png",  "huge.bmp", "many.png"};

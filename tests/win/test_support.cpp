@@ -465,7 +465,7 @@ bool SaveFlatPng(const std::string& path, COLORREF colour, unsigned secondsAgo)
 {
     using namespace Gdiplus;
     using namespace Gdiplus::DllExports;
-    std::vector<DWORD> pixels(16 * 16, 0xFF000000 | GetRValue(colour) << 16 | GetGValue(colour) << 8 |
+    std::vector<DWORD> pixels((size_t)16 * 16, 0xFF000000 | GetRValue(colour) << 16 | GetGValue(colour) << 8 |
                                            GetBValue(colour));
     GpBitmap* bitmap = nullptr;
     CLSID png;
