@@ -41,22 +41,15 @@ e2e_expect "today's cell is yellow" \
 tip=$(e2e_rest_for_tooltip 114 162 tooltip 500)
 e2e_check "resting on a day shows a tooltip ($tip pixels)" test "$tip" -gt 500
 
-# "設定..." opens the sheet on its background page, whose first button
-# chooses the colour: the common dialogs' colour chooser shows.
-xdotool mousemove 198 225
-sleep 0.3
-xdotool click 3
-sleep 1
-xdotool key Down Down Return
-sheet=$(e2e_wait_window '設定' 10)
-e2e_check "the settings sheet opens" test -n "$sheet"
-sleep 1
-xdotool key space
-chooser=$(e2e_wait_window '^色$' 10)
-e2e_check "the colour chooser opens" test -n "$chooser"
+# "設定..." opens the sheet on its background page, whose colour button
+# shows the common dialogs' colour chooser.
+e2e_check "the settings sheet opens" e2e_open_sheet 0
+e2e_click_control "$E2E_SHEET" IDC_BACKGROUND_COLOUR
+e2e_expect "the colour chooser opens" e2e_window_shown '^色$'
 xdotool key Escape
-sleep 0.5
-xdotool key Escape
+e2e_expect "the colour chooser closes" e2e_window_gone '^色$'
+e2e_click_control "$E2E_SHEET" IDCANCEL
+e2e_expect "the sheet closes" e2e_window_gone "$E2E_SHEET_NAME"
 
 for library in gdiplus comctl32 comdlg32; do
     e2e_check "the planted $library.dll was not loaded" test ! -e "$E2E_APP/$library.dll.loaded"
