@@ -26,7 +26,8 @@ const char kFileName[] = "MonthWork/2026-12/file";
 const uint16_t kFileFirstYear = 1955;
 const uint16_t kFileLastYear = 2027;
 
-void MonthWork(benchmark::State& state, uint16_t year, const HolidayTable* table) {
+void MonthWork(benchmark::State& state, uint16_t year, const HolidayTable* table)
+{
     for (auto _ : state) {
         MonthGrid grid;
         FillMonthGrid(year, kDecember, &grid);
@@ -53,11 +54,11 @@ struct RatioReporter : benchmark::ConsoleReporter {
     double farTime = 0;
     double fileTime = 0;
 
-    void ReportRuns(const std::vector<Run>& runs) override {
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
         for (const Run& run : runs) {
             // The median of the repetitions: one noisy run must not decide.
-            if (run.error_occurred || run.run_type != Run::RT_Aggregate ||
-                run.aggregate_name != "median") {
+            if (run.error_occurred || run.run_type != Run::RT_Aggregate || run.aggregate_name != "median") {
                 continue;
             }
             const std::string name = run.benchmark_name();
@@ -73,9 +74,10 @@ struct RatioReporter : benchmark::ConsoleReporter {
     }
 };
 
-}  // namespace
+}   // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     const int repetitions = 9;
     const std::string file = PublishedHolidayFile(kFileFirstYear, kFileLastYear);
     HolidayTable table = {};
@@ -85,11 +87,14 @@ int main(int argc, char** argv) {
     }
     const HolidayTable* rules = nullptr;
     benchmark::RegisterBenchmark(kNearName, MonthWork, kNearYear, rules)
-        ->Repetitions(repetitions)->ReportAggregatesOnly(true);
+        ->Repetitions(repetitions)
+        ->ReportAggregatesOnly(true);
     benchmark::RegisterBenchmark(kFarName, MonthWork, kFarYear, rules)
-        ->Repetitions(repetitions)->ReportAggregatesOnly(true);
+        ->Repetitions(repetitions)
+        ->ReportAggregatesOnly(true);
     benchmark::RegisterBenchmark(kFileName, MonthWork, kNearYear, &table)
-        ->Repetitions(repetitions)->ReportAggregatesOnly(true);
+        ->Repetitions(repetitions)
+        ->ReportAggregatesOnly(true);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
@@ -104,8 +109,7 @@ int main(int argc, char** argv) {
     const double ratio = reporter.farTime / reporter.nearTime;
     printf("ratio 9999/2026: %.2f (target <= %.1f)\n", ratio, kTargetRatio);
     printf("ratio holiday file %u rows/rules, 2026-12: %.2f (target <= %.1f)\n",
-           static_cast<unsigned>(table.rows.size()), reporter.fileTime / reporter.nearTime,
-           kTargetRatio);
+           static_cast<unsigned>(table.rows.size()), reporter.fileTime / reporter.nearTime, kTargetRatio);
     fflush(stdout);
     return 0;
 }

@@ -15,12 +15,19 @@
 
 static const int kStartRuns = 15;
 static const char* const kShipped[] = {
-    "pelmo.exe", "pelmo.ini", "Image\\Wall.bmp", "Image\\Metal.bmp", "Image\\BlueCheck.bmp",
-    "Image\\GreenCheck.bmp", "help\\pelmohelp.html",
+    "pelmo.exe",
+    "pelmo.ini",
+    "Image\\Wall.bmp",
+    "Image\\Metal.bmp",
+    "Image\\BlueCheck.bmp",
+    "Image\\GreenCheck.bmp",
+    "help\\pelmohelp.html",
 };
 static const char* const kPictureDesigns[][2] = {
-    {"DESIGN004", "Wall.bmp"}, {"DESIGN005", "Metal.bmp"},
-    {"DESIGN006", "BlueCheck.bmp"}, {"DESIGN007", "GreenCheck.bmp"},
+    {"DESIGN004", "Wall.bmp"},
+    {"DESIGN005", "Metal.bmp"},
+    {"DESIGN006", "BlueCheck.bmp"},
+    {"DESIGN007", "GreenCheck.bmp"},
 };
 static const WPARAM kWallDesign = 4;
 static const LPARAM kShippedDesigns = 7;
@@ -30,7 +37,8 @@ static bool CopyDistribution(const char* buildFolder, const char* folder)
 {
     const std::string from = std::string(buildFolder) + "dist\\";
     const std::string to = folder;
-    bool ok = CreateDirectoryA((to + "Image").c_str(), nullptr) && CreateDirectoryA((to + "help").c_str(), nullptr);
+    bool ok = CreateDirectoryA((to + "Image").c_str(), nullptr) &&
+              CreateDirectoryA((to + "help").c_str(), nullptr);
     for (const char* name : kShipped) {
         ok = ok && CopyFileA((from + name).c_str(), (to + name).c_str(), FALSE);
     }
@@ -91,11 +99,13 @@ void ReportDistributionStart(const char* buildFolder)
     const StartComparison r = CompareStarts({pelmo, folder, PELMO_CALENDAR_CLASS, corner},
                                             {minimal, folder, "Minimal", minimalBackground}, kStartRuns);
     if (!r.allShown) {
-        printf("distribution start: a window was not yet painted with its background when its loop ran idle\n");
+        printf(
+            "distribution start: a window was not yet painted with its background when its loop ran idle\n");
     }
     const double p = r.medianMeasured, m = r.medianBaseline;
     printf("distribution start (7 designs, the wall picture in force): %.1f ms, minimal window %.1f ms "
-           "(medians of %d), ratio %.2f (target <= 1.25)\n", p * 1e3, m * 1e3, kStartRuns, p / m);
+           "(medians of %d), ratio %.2f (target <= 1.25)\n",
+           p * 1e3, m * 1e3, kStartRuns, p / m);
     const double pf = r.fastestMeasured, mf = r.fastestBaseline;
     printf("                           fastest: %.1f ms, minimal window %.1f ms, ratio %.2f\n", pf * 1e3,
            mf * 1e3, pf / mf);

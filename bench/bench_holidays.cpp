@@ -79,9 +79,10 @@ void ReportHolidayFileStart(const char* buildFolder)
         RemoveFolder(holidays);
         return;
     }
-    const StartComparison r =
-        CompareStarts({holidaysExe, holidays, PELMO_CALENDAR_CLASS, kDefaultBackgroundColor},
-                      {plainExe, plain, PELMO_CALENDAR_CLASS, kDefaultBackgroundColor}, kStartRuns);
+    const StartComparison r = CompareStarts({holidaysExe, holidays, PELMO_CALENDAR_CLASS,
+                                             kDefaultBackgroundColor},
+                                            {plainExe, plain, PELMO_CALENDAR_CLASS, kDefaultBackgroundColor},
+                                            kStartRuns);
     if (!r.allShown) {
         printf("holiday file start: a calendar was not yet painted when its loop ran idle\n");
     }
@@ -91,7 +92,8 @@ void ReportHolidayFileStart(const char* buildFolder)
            (unsigned)rows, kFirstYear, kLastYear, f * 1e3, p * 1e3, kStartRuns, f / p);
     const double ff = r.fastestMeasured, pf = r.fastestBaseline;
     printf("                           fastest: %.1f ms, without it %.1f ms, ratio %.3f; "
-           "reading the file %.2f ms\n", ff * 1e3, pf * 1e3, ff / pf, MedianRead(holidays) * 1e3);
+           "reading the file %.2f ms\n",
+           ff * 1e3, pf * 1e3, ff / pf, MedianRead(holidays) * 1e3);
     RemoveFolder(plain);
     RemoveFolder(holidays);
 }

@@ -97,12 +97,13 @@ static void ReportPictureRefresh()
     UseAppFolder(nullptr);
     const double s = Median(solid), t = Median(tiled);
     printf("refresh at 1024x768 on a 256x256 picture: %8.1f us, on a solid colour %8.1f us, "
-           "ratio %.2f (target <= 1.2)\n", t * 1e6, s * 1e6, t / s);
+           "ratio %.2f (target <= 1.2)\n",
+           t * 1e6, s * 1e6, t / s);
     RemoveFolder(folder);
 }
 
-static bool PrepareStartFolder(const char* buildFolder, const char* tag, char* folder, size_t size,
-                               char* exe, size_t exeSize)
+static bool PrepareStartFolder(const char* buildFolder, const char* tag, char* folder, size_t size, char* exe,
+                               size_t exeSize)
 {
     if (!MakeFolder(tag, folder, size)) {
         return false;
@@ -151,7 +152,8 @@ static void ReportPictureStart(const char* buildFolder)
     }
     const double s = r.medianBaseline, p = r.medianMeasured;
     printf("start on a 1920x1080 PNG:  %.1f ms, on a solid colour %.1f ms (medians of %d; the PNG "
-           "converted by an earlier start), ratio %.2f (target <= 1.15)\n", p * 1e3, s * 1e3, kStartRuns, p / s);
+           "converted by an earlier start), ratio %.2f (target <= 1.15)\n",
+           p * 1e3, s * 1e3, kStartRuns, p / s);
     RemoveFolder(solid);
     RemoveFolder(photo);
 }

@@ -25,14 +25,15 @@ static std::string SettingsText(int count)
     std::string text = "[REGIST]\r\nSUM=" + std::to_string(count) + "\r\nCURRENT=1\r\nCHANGE=0\r\n";
     for (int n = 1; n <= count; ++n) {
         char design[1024];
-        snprintf(design, sizeof design,
-                 "[DESIGN%03d]\r\nBGBRUSH_STYLE=0\r\nBGBRUSH_COLOR=%d\r\nBGBRUSH_HATCH=0\r\nBGBRUSH_TRANSPARENT=0\r\n"
-                 "BGBRUSH_ORGFILE=no key value\r\nBGBRUSH_BITMAP=no key value\r\nTODAY_COLOR=65535\r\n"
-                 "MARKED_TODAYCOLOR=6599935\r\nMARKED_COLOR=16776960\r\nFORMAT_YMTYPE=0\r\nFORMAT_WTYPE=0\r\n"
-                 "FORMAT_CLOCK=0\r\nFORMAT_PARTITION=1\r\nFONT_CHARSET=128\r\nFONT_FACENAME=x\r\nFONT_ITALIC=0\r\n"
-                 "FONT_WEIGHT=0\r\nFONT_OFFSET=0\r\nFONT_LSHIFT=0\r\nTEXTCOLOR_HOLIDAY=1\r\nTEXTCOLOR_SATURDAY=2\r\n"
-                 "TEXTCOLOR_SUNDAY=3\r\nTEXTCOLOR_WEEKDAY=4\r\nTEXTCOLOR_MONTH=5\r\nTEXTCOLOR_OTHERDAY=6\r\n",
-                 n, n);
+        snprintf(
+            design, sizeof design,
+            "[DESIGN%03d]\r\nBGBRUSH_STYLE=0\r\nBGBRUSH_COLOR=%d\r\nBGBRUSH_HATCH=0\r\nBGBRUSH_TRANSPARENT=0\r\n"
+            "BGBRUSH_ORGFILE=no key value\r\nBGBRUSH_BITMAP=no key value\r\nTODAY_COLOR=65535\r\n"
+            "MARKED_TODAYCOLOR=6599935\r\nMARKED_COLOR=16776960\r\nFORMAT_YMTYPE=0\r\nFORMAT_WTYPE=0\r\n"
+            "FORMAT_CLOCK=0\r\nFORMAT_PARTITION=1\r\nFONT_CHARSET=128\r\nFONT_FACENAME=x\r\nFONT_ITALIC=0\r\n"
+            "FONT_WEIGHT=0\r\nFONT_OFFSET=0\r\nFONT_LSHIFT=0\r\nTEXTCOLOR_HOLIDAY=1\r\nTEXTCOLOR_SATURDAY=2\r\n"
+            "TEXTCOLOR_SUNDAY=3\r\nTEXTCOLOR_WEEKDAY=4\r\nTEXTCOLOR_MONTH=5\r\nTEXTCOLOR_OTHERDAY=6\r\n",
+            n, n);
         text += design;
     }
     return text;
@@ -42,7 +43,8 @@ static bool WriteFile(const std::string& path, const std::string& bytes)
 {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD wrote = 0;
-    const bool ok = file != INVALID_HANDLE_VALUE && ::WriteFile(file, bytes.data(), (DWORD)bytes.size(), &wrote, nullptr) &&
+    const bool ok = file != INVALID_HANDLE_VALUE &&
+                    ::WriteFile(file, bytes.data(), (DWORD)bytes.size(), &wrote, nullptr) &&
                     wrote == bytes.size();
     CloseHandle(file);
     return ok;
@@ -88,9 +90,11 @@ void ReportSaving()
         return;
     }
     UseAppFolder(folder);
-    HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr, nullptr, nullptr);
-    printf("saving settings, medians of %d (each writes the whole file, reads it back and moves it into place):\n",
-           kRuns);
+    HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr, nullptr,
+                                  nullptr);
+    printf(
+        "saving settings, medians of %d (each writes the whole file, reads it back and moves it into place):\n",
+        kRuns);
     for (int count : kCounts) {
         const std::string text = SettingsText(count);
         std::vector<double> exits, deletions;

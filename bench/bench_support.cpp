@@ -150,8 +150,8 @@ bool WindowCornerColour(DWORD processId, const char* className, COLORREF* colour
 // first frame is on the screen. Polling the screen instead would compete
 // with the measured process for the Wine server. *shown tells whether the
 // window's corner then really has its painted colour.
-double TimeToFirstFrame(const char* exe, const char* folder, const char* className,
-                               COLORREF painted, bool* shown)
+double TimeToFirstFrame(const char* exe, const char* folder, const char* className, COLORREF painted,
+                        bool* shown)
 {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
@@ -159,8 +159,7 @@ double TimeToFirstFrame(const char* exe, const char* folder, const char* classNa
     char command[MAX_PATH + 2];
     snprintf(command, sizeof command, "\"%s\"", exe);
     double start = Seconds();
-    if (!CreateProcessA(exe, command, nullptr, nullptr, FALSE, 0, nullptr, folder, &startup,
-                        &process)) {
+    if (!CreateProcessA(exe, command, nullptr, nullptr, FALSE, 0, nullptr, folder, &startup, &process)) {
         return -1;
     }
     WaitForInputIdle(process.hProcess, 30000);
@@ -210,7 +209,8 @@ bool CopyBeside(const char* from, const char* folder, const char* name, char* ou
 
 bool Backdate(const char* path)
 {
-    HANDLE file = CreateFileA(path, FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE file = CreateFileA(path, FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
+                              nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return false;
     }

@@ -99,8 +99,8 @@ static int FillMemoFolder(int count)
 // any drift of the machine falls on both alike. The first refresh after a
 // change of folder reads the new folder's names: it is not counted, as a
 // user's calendar never changes folders.
-static void CompareMemoFolders(HWND calendar, const char* empty, const char* full, int width,
-                               int height, double* emptyMedian, double* fullMedian)
+static void CompareMemoFolders(HWND calendar, const char* empty, const char* full, int width, int height,
+                               double* emptyMedian, double* fullMedian)
 {
     const int rounds = 20;
     Resize(calendar, width, height);
@@ -189,7 +189,8 @@ static void ReportStartup(const char* buildFolder)
     }
     const double p = r.medianMeasured, m = r.medianBaseline;
     printf("start to first frame:      pelmo %.1f ms, minimal window %.1f ms (medians of %d), "
-           "ratio %.2f (target <= 1.25)\n", p * 1e3, m * 1e3, kStartRuns, p / m);
+           "ratio %.2f (target <= 1.25)\n",
+           p * 1e3, m * 1e3, kStartRuns, p / m);
     const double pf = r.fastestMeasured, mf = r.fastestBaseline;
     printf("                           fastest: pelmo %.1f ms, minimal window %.1f ms, ratio %.2f\n",
            pf * 1e3, mf * 1e3, pf / mf);

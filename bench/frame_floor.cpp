@@ -46,8 +46,9 @@ HWND CreateFloorWindow(int width, int height)
     // Glyphs as large as the calendar's at this size: the smaller side of a
     // cell, less the calendar's margin.
     const int cell = std::min(width / 7, height / 8);
-    s_font = CreateFontA(cell - 5, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
-                         CLIP_DEFAULT_PRECIS, PROOF_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "ＭＳ Ｐゴシック");
+    s_font = CreateFontA(cell - 5, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                         "ＭＳ Ｐゴシック");
     s_firstFont = SelectObject(s_buffer, s_font);
     SetBkMode(s_buffer, TRANSPARENT);
     return window;

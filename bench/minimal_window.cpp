@@ -19,8 +19,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     wc.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
     wc.lpszClassName = "Minimal";
     RegisterClassA(&wc);
-    CreateWindowExA(0, "Minimal", "minimal", WS_POPUP | WS_VISIBLE, 100, 100, 196, 200, nullptr,
-                    nullptr, instance, nullptr);
+    CreateWindowExA(0, "Minimal", "minimal", WS_POPUP | WS_VISIBLE, 100, 100, 196, 200, nullptr, nullptr,
+                    instance, nullptr);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         DispatchMessageA(&msg);

@@ -15,13 +15,21 @@ struct DateTime {
 // One calendar cell: year, month, weekday and day set, time fields zero.
 typedef DateTime GridDate;
 
-enum Weekday : uint16_t {
-    kSunday = 0, kMonday, kTuesday, kWednesday, kThursday, kFriday, kSaturday
-};
+enum Weekday : uint16_t { kSunday = 0, kMonday, kTuesday, kWednesday, kThursday, kFriday, kSaturday };
 
 enum Month : uint16_t {
-    kJanuary = 1, kFebruary, kMarch, kApril, kMay, kJune,
-    kJuly, kAugust, kSeptember, kOctober, kNovember, kDecember
+    kJanuary = 1,
+    kFebruary,
+    kMarch,
+    kApril,
+    kMay,
+    kJune,
+    kJuly,
+    kAugust,
+    kSeptember,
+    kOctober,
+    kNovember,
+    kDecember
 };
 
 const int kDaysPerWeek = 7;

@@ -30,15 +30,18 @@ struct Field {
     size_t length;
 };
 
-bool SameText(Field field, const char* text) {
+bool SameText(Field field, const char* text)
+{
     return field.length == strlen(text) && memcmp(field.text, text, field.length) == 0;
 }
 
-bool IsBlank(char c) {
+bool IsBlank(char c)
+{
     return c == ' ' || c == '\t';
 }
 
-bool IsBlankLine(Field line) {
+bool IsBlankLine(Field line)
+{
     return std::all_of(line.text, line.text + line.length, IsBlank);
 }
 
@@ -53,7 +56,8 @@ const ByteRange kTrailBytes[] = {{0x40, 0x7E}, {0x80, 0xFC}};
 const ByteRange kSingleBytes[] = {{'\t', '\t'}, {0x20, 0x7E}, {0xA1, 0xDF}};
 
 template <size_t N>
-bool InRanges(const ByteRange (&ranges)[N], unsigned char c) {
+bool InRanges(const ByteRange (&ranges)[N], unsigned char c)
+{
     for (const ByteRange& r : ranges) {
         if (c >= r.first && c <= r.last) {
             return true;
@@ -65,7 +69,8 @@ bool InRanges(const ByteRange (&ranges)[N], unsigned char c) {
 // Every byte is part of a Shift-JIS character. Trail bytes never take the
 // value of a comma, a quote or a blank, so the fields can then be split
 // byte by byte.
-HolidayFileProblem CheckCharacters(Field line) {
+HolidayFileProblem CheckCharacters(Field line)
+{
     const unsigned char* p = reinterpret_cast<const unsigned char*>(line.text);
     const unsigned char* end = p + line.length;
     while (p < end) {
@@ -83,7 +88,8 @@ HolidayFileProblem CheckCharacters(Field line) {
     return HolidayFileProblem::None;
 }
 
-Field Trimmed(const char* begin, const char* end) {
+Field Trimmed(const char* begin, const char* end)
+{
     while (begin < end && IsBlank(*begin)) {
         ++begin;
     }
@@ -96,7 +102,8 @@ Field Trimmed(const char* begin, const char* end) {
 // One field from *p on, without the blanks around it and the double quotes
 // around those; *p is left after its comma, or at end. *more tells that a
 // comma ended it, so that another field follows, empty as it may be.
-HolidayFileProblem NextField(const char** p, const char* end, Field* field, bool* more) {
+HolidayFileProblem NextField(const char** p, const char* end, Field* field, bool* more)
+{
     const char* comma = std::find(*p, end, kFieldSeparator);
     Field raw = Trimmed(*p, comma);
     if (raw.length > 0 && raw.text[0] == kQuote) {
@@ -121,7 +128,8 @@ HolidayFileProblem NextField(const char** p, const char* end, Field* field, bool
 
 // The fields of a line: the first kRowFields of them into fields, and how
 // many there are.
-HolidayFileProblem SplitFields(Field line, Field* fields, int* count) {
+HolidayFileProblem SplitFields(Field line, Field* fields, int* count)
+{
     const char* p = line.text;
     const char* end = line.text + line.length;
     *count = 0;
@@ -140,7 +148,8 @@ HolidayFileProblem SplitFields(Field line, Field* fields, int* count) {
     return HolidayFileProblem::None;
 }
 
-bool IsHeader(Field line) {
+bool IsHeader(Field line)
+{
     Field fields[kRowFields];
     int count = 0;
     return SplitFields(line, fields, &count) == HolidayFileProblem::None && count == kRowFields &&
@@ -149,7 +158,8 @@ bool IsHeader(Field line) {
 
 // Digits up to the separator (or the end); false when there are none, or
 // more than any year of the calendar has.
-bool TakeNumber(const char** p, const char* end, uint32_t* value) {
+bool TakeNumber(const char** p, const char* end, uint32_t* value)
+{
     const char* start = *p;
     *value = 0;
     while (*p < end && **p >= '0' && **p <= '9') {
@@ -162,13 +172,13 @@ bool TakeNumber(const char** p, const char* end, uint32_t* value) {
     return *p > start;
 }
 
-HolidayFileProblem ParseDate(Field field, HolidayFileRow* row) {
+HolidayFileProblem ParseDate(Field field, HolidayFileRow* row)
+{
     const char* p = field.text;
     const char* end = field.text + field.length;
     uint32_t year = 0, month = 0, day = 0;
-    if (!TakeNumber(&p, end, &year) || p == end || *p++ != kDateSeparator ||
-        !TakeNumber(&p, end, &month) || p == end || *p++ != kDateSeparator ||
-        !TakeNumber(&p, end, &day) || p != end) {
+    if (!TakeNumber(&p, end, &year) || p == end || *p++ != kDateSeparator || !TakeNumber(&p, end, &month) ||
+        p == end || *p++ != kDateSeparator || !TakeNumber(&p, end, &day) || p != end) {
         return p > field.text && year > kMaxYear ? HolidayFileProblem::YearRange
                                                  : HolidayFileProblem::BadDate;
     }
@@ -178,15 +188,15 @@ HolidayFileProblem ParseDate(Field field, HolidayFileRow* row) {
     row->year = static_cast<uint16_t>(year);
     row->month = static_cast<uint16_t>(month);
     row->day = static_cast<uint16_t>(day);
-    if (month < kJanuary || month > kDecember || day < 1 ||
-        day > DaysInMonth(row->year, row->month)) {
+    if (month < kJanuary || month > kDecember || day < 1 || day > DaysInMonth(row->year, row->month)) {
         return HolidayFileProblem::NoSuchDay;
     }
     row->date = HolidayDateKey(row->year, row->month, row->day);
     return HolidayFileProblem::None;
 }
 
-HolidayFileProblem ParseRow(Field line, HolidayFileRow* row) {
+HolidayFileProblem ParseRow(Field line, HolidayFileRow* row)
+{
     HolidayFileProblem problem = CheckCharacters(line);
     Field fields[kRowFields];
     int count = 0;
@@ -214,13 +224,15 @@ HolidayFileProblem ParseRow(Field line, HolidayFileRow* row) {
     return HolidayFileProblem::None;
 }
 
-bool EarlierRow(const HolidayFileRow& a, const HolidayFileRow& b) {
+bool EarlierRow(const HolidayFileRow& a, const HolidayFileRow& b)
+{
     return a.date != b.date ? a.date < b.date : a.line < b.line;
 }
 
 // Sorted rows: no date twice, and no year between the first and the last
 // without a row.
-HolidayFileResult CheckCoverage(const std::vector<HolidayFileRow>& rows) {
+HolidayFileResult CheckCoverage(const std::vector<HolidayFileRow>& rows)
+{
     for (size_t i = 1; i < rows.size(); ++i) {
         if (rows[i].date == rows[i - 1].date) {
             return {HolidayFileProblem::DuplicateDate, rows[i].line};
@@ -233,8 +245,8 @@ HolidayFileResult CheckCoverage(const std::vector<HolidayFileRow>& rows) {
 }
 
 // The header must come first, blank lines aside; the rows follow it.
-HolidayFileResult ReadRows(const char* bytes, size_t size, std::vector<HolidayFileRow>* rows,
-                           int* headerLine) {
+HolidayFileResult ReadRows(const char* bytes, size_t size, std::vector<HolidayFileRow>* rows, int* headerLine)
+{
     const char* end = bytes + size;
     int number = 0;
     *headerLine = 0;
@@ -267,9 +279,10 @@ HolidayFileResult ReadRows(const char* bytes, size_t size, std::vector<HolidayFi
     return {HolidayFileProblem::None, 0};
 }
 
-}  // namespace
+}   // namespace
 
-HolidayFileEncoding DetectHolidayFileEncoding(const char* bytes, size_t size, size_t* skip) {
+HolidayFileEncoding DetectHolidayFileEncoding(const char* bytes, size_t size, size_t* skip)
+{
     *skip = 0;
     if (size >= kUtf8MarkSize && memcmp(bytes, kUtf8Mark, kUtf8MarkSize) == 0) {
         *skip = kUtf8MarkSize;
@@ -287,7 +300,8 @@ HolidayFileEncoding DetectHolidayFileEncoding(const char* bytes, size_t size, si
                : HolidayFileEncoding::ShiftJis;
 }
 
-HolidayFileResult ParseHolidayFile(const char* bytes, size_t size, HolidayTable* table) {
+HolidayFileResult ParseHolidayFile(const char* bytes, size_t size, HolidayTable* table)
+{
     if (size > kHolidayFileMaxBytes) {
         return {HolidayFileProblem::TooLarge, 0};
     }
@@ -311,7 +325,8 @@ HolidayFileResult ParseHolidayFile(const char* bytes, size_t size, HolidayTable*
     return result;
 }
 
-const char* HolidayFileProblemText(HolidayFileProblem problem) {
+const char* HolidayFileProblemText(HolidayFileProblem problem)
+{
     switch (problem) {
     case HolidayFileProblem::None:
         return "no problem";

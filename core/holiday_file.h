@@ -31,7 +31,7 @@ HolidayFileEncoding DetectHolidayFileEncoding(const char* bytes, size_t size, si
 enum class HolidayFileProblem {
     None,
     TooLarge,
-    NotReadable,        // for the caller: cannot be opened or read, or a folder
+    NotReadable,   // for the caller: cannot be opened or read, or a folder
     Header,
     NoRows,
     BadCharacter,
@@ -49,7 +49,7 @@ enum class HolidayFileProblem {
 
 struct HolidayFileResult {
     HolidayFileProblem problem;
-    int line;               // counted from 1; 0 where no line applies
+    int line;   // counted from 1; 0 where no line applies
 };
 
 // Parses Shift-JIS bytes into *table, which is replaced only on success.

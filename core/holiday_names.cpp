@@ -27,18 +27,20 @@ const Respelling kRespellings[] = {
     {"こどもの日", "子供の日"},
 };
 
-bool SameText(const HolidayFileRow& row, const char* text) {
+bool SameText(const HolidayFileRow& row, const char* text)
+{
     return row.nameLength == strlen(text) && memcmp(row.name, text, row.nameLength) == 0;
 }
 
 // The name is a followed by b and anything after them.
-bool StartsWith(const HolidayFileRow& row, const char* a, const char* b) {
+bool StartsWith(const HolidayFileRow& row, const char* a, const char* b)
+{
     const size_t la = strlen(a), lb = strlen(b);
-    return row.nameLength >= la + lb && memcmp(row.name, a, la) == 0 &&
-           memcmp(row.name + la, b, lb) == 0;
+    return row.nameLength >= la + lb && memcmp(row.name, a, la) == 0 && memcmp(row.name + la, b, lb) == 0;
 }
 
-uint32_t DayBefore(const HolidayFileRow& row, uint16_t* weekday) {
+uint32_t DayBefore(const HolidayFileRow& row, uint16_t* weekday)
+{
     uint16_t year = row.year, month = row.month, day = row.day;
     if (day > 1) {
         --day;
@@ -56,7 +58,8 @@ uint32_t DayBefore(const HolidayFileRow& row, uint16_t* weekday) {
 
 // 休日 is a substitute when the file's rows, followed back day by day from
 // it, reach a holiday on a Sunday; otherwise a day between two holidays.
-const char* NameOfFileHoliday(const std::vector<HolidayFileRow>& rows, size_t index) {
+const char* NameOfFileHoliday(const std::vector<HolidayFileRow>& rows, size_t index)
+{
     const HolidayFileRow* day = &rows[index];
     for (size_t i = index; i > 0; --i) {
         uint16_t weekday = 0;
@@ -76,12 +79,14 @@ struct NameText {
     size_t length;
 };
 
-NameText Text(const char* text) {
+NameText Text(const char* text)
+{
     return {text, strlen(text)};
 }
 
 // The name shown for a row, and whether it is a 休日 of the file.
-NameText ShownName(const std::vector<HolidayFileRow>& rows, size_t index, bool* substitute) {
+NameText ShownName(const std::vector<HolidayFileRow>& rows, size_t index, bool* substitute)
+{
     const HolidayFileRow& row = rows[index];
     *substitute = SameText(row, kFileHoliday);
     if (*substitute) {
@@ -101,7 +106,8 @@ NameText ShownName(const std::vector<HolidayFileRow>& rows, size_t index, bool* 
     return {row.name, row.nameLength};
 }
 
-uint16_t EquinoxMonthOf(const HolidayFileRow& row) {
+uint16_t EquinoxMonthOf(const HolidayFileRow& row)
+{
     if (row.month == kMarch && SameText(row, kVernalEquinoxRow)) {
         return kMarch;
     }
@@ -111,9 +117,10 @@ uint16_t EquinoxMonthOf(const HolidayFileRow& row) {
     return 0;
 }
 
-}  // namespace
+}   // namespace
 
-void BuildHolidayTable(const std::vector<HolidayFileRow>& rows, HolidayTable* table) {
+void BuildHolidayTable(const std::vector<HolidayFileRow>& rows, HolidayTable* table)
+{
     *table = HolidayTable{};
     if (rows.empty()) {
         return;

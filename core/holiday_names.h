@@ -12,9 +12,9 @@
 
 // A row of the file as it is written.
 struct HolidayFileRow {
-    uint32_t date;          // HolidayDateKey
+    uint32_t date;   // HolidayDateKey
     uint16_t year, month, day;
-    const char* name;       // nameLength bytes, not zero-terminated
+    const char* name;   // nameLength bytes, not zero-terminated
     size_t nameLength;
     int line;
 };

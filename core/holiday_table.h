@@ -13,8 +13,8 @@
 const size_t kHolidayRowNameMax = 64;
 
 struct HolidayRow {
-    uint32_t date;          // HolidayDateKey
-    uint32_t nameOffset;    // into HolidayTable::names, zero-terminated there
+    uint32_t date;         // HolidayDateKey
+    uint32_t nameOffset;   // into HolidayTable::names, zero-terminated there
     // A row the file calls 休日 (a substitute or citizens' holiday), which,
     // like the rules' own, takes no observance joined to its name.
     bool substitute;
@@ -24,7 +24,7 @@ struct HolidayRow {
 };
 
 struct HolidayTable {
-    uint16_t firstYear;     // 0 for an empty table, which covers no year
+    uint16_t firstYear;   // 0 for an empty table, which covers no year
     uint16_t lastYear;
     std::vector<HolidayRow> rows;   // ordered by date, no date twice
     std::vector<char> names;
@@ -37,8 +37,7 @@ uint32_t HolidayDateKey(uint16_t year, uint16_t month, uint16_t day);
 bool CoversYear(const HolidayTable* table, uint16_t year);
 
 // The row of a date, or null.
-const HolidayRow* FindHolidayRow(const HolidayTable& table, uint16_t year, uint16_t month,
-                                 uint16_t day);
+const HolidayRow* FindHolidayRow(const HolidayTable& table, uint16_t year, uint16_t month, uint16_t day);
 
 const char* HolidayRowName(const HolidayTable& table, const HolidayRow& row);
 

@@ -9,11 +9,12 @@ const uint16_t kAllYearsLast = UINT16_MAX;
 const int kLeapInterval = 4;
 
 // The equinox and solstice tables name the first and last year of a run of
-// years sharing the same remainder modulo 4.
+// years sharing the same remainder modulo 4, one remainder to a line.
 struct TabulatedDay {
     uint16_t firstYear, lastYear, day;
 };
 
+// clang-format off
 const TabulatedDay kVernalEquinox[] = {
     {1900, 1956, 21}, {1960, 2088, 20}, {2092, 2096, 19},
     {1901, 1989, 21}, {1993, 2097, 20},
@@ -41,12 +42,13 @@ const TabulatedDay kWinterSolstice[] = {
     {1902, 1918, 23}, {1922, 2058, 22}, {2062, 2098, 21},
     {1903, 1955, 23}, {1959, 2095, 22}, {2099, 2099, 21},
 };
+// clang-format on
 
 template <size_t N>
-bool IsTabulatedDay(const TabulatedDay (&table)[N], uint16_t year, uint16_t day) {
+bool IsTabulatedDay(const TabulatedDay (&table)[N], uint16_t year, uint16_t day)
+{
     for (const TabulatedDay& row : table) {
-        if (year >= row.firstYear && year <= row.lastYear &&
-            (year - row.firstYear) % kLeapInterval == 0) {
+        if (year >= row.firstYear && year <= row.lastYear && (year - row.firstYear) % kLeapInterval == 0) {
             return day == row.day;
         }
     }
@@ -147,17 +149,20 @@ const WeekdayObservance kBeaujolaisDay = {kNovember, 3, kThursday, kBeaujolaisNa
 const WeekdayObservance kFathersDay = {kJune, 3, kSunday, "父の日"};
 const WeekdayObservance kMothersDay = {kMay, 2, kSunday, "母の日"};
 
-bool IsInWeek(uint16_t day, uint16_t week) {
+bool IsInWeek(uint16_t day, uint16_t week)
+{
     return day > (week - 1) * kDaysPerWeek && day <= week * kDaysPerWeek;
 }
 
-bool InYears(uint16_t year, uint16_t first, uint16_t last) {
+bool InYears(uint16_t year, uint16_t first, uint16_t last)
+{
     return year >= first && year <= last;
 }
 
 // The holidays the law names in their own right, without substitutes and
 // citizens' days: their name, kUnnamed, or null.
-const char* FindProperHoliday(uint16_t year, uint16_t month, uint16_t day) {
+const char* FindProperHoliday(uint16_t year, uint16_t month, uint16_t day)
+{
     for (const FixedHoliday& h : kFixedHolidays) {
         if (h.month == month && h.day == day && InYears(year, h.firstYear, h.lastYear)) {
             return h.name;
@@ -179,7 +184,8 @@ const char* FindProperHoliday(uint16_t year, uint16_t month, uint16_t day) {
 }
 
 // May 3 or 4 on a Sunday moves the holiday to May 6, the first free day.
-bool IsTransferredMayHoliday(uint16_t year, uint16_t month, uint16_t day) {
+bool IsTransferredMayHoliday(uint16_t year, uint16_t month, uint16_t day)
+{
     if (month != kMay || day != kTransferredMayDay) {
         return false;
     }
@@ -187,22 +193,25 @@ bool IsTransferredMayHoliday(uint16_t year, uint16_t month, uint16_t day) {
     return weekday == kTuesday || weekday == kWednesday;
 }
 
-bool IsTuesdayBeforeAutumnalEquinox(uint16_t year, uint16_t month, uint16_t day) {
+bool IsTuesdayBeforeAutumnalEquinox(uint16_t year, uint16_t month, uint16_t day)
+{
     return WeekdayOfDate(year, month, day) == kTuesday &&
            IsAutumnalEquinoxDay(year, month, static_cast<uint16_t>(day + 1));
 }
 
 // A Monday other than the 1st, so its previous day is a Sunday of the month.
-bool FollowsSundayInMonth(uint16_t year, uint16_t month, uint16_t day) {
+bool FollowsSundayInMonth(uint16_t year, uint16_t month, uint16_t day)
+{
     return day > 1 && WeekdayOfDate(year, month, day) == kMonday;
 }
 
-bool IsWeekdayObservance(const WeekdayObservance& o, uint16_t month, uint16_t day,
-                         uint16_t weekday) {
+bool IsWeekdayObservance(const WeekdayObservance& o, uint16_t month, uint16_t day, uint16_t weekday)
+{
     return o.month == month && IsInWeek(day, o.week) && weekday == o.weekday;
 }
 
-bool CopyName(const char* name, const char* suffix, char* out, size_t size) {
+bool CopyName(const char* name, const char* suffix, char* out, size_t size)
+{
     if (out != nullptr && size > 0) {
         snprintf(out, size, "%s%s", name, suffix);
     }
@@ -212,7 +221,8 @@ bool CopyName(const char* name, const char* suffix, char* out, size_t size) {
 // The rules' name of a holiday, and whether the law names it in its own
 // right (a substitute or citizens' holiday takes no observance); null for a
 // day they do not name, December 23 before 1989 among them.
-const char* RuleName(uint16_t year, uint16_t month, uint16_t day, bool* proper) {
+const char* RuleName(uint16_t year, uint16_t month, uint16_t day, bool* proper)
+{
     const char* found = FindProperHoliday(year, month, day);
     *proper = found != nullptr;
     if (found != nullptr) {
@@ -235,14 +245,16 @@ const char* RuleName(uint16_t year, uint16_t month, uint16_t day, bool* proper) 
 
 // The file's equinox day of the month, where the table covers the year and
 // lists one; 0 sends the caller to the rules' tables.
-uint16_t FileEquinoxDayIfCovered(const HolidayTable* table, uint16_t year, uint16_t month) {
+uint16_t FileEquinoxDayIfCovered(const HolidayTable* table, uint16_t year, uint16_t month)
+{
     if ((month != kMarch && month != kSeptember) || !CoversYear(table, year)) {
         return 0;
     }
     return FileEquinoxDay(*table, year, month);
 }
 
-bool IsHiganEnd(uint16_t year, uint16_t month, uint16_t day, const HolidayTable* table) {
+bool IsHiganEnd(uint16_t year, uint16_t month, uint16_t day, const HolidayTable* table)
+{
     if (day < kHiganEndFirstDay) {
         return false;
     }
@@ -251,29 +263,33 @@ bool IsHiganEnd(uint16_t year, uint16_t month, uint16_t day, const HolidayTable*
     if (fileEquinox != 0) {
         return threeBefore == fileEquinox;
     }
-    return IsVernalEquinoxDay(year, month, threeBefore) ||
-           IsAutumnalEquinoxDay(year, month, threeBefore);
+    return IsVernalEquinoxDay(year, month, threeBefore) || IsAutumnalEquinoxDay(year, month, threeBefore);
 }
 
-}  // namespace
+}   // namespace
 
-bool IsVernalEquinoxDay(uint16_t year, uint16_t month, uint16_t day) {
+bool IsVernalEquinoxDay(uint16_t year, uint16_t month, uint16_t day)
+{
     return month == kMarch && IsTabulatedDay(kVernalEquinox, year, day);
 }
 
-bool IsAutumnalEquinoxDay(uint16_t year, uint16_t month, uint16_t day) {
+bool IsAutumnalEquinoxDay(uint16_t year, uint16_t month, uint16_t day)
+{
     return month == kSeptember && IsTabulatedDay(kAutumnalEquinox, year, day);
 }
 
-bool IsSummerSolsticeDay(uint16_t year, uint16_t month, uint16_t day) {
+bool IsSummerSolsticeDay(uint16_t year, uint16_t month, uint16_t day)
+{
     return month == kJune && IsTabulatedDay(kSummerSolstice, year, day);
 }
 
-bool IsWinterSolsticeDay(uint16_t year, uint16_t month, uint16_t day) {
+bool IsWinterSolsticeDay(uint16_t year, uint16_t month, uint16_t day)
+{
     return month == kDecember && IsTabulatedDay(kWinterSolstice, year, day);
 }
 
-bool IsHiganStart(uint16_t year, uint16_t month, uint16_t day, const HolidayTable* table) {
+bool IsHiganStart(uint16_t year, uint16_t month, uint16_t day, const HolidayTable* table)
+{
     const uint16_t equinox = static_cast<uint16_t>(day + kHiganOffset);
     if (day > kHiganStartLastDay) {
         return false;
@@ -285,9 +301,9 @@ bool IsHiganStart(uint16_t year, uint16_t month, uint16_t day, const HolidayTabl
     return IsVernalEquinoxDay(year, month, equinox) || IsAutumnalEquinoxDay(year, month, equinox);
 }
 
-bool IsHoliday(uint16_t year, uint16_t month, uint16_t day) {
-    return FindProperHoliday(year, month, day) != nullptr ||
-           IsTransferredMayHoliday(year, month, day) ||
+bool IsHoliday(uint16_t year, uint16_t month, uint16_t day)
+{
+    return FindProperHoliday(year, month, day) != nullptr || IsTransferredMayHoliday(year, month, day) ||
            IsTuesdayBeforeAutumnalEquinox(year, month, day);
 }
 
@@ -295,14 +311,16 @@ namespace {
 
 // A Monday after a Sunday holiday of the same month. The substitute looks only
 // within the month: no holiday falls on a month's last day, so none is lost.
-bool IsSubstituteInMonth(uint16_t year, uint16_t month, uint16_t day) {
+bool IsSubstituteInMonth(uint16_t year, uint16_t month, uint16_t day)
+{
     return FollowsSundayInMonth(year, month, day) && IsHoliday(year, month, static_cast<uint16_t>(day - 1));
 }
 
-}  // namespace
+}   // namespace
 
-DayKind ClassifyDay(uint16_t year, uint16_t month, uint16_t day, uint16_t column,
-                    bool inShownMonth, const HolidayTable* table) {
+DayKind ClassifyDay(uint16_t year, uint16_t month, uint16_t day, uint16_t column, bool inShownMonth,
+                    const HolidayTable* table)
+{
     if (!inShownMonth) {
         return DayKind::OtherMonth;
     }
@@ -323,12 +341,14 @@ DayKind ClassifyDay(uint16_t year, uint16_t month, uint16_t day, uint16_t column
     return DayKind::Weekday;
 }
 
-const char* RulesHolidayName(uint16_t year, uint16_t month, uint16_t day) {
+const char* RulesHolidayName(uint16_t year, uint16_t month, uint16_t day)
+{
     bool proper = false;
     return RuleName(year, month, day, &proper);
 }
 
-bool GetHolidayName(GridDate date, char* name, size_t size, const HolidayTable* table) {
+bool GetHolidayName(GridDate date, char* name, size_t size, const HolidayTable* table)
+{
     const uint16_t y = date.year, m = date.month, d = date.day;
     const char* found = nullptr;
     bool proper = false;
@@ -351,7 +371,8 @@ bool GetHolidayName(GridDate date, char* name, size_t size, const HolidayTable* 
     return CopyName(found, suffix, name, size);
 }
 
-bool GetObservanceName(GridDate date, char* name, size_t size, const HolidayTable* table) {
+bool GetObservanceName(GridDate date, char* name, size_t size, const HolidayTable* table)
+{
     if (name == nullptr || size == 0) {
         return false;
     }
@@ -388,8 +409,8 @@ bool GetObservanceName(GridDate date, char* name, size_t size, const HolidayTabl
     return false;
 }
 
-bool BuildDayLabel(const char* dateLine, GridDate date, char* out, size_t size,
-                   const HolidayTable* table) {
+bool BuildDayLabel(const char* dateLine, GridDate date, char* out, size_t size, const HolidayTable* table)
+{
     if (dateLine == nullptr || out == nullptr || size == 0) {
         return false;
     }

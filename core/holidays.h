@@ -26,16 +26,15 @@ bool IsWinterSolsticeDay(uint16_t year, uint16_t month, uint16_t day);
 
 // Three days before a vernal or autumnal equinox day; in a year the table
 // covers, the equinox is the file's own where it lists one.
-bool IsHiganStart(uint16_t year, uint16_t month, uint16_t day,
-                  const HolidayTable* table = nullptr);
+bool IsHiganStart(uint16_t year, uint16_t month, uint16_t day, const HolidayTable* table = nullptr);
 
 // The colouring test, without the Monday substitute (ClassifyDay adds that).
 bool IsHoliday(uint16_t year, uint16_t month, uint16_t day);
 
 // Every operation below takes an optional table: the years it covers follow
 // the file, all others the rules.
-DayKind ClassifyDay(uint16_t year, uint16_t month, uint16_t day, uint16_t column,
-                    bool inShownMonth, const HolidayTable* table = nullptr);
+DayKind ClassifyDay(uint16_t year, uint16_t month, uint16_t day, uint16_t column, bool inShownMonth,
+                    const HolidayTable* table = nullptr);
 
 // True for a national, substitute or citizens' holiday that has a name; the
 // name is copied into name when one is given (name may be null).
@@ -49,8 +48,7 @@ const char* RulesHolidayName(uint16_t year, uint16_t month, uint16_t day);
 // Mother's and Father's Day use date.weekday, which a month grid sets exactly.
 // Observances always come from the rules; a table only moves the equinox
 // weeks to its own equinox days.
-bool GetObservanceName(GridDate date, char* name, size_t size,
-                       const HolidayTable* table = nullptr);
+bool GetObservanceName(GridDate date, char* name, size_t size, const HolidayTable* table = nullptr);
 
 // The tooltip of a day without memo: date line, "\n  " and the holiday name,
 // else the observance name. False when the day has neither (or out is too

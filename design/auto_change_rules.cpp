@@ -14,7 +14,8 @@ static AutoChangeValues ReadValues(const char* file, int32_t timingDefault, int3
     if (ProfileInt(keys, "CHANGE", 0) == 0) {
         return AutoChangeValues{0, 0};
     }
-    return AutoChangeValues{ProfileInt(keys, "TIMING", timingDefault), ProfileInt(keys, "ORDER", orderDefault)};
+    return AutoChangeValues{ProfileInt(keys, "TIMING", timingDefault),
+                            ProfileInt(keys, "ORDER", orderDefault)};
 }
 
 AutoChangeValues ReadAutoChangeValues(const char* file)

@@ -38,10 +38,10 @@ bool PickNextDesign(int32_t order, uint32_t current, uint32_t count, uint32_t* n
 // What the calendar window keeps between ticks.
 struct AutoChangeState {
     AutoChangeValues values;
-    uint16_t minute;    // remembered local time
+    uint16_t minute;   // remembered local time
     uint16_t hour;
     uint16_t day;
-    bool skipOnce;      // set by OK of the design list window, cleared by Cancel
+    bool skipOnce;   // set by OK of the design list window, cleared by Cancel
 };
 // Values off, the time remembered from now.
 AutoChangeState StartAutoChangeState(DateTime now);
@@ -52,9 +52,9 @@ enum AutoChangeAction {
     kAutoChangeCalledOff,   // show notice 629; nothing is written
 };
 struct AutoChangeDecision {
-    bool repaint;           // a new minute (or second 0): lay out and repaint
+    bool repaint;   // a new minute (or second 0): lay out and repaint
     AutoChangeAction action;
-    uint32_t design;        // for kAutoChangeApply
+    uint32_t design;   // for kAutoChangeApply
 };
 
 // Whether the settings in force differ from the current design; asked only

@@ -99,8 +99,8 @@ bool WriteDesignInForce(const char* file, uint32_t number, uint32_t count, const
     return CommitSettingsEdit(&edit);
 }
 
-bool ApplyDesign(const char* file, uint32_t number, uint32_t count, HDC surface, HBRUSH* slot, Design* applied,
-                 bool* saved)
+bool ApplyDesign(const char* file, uint32_t number, uint32_t count, HDC surface, HBRUSH* slot,
+                 Design* applied, bool* saved)
 {
     *saved = false;
     if (!ReadDesign(file, number, applied)) {

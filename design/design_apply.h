@@ -15,7 +15,7 @@
 // picture paths as they were.
 struct InstalledBackground {
     BackgroundRecord values;
-    bool brushSet;      // STYLE, COLOR and HATCH
+    bool brushSet;   // STYLE, COLOR and HATCH
     bool bitmapSet;
     bool orgFileSet;
 };
@@ -38,5 +38,5 @@ bool WriteDesignInForce(const char* file, uint32_t number, uint32_t count, const
 
 // The three steps in a row, for the calendar. False when number is no
 // design (nothing done); *saved tells whether the file took it.
-bool ApplyDesign(const char* file, uint32_t number, uint32_t count, HDC surface, HBRUSH* slot, Design* applied,
-                 bool* saved);
+bool ApplyDesign(const char* file, uint32_t number, uint32_t count, HDC surface, HBRUSH* slot,
+                 Design* applied, bool* saved);

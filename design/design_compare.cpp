@@ -22,7 +22,8 @@ static int32_t OrZero(const ProfileSection& keys, const char* key)
     return ProfileInt(keys, key, 0);
 }
 
-static bool SameText(const ProfileSection& keys, const char* key, const ProfileSection& other, const char* otherKey)
+static bool SameText(const ProfileSection& keys, const char* key, const ProfileSection& other,
+                     const char* otherKey)
 {
     return ProfileString(keys, key, kNoKeyValue, kPicturePathSize) ==
            ProfileString(other, otherKey, kNoKeyValue, kPicturePathSize);

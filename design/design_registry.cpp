@@ -71,8 +71,8 @@ static void CopyWorkingInt(SettingsEdit* edit, const char* section, const char* 
     SetSettingInt(edit, section, designKey, value);
 }
 
-static void CopyWorkingPath(SettingsEdit* edit, const char* section, const char* designKey, const char* workingKey,
-                            std::string* path)
+static void CopyWorkingPath(SettingsEdit* edit, const char* section, const char* designKey,
+                            const char* workingKey, std::string* path)
 {
     *path = ProfileString(EditedSection(*edit, "BGBRUSH"), workingKey, kNoKeyValue, kPicturePathSize);
     SetSetting(edit, section, designKey, path->c_str());
@@ -99,7 +99,8 @@ static void CopyWorkingLook(SettingsEdit* edit, const char* section, int32_t sty
         CopyPicturePaths(edit, section);
     }
     CopyWorkingInt(edit, section, kDesignTodayColorKey, "TODAY", "COLOR", (int32_t)kDefaultTodayColor);
-    CopyWorkingInt(edit, section, kDesignMarkedTodayKey, "MARKED", "TODAYCOLOR", (int32_t)kDefaultMarkedTodayColor);
+    CopyWorkingInt(edit, section, kDesignMarkedTodayKey, "MARKED", "TODAYCOLOR",
+                   (int32_t)kDefaultMarkedTodayColor);
     CopyWorkingInt(edit, section, kDesignMarkedColorKey, "MARKED", "COLOR", (int32_t)kDefaultMarkedColor);
 }
 
@@ -108,7 +109,8 @@ bool RegisterDesign(const char* file, const DesignRecord& design, BrushTriple br
     char section[kDesignSectionSize];
     SettingsEdit edit;
     if (registry.designCount > kMaxDesigns || registry.currentDesign > registry.designCount ||
-        !DesignSectionName(registry.currentDesign, section, sizeof section) || !BeginSettingsEdit(file, &edit)) {
+        !DesignSectionName(registry.currentDesign, section, sizeof section) ||
+        !BeginSettingsEdit(file, &edit)) {
         return false;
     }
     WriteBrushSection(&edit, brush);

@@ -30,7 +30,6 @@ struct DesignMenuState {
 DesignMenuState DesignMenuFor(RegistryValues registry);
 
 
-
 // Design number of file, its section read whole in one read, each absent
 // key with its design default (a picture style, no picture paths, ...). False, with
 // the defaults of a missing section, when the number is 0 or above

@@ -86,9 +86,7 @@ bool SaveAutoChangeControls(const char* file, HWND list, uint32_t count)
     }
     const bool atStartup = Checked(list, IDC_AUTO_AT_STARTUP);
     const bool hourly = Checked(list, IDC_AUTO_HOURLY);
-    const int32_t timing = atStartup && hourly ? kTimingBoth
-                           : atStartup         ? kTimingAtStartup
-                                               : kTimingHourly;
+    const int32_t timing = atStartup && hourly ? kTimingBoth : atStartup ? kTimingAtStartup : kTimingHourly;
     const int32_t order = Checked(list, IDC_AUTO_LIST_ORDER) ? kOrderList : kOrderRandom;
     SetSettingInt(&edit, kSection, "CHANGE", 1);
     SetSettingInt(&edit, kSection, "TIMING", timing);

@@ -42,19 +42,19 @@ static const char kBackupFile[] = "pelmo.ini.bak";
 
 struct DesignListState {
     HWND window;
-    HWND owner;                  // the calendar, disabled while the list is shown
-    HDC surface;                 // labels and preview; painting copies from it
+    HWND owner;    // the calendar, disabled while the list is shown
+    HDC surface;   // labels and preview; painting copies from it
     HBITMAP bitmap;
     HGDIOBJ firstBitmap, firstBrush, firstFont;
-    HBRUSH face;                 // the window's button-face background
-    HBRUSH preview;              // the previewed design's background
+    HBRUSH face;      // the window's button-face background
+    HBRUSH preview;   // the previewed design's background
     HFONT font;
-    DesignRecord design;         // the previewed design
+    DesignRecord design;            // the previewed design
     const HolidayTable* holidays;   // the calendar's
     CalendarLayout layout;
     PaintFonts fonts;
     uint32_t count;
-    unsigned previews;           // counts previews, so that one cut short by another is not painted
+    unsigned previews;   // counts previews, so that one cut short by another is not painted
     // The pictures previewed while the list is shown, so that flipping
     // back to one costs no file: released when the list is hidden.
     PictureCache pictures;
@@ -67,9 +67,8 @@ static DesignListState s_list;
 HWND CreateDesignListWindow(HWND calendar, const HolidayTable* holidays)
 {
     const HINSTANCE instance = (HINSTANCE)GetWindowLongPtrA(calendar, GWLP_HINSTANCE);
-    return CreateWindowExA(0, PELMO_DESIGN_LIST_CLASS, kTitle, WS_SYSMENU, CW_USEDEFAULT,
-                           CW_USEDEFAULT, kWidth, kHeight, calendar, nullptr, instance,
-                           (LPVOID)holidays);
+    return CreateWindowExA(0, PELMO_DESIGN_LIST_CLASS, kTitle, WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT,
+                           kWidth, kHeight, calendar, nullptr, instance, (LPVOID)holidays);
 }
 
 // --- creation ---------------------------------------------------------------
@@ -84,20 +83,17 @@ struct ControlSpec {
 
 static const DWORD kChild = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
 static const ControlSpec kControls[] = {
-    {IDC_DESIGN_LIST, "LISTBOX", kChild | WS_BORDER | WS_VSCROLL | LBS_SORT | LBS_NOTIFY, "",
-     25, 30, 60, 200},
+    {IDC_DESIGN_LIST, "LISTBOX", kChild | WS_BORDER | WS_VSCROLL | LBS_SORT | LBS_NOTIFY, "", 25, 30, 60,
+     200},
     {IDC_DESIGN_UP, "BUTTON", kChild | BS_PUSHBUTTON, "上 へ", 360, 54, 60, 21},
     {IDC_DESIGN_DOWN, "BUTTON", kChild | BS_PUSHBUTTON, "下 へ", 360, 76, 60, 21},
     {IDC_AUTO_CHANGE, "BUTTON", kChild | BS_AUTOCHECKBOX, "自動変更", 345, 107, 90, 25},
-    {IDC_AUTO_AT_STARTUP, "BUTTON", kChild | WS_DISABLED | BS_AUTOCHECKBOX, "起動時", 360, 131,
-     90, 21},
+    {IDC_AUTO_AT_STARTUP, "BUTTON", kChild | WS_DISABLED | BS_AUTOCHECKBOX, "起動時", 360, 131, 90, 21},
     {IDC_AUTO_HOURLY, "BUTTON", kChild | WS_DISABLED | BS_AUTOCHECKBOX, "毎時", 360, 151, 90, 21},
-    {IDC_AUTO_LIST_ORDER, "BUTTON", kChild | WS_DISABLED | WS_GROUP | BS_AUTORADIOBUTTON,
-     "リスト順", 360, 184, 90, 21},
-    {IDC_AUTO_RANDOM, "BUTTON", kChild | WS_DISABLED | BS_AUTORADIOBUTTON, "ランダム", 360, 204,
-     90, 21},
-    {IDC_DESIGN_DELETE, "BUTTON", kChild | WS_GROUP | BS_PUSHBUTTON, "リスト削除", 15, 250, 90,
-     25},
+    {IDC_AUTO_LIST_ORDER, "BUTTON", kChild | WS_DISABLED | WS_GROUP | BS_AUTORADIOBUTTON, "リスト順", 360,
+     184, 90, 21},
+    {IDC_AUTO_RANDOM, "BUTTON", kChild | WS_DISABLED | BS_AUTORADIOBUTTON, "ランダム", 360, 204, 90, 21},
+    {IDC_DESIGN_DELETE, "BUTTON", kChild | WS_GROUP | BS_PUSHBUTTON, "リスト削除", 15, 250, 90, 25},
     {IDOK, "BUTTON", kChild | BS_PUSHBUTTON, "O K", 245, 250, 90, 25},
     {IDCANCEL, "BUTTON", kChild | BS_PUSHBUTTON, "キャンセル", 355, 250, 90, 25},
 };
@@ -105,8 +101,8 @@ static const ControlSpec kControls[] = {
 static void CreateControls(HWND window, HINSTANCE instance)
 {
     for (const ControlSpec& c : kControls) {
-        HWND control = CreateWindowExA(0, c.className, c.text, c.style, c.left, c.top, c.width,
-                                       c.height, window, (HMENU)(INT_PTR)c.id, instance, nullptr);
+        HWND control = CreateWindowExA(0, c.className, c.text, c.style, c.left, c.top, c.width, c.height,
+                                       window, (HMENU)(INT_PTR)c.id, instance, nullptr);
         SendMessageA(control, WM_SETFONT, (WPARAM)s_list.font, FALSE);
     }
 }
@@ -145,8 +141,8 @@ static LRESULT OnCreate(HWND window, const CREATESTRUCTA* create)
     ReleaseDC(nullptr, screen);
     s.face = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
     s.font = CreateFontA(kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
-                         DEFAULT_PITCH | FF_DONTCARE, kFontFace);
+                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                         kFontFace);
     if (!s.surface || !s.bitmap || !s.face) {
         return -1;
     }
@@ -226,8 +222,8 @@ static void PreviewSelection(HWND window)
     SelectObject(s.surface, s.preview);
     s.design = design.record;
     const DateTime now = ReadClock();
-    const MonthView view = {kPreviewRect, now.year, now.month, now, s.preview, design.look.cellColors,
-                            transparent, s.holidays};
+    const MonthView view = {kPreviewRect,           now.year,    now.month, now, s.preview,
+                            design.look.cellColors, transparent, s.holidays};
     PaintMonth(s.surface, view, &s.design, &s.layout, &s.fonts);
     InvalidateRect(window, &kPreviewArea, FALSE);
 }
@@ -343,7 +339,8 @@ static void Close(HWND window, bool confirmed)
 static bool KeepBackup()
 {
     char path[kAppPathSize];
-    return !SettingsPath(kSettingsFile, path, sizeof path) || GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES ||
+    return !SettingsPath(kSettingsFile, path, sizeof path) ||
+           GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES ||
            CopySettingsFile(kSettingsFile, kBackupFile);
 }
 
@@ -407,8 +404,7 @@ static void OnPaint(HWND window)
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
     const RECT& r = ps.rcPaint;
-    BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, s_list.surface, r.left, r.top,
-           SRCCOPY);
+    BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, s_list.surface, r.left, r.top, SRCCOPY);
     EndPaint(window, &ps);
 }
 

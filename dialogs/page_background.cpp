@@ -24,9 +24,9 @@ static const COLORREF kPatternAfterPictureColour = RGB(200, 200, 200);
 
 struct BackgroundPageState {
     SheetTarget* target;
-    HBRUSH* slot;                       // the calendar's brush, replaced on update
-    LOGBRUSH working;                   // for a picture, lbHatch is its bitmap
-    HBITMAP picture;                    // owned here while a picture is in use
+    HBRUSH* slot;       // the calendar's brush, replaced on update
+    LOGBRUSH working;   // for a picture, lbHatch is its bitmap
+    HBITMAP picture;    // owned here while a picture is in use
     bool pictureInUse;
     bool pictureChanged;
     bool brushChanged;
@@ -35,8 +35,8 @@ struct BackgroundPageState {
     HBRUSH sample;
     HBRUSH todaySample;
     HBRUSH tiles[kTileCount];
-    char selected[kPicturePathSize];    // the picture the user chose
-    char load[kPicturePathSize];        // the BMP file it was loaded from
+    char selected[kPicturePathSize];   // the picture the user chose
+    char load[kPicturePathSize];       // the BMP file it was loaded from
 };
 
 static BackgroundPageState s_page;

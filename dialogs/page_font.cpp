@@ -40,7 +40,7 @@ struct FontPageState {
 };
 static FontPageState s_font;
 
-static HMODULE s_richEdit;  // loaded once, never unloaded
+static HMODULE s_richEdit;   // loaded once, never unloaded
 
 static int Clamp(int value, int low, int high)
 {
@@ -176,7 +176,8 @@ static void OpenFontPage(HWND page, LPARAM init)
     FillFontLists(page);
 
     const bool western = IsWestern(design.font.lfCharSet);
-    CheckRadioButton(page, IDC_FONT_JAPANESE, IDC_FONT_WESTERN, western ? IDC_FONT_WESTERN : IDC_FONT_JAPANESE);
+    CheckRadioButton(page, IDC_FONT_JAPANESE, IDC_FONT_WESTERN,
+                     western ? IDC_FONT_WESTERN : IDC_FONT_JAPANESE);
     OpenList(page, western);
     SetWorkingFace(design.font.lfFaceName, western ? ANSI_CHARSET : SHIFTJIS_CHARSET);
     const bool italic = design.font.lfItalic != 0;

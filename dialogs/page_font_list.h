@@ -6,9 +6,9 @@
 // What font enumeration tells about one face.
 struct FontCandidate {
     const char* face;
-    const char* script;     // the script name, localised ("欧文" for Western)
-    const char* style;      // the style name, localised ("標準", "レギュラー")
-    DWORD fontType;         // RASTER_FONTTYPE, TRUETYPE_FONTTYPE, ...
+    const char* script;   // the script name, localised ("欧文" for Western)
+    const char* style;    // the style name, localised ("標準", "レギュラー")
+    DWORD fontType;       // RASTER_FONTTYPE, TRUETYPE_FONTTYPE, ...
 };
 
 // Whether the face belongs in the Japanese list (SHIFTJIS_CHARSET) or in the

@@ -39,8 +39,8 @@ struct MemoPageState {
     MemoDisplaySettings* target;   // null only for a page made without one
     SizeSample editor;
     SizeSample tooltip;
-    ColourSample today;            // MARKED TODAYCOLOR
-    ColourSample other;            // MARKED COLOR
+    ColourSample today;   // MARKED TODAYCOLOR
+    ColourSample other;   // MARKED COLOR
     bool coloursChanged;
 };
 

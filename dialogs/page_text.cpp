@@ -16,15 +16,15 @@ static const int kJapaneseWeekdays = 0;
 static const int kLetterWeekdays = 1;
 
 // The design's colours in the order of their buttons.
-static COLORREF DesignRecord::* const kColourFields[kColours] = {
-    &DesignRecord::titleColor,    &DesignRecord::weekdayColor, &DesignRecord::saturdayColor,
-    &DesignRecord::sundayColor,   &DesignRecord::holidayColor, &DesignRecord::otherMonthColor,
+static COLORREF DesignRecord::*const kColourFields[kColours] = {
+    &DesignRecord::titleColor,  &DesignRecord::weekdayColor, &DesignRecord::saturdayColor,
+    &DesignRecord::sundayColor, &DesignRecord::holidayColor, &DesignRecord::otherMonthColor,
 };
 
 struct TextPageState {
     SheetTarget* target;
     DesignRecord* design;
-    HBRUSH* background;         // the calendar's brush slot, as last applied
+    HBRUSH* background;   // the calendar's brush slot, as last applied
     int titleFormat;
     int weekdayFormat;
     int partition;

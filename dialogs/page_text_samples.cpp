@@ -38,8 +38,8 @@ static void DeletePictures(HBITMAP replaced, HBITMAP given)
 void ShowPartitionPreview(HWND page, int partition, HBITMAP* picture)
 {
     HBITMAP loaded = (HBITMAP)LoadImageA(GetModuleHandleA(nullptr),
-                                         MAKEINTRESOURCEA(IDB_PARTITION_NONE + partition),
-                                         IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR);
+                                         MAKEINTRESOURCEA(IDB_PARTITION_NONE + partition), IMAGE_BITMAP, 0, 0,
+                                         LR_DEFAULTCOLOR);
     HBITMAP replaced = (HBITMAP)SendDlgItemMessageA(page, IDC_TEXT_PARTITION_PREVIEW, STM_SETIMAGE,
                                                     IMAGE_BITMAP, (LPARAM)loaded);
     DeletePictures(replaced, *picture);

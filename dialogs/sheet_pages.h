@@ -7,10 +7,10 @@
 
 // What the pages edit, owned by the calendar window.
 struct SheetTarget {
-    HBRUSH* background;         // the brush slot; the background page may replace the brush
-    DesignRecord* design;       // the font and the text colour pages
-    MemoDisplaySettings* memo;  // the memo page
-    bool applied;               // a page put edits in force, by "更 新" or OK
+    HBRUSH* background;          // the brush slot; the background page may replace the brush
+    DesignRecord* design;        // the font and the text colour pages
+    MemoDisplaySettings* memo;   // the memo page
+    bool applied;                // a page put edits in force, by "更 新" or OK
 };
 
 // A page for dialog template id with its procedure and target.

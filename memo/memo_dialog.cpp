@@ -16,10 +16,9 @@ static const char kTooManyLineFeedsText[] = "改行が多すぎます";
 static const char kInformationCaption[] = "information";
 // How much to cut, in bytes and about as many full-width characters, and
 // the limit in both.
-static const char kTooLongFormat[] =
-    "メモが長すぎるため、保存できません\n"
-    "%u バイト (全角でおよそ %u 文字) 減らしてください\n"
-    "(1 つのメモは %u バイト、全角で %u 文字まで)";
+static const char kTooLongFormat[] = "メモが長すぎるため、保存できません\n"
+                                     "%u バイト (全角でおよそ %u 文字) 減らしてください\n"
+                                     "(1 つのメモは %u バイト、全角で %u 文字まで)";
 static const unsigned kFullWidthBytes = 2;
 
 static HFONT s_editorFont;

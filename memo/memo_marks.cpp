@@ -29,11 +29,11 @@ static const DWORD kWatchedChanges = FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_
 static const DWORD kUnwatchedTrustMs = 2000;
 
 struct FolderListing {
-    char folder[kAppPathSize];      // the DATA it is of; empty when none
-    FILETIME created;               // of that folder: a new DATA by the same name differs
-    FILETIME written;               // its last-write time when names were read
-    DWORD readAt;                   // tick count then
-    bool known;                     // names is the folder's listing
+    char folder[kAppPathSize];             // the DATA it is of; empty when none
+    FILETIME created;                      // of that folder: a new DATA by the same name differs
+    FILETIME written;                      // its last-write time when names were read
+    DWORD readAt;                          // tick count then
+    bool known;                            // names is the folder's listing
     HANDLE watch = INVALID_HANDLE_VALUE;   // change notification on folder
     std::vector<std::string> names;        // folded, sorted
 };

@@ -23,10 +23,10 @@ struct EditSession {
     // The memo held open without sharing, or INVALID_HANDLE_VALUE. Only a
     // held memo is ever replaced or deleted.
     HANDLE lock;
-    bool existed;                       // there was a memo when editing began
-    unsigned long long loadedBytes;     // its size and text then
+    bool existed;                     // there was a memo when editing began
+    unsigned long long loadedBytes;   // its size and text then
     char loaded[kMemoBufferSize];
-    char text[kMemoBufferSize];         // the editor's
+    char text[kMemoBufferSize];   // the editor's
 };
 
 // "DATA\<date line>.tmp": one fixed name per date, so a leftover from an
@@ -78,8 +78,8 @@ static SaveStep SaveReplacing(EditSession* s, size_t length)
     if (!TemporaryMemoPath(s->dateLine, temporary, sizeof temporary)) {
         return failed;
     }
-    HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                              nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return failed;
     }
@@ -205,7 +205,8 @@ bool EditMemo(HWND owner, const char* dateLine, MemoEditorFn editor, void* conte
             ForgetMemoFolder();
             return true;
         }
-        ShowMemoMessage(nullptr, step == SaveStep::CreateFailed ? kMemoCreateFailedText : kMemoWriteFailedText,
+        ShowMemoMessage(nullptr,
+                        step == SaveStep::CreateFailed ? kMemoCreateFailedText : kMemoWriteFailedText,
                         MB_ICONINFORMATION);
         RetakeLock(s);
         failedBefore = true;

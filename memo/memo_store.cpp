@@ -15,8 +15,8 @@ void ShowMemoMessage(HWND owner, const char* text, UINT icon)
 
 HANDLE OpenMemoLocked(const char* path)
 {
-    return CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    return CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                       nullptr);
 }
 
 bool PathExists(const char* path)

@@ -11,11 +11,11 @@
 #include "view/paint.h"
 
 struct MonthView {
-    Rect rect;                  // where on the surface
-    uint16_t year;              // the month shown
+    Rect rect;       // where on the surface
+    uint16_t year;   // the month shown
     uint16_t month;
-    DateTime now;               // today, and the clock's time
-    HBRUSH background;          // null: the brush selected into the surface
+    DateTime now;        // today, and the clock's time
+    HBRUSH background;   // null: the brush selected into the surface
     CellColors cellColors;
     bool transparent;
     const HolidayTable* holidays;   // null: the built-in rules

@@ -27,9 +27,8 @@ static HolidayFileStamp LookAt(const char* path)
 
 static bool SameStamp(const HolidayFileStamp& a, const HolidayFileStamp& b)
 {
-    return a.present == b.present && a.folder == b.folder &&
-           CompareFileTime(&a.written, &b.written) == 0 && a.sizeHigh == b.sizeHigh &&
-           a.sizeLow == b.sizeLow;
+    return a.present == b.present && a.folder == b.folder && CompareFileTime(&a.written, &b.written) == 0 &&
+           a.sizeHigh == b.sizeHigh && a.sizeLow == b.sizeLow;
 }
 
 // Invalid UTF-8 becomes U+FFFD on the way in, which has no Shift-JIS form
@@ -51,9 +50,8 @@ static bool Utf8ToShiftJis(const std::string& utf8, size_t skip, std::string* sj
     const int size = WideCharToMultiByte(kShiftJisCodePage, WC_NO_BEST_FIT_CHARS, wide.data(), wideSize,
                                          nullptr, 0, kNoFormByte, &usedDefault);
     sjis->assign(size, '\0');
-    return size > 0 && WideCharToMultiByte(kShiftJisCodePage, WC_NO_BEST_FIT_CHARS, wide.data(),
-                                           wideSize, &(*sjis)[0], size, kNoFormByte,
-                                           &usedDefault) == size;
+    return size > 0 && WideCharToMultiByte(kShiftJisCodePage, WC_NO_BEST_FIT_CHARS, wide.data(), wideSize,
+                                           &(*sjis)[0], size, kNoFormByte, &usedDefault) == size;
 }
 
 // Busy when someone is writing or has locked the file, or it went away
@@ -82,8 +80,8 @@ static HolidayCheck ReadBytes(const char* path, std::string* bytes, HolidayFileR
     } else {
         bytes->assign((size_t)size.QuadPart, '\0');
         DWORD read = 0;
-        if (!bytes->empty() && (!ReadFile(file, &(*bytes)[0], (DWORD)bytes->size(), &read, nullptr) ||
-                                read != bytes->size())) {
+        if (!bytes->empty() &&
+            (!ReadFile(file, &(*bytes)[0], (DWORD)bytes->size(), &read, nullptr) || read != bytes->size())) {
             check = GetLastError() == ERROR_LOCK_VIOLATION ? HolidayCheck::Busy : HolidayCheck::Refused;
             *refusal = {HolidayFileProblem::NotReadable, 0};
         }
@@ -116,7 +114,7 @@ HolidayCheck CheckHolidayFile(HolidayFileStamp* stamp, HolidayTable* table, Holi
 {
     char path[kAppPathSize];
     const HolidayFileStamp now = BuildAppPath(kHolidayFileName, path, sizeof path) ? LookAt(path)
-                                                                                    : HolidayFileStamp{};
+                                                                                   : HolidayFileStamp{};
     if (SameStamp(now, *stamp)) {
         return HolidayCheck::Unchanged;
     }

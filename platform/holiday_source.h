@@ -28,5 +28,4 @@ enum class HolidayCheck {
 // replaces *table; Removed and Refused empty it; Unchanged and Busy leave
 // it. *stamp follows the file except when Busy. *refusal tells why a file
 // was refused, with its line where one applies.
-HolidayCheck CheckHolidayFile(HolidayFileStamp* stamp, HolidayTable* table,
-                              HolidayFileResult* refusal);
+HolidayCheck CheckHolidayFile(HolidayFileStamp* stamp, HolidayTable* table, HolidayFileResult* refusal);

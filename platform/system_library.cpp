@@ -30,8 +30,8 @@ static AnyProc Kernel32Procedure(const char* name)
 
 bool RestrictLibrarySearch()
 {
-    SetDefaultDllDirectoriesProc setDefault =
-        reinterpret_cast<SetDefaultDllDirectoriesProc>(Kernel32Procedure(kSetDefaultDllDirectories));
+    SetDefaultDllDirectoriesProc setDefault = reinterpret_cast<SetDefaultDllDirectoriesProc>(
+        Kernel32Procedure(kSetDefaultDllDirectories));
     if (setDefault && setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32)) {
         return true;
     }

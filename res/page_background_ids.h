@@ -2,7 +2,7 @@
 // template (res/page_background.rc) and its procedure.
 #pragma once
 
-#define IDC_BACKGROUND_SAMPLE          406
+#define IDC_BACKGROUND_SAMPLE 406
 // The pattern tiles: the solid one, then one per hatch style, each id the
 // first hatch tile's plus its HS_ value.
 #define IDC_BACKGROUND_TILE_SOLID      410

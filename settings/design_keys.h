@@ -13,4 +13,3 @@ constexpr const char* kDesignBitmapKey = "BGBRUSH_BITMAP";
 constexpr const char* kDesignTodayColorKey = "TODAY_COLOR";
 constexpr const char* kDesignMarkedTodayKey = "MARKED_TODAYCOLOR";
 constexpr const char* kDesignMarkedColorKey = "MARKED_COLOR";
-

@@ -31,9 +31,9 @@ bool AdjustFormatsForFont(DesignRecord* design);
 
 // BGBRUSH STYLE, COLOR and HATCH.
 struct BrushTriple {
-    int32_t style;      // BS_SOLID, BS_HATCHED or BS_PATTERN
-    COLORREF color;     // background colour, or the colour of hatch lines
-    int32_t hatch;      // HS_* style, meaningful for BS_HATCHED only
+    int32_t style;    // BS_SOLID, BS_HATCHED or BS_PATTERN
+    COLORREF color;   // background colour, or the colour of hatch lines
+    int32_t hatch;    // HS_* style, meaningful for BS_HATCHED only
 };
 
 // Stands for an unset path, both when read and when written.
@@ -79,16 +79,16 @@ struct Design {
 };
 
 struct MemoDisplaySettings {
-    int32_t tooltipFontHeight;  // TOOLTIP FONTHEIGHT
-    int32_t editorFontHeight;   // EDITOR FONTHEIGHT
-    int32_t tooltipWidth;       // TOOLTIP WIDTH
+    int32_t tooltipFontHeight;   // TOOLTIP FONTHEIGHT
+    int32_t editorFontHeight;    // EDITOR FONTHEIGHT
+    int32_t tooltipWidth;        // TOOLTIP WIDTH
 };
 
 // Held by the calendar window, loaded at start-up and saved at exit.
 struct RegistryValues {
-    uint32_t designCount;       // REGIST SUM
-    uint32_t currentDesign;     // REGIST CURRENT, 0 for none
-    uint32_t unregisteredChange;// REGIST CHANGE
+    uint32_t designCount;          // REGIST SUM
+    uint32_t currentDesign;        // REGIST CURRENT, 0 for none
+    uint32_t unregisteredChange;   // REGIST CHANGE
 };
 
 // Designs are numbered 1 to 999; a stored count or number at or above this

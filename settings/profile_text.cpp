@@ -126,7 +126,8 @@ bool FindProfileValue(const ProfileSection& section, const char* key, std::strin
     return true;
 }
 
-std::string ProfileString(const ProfileSection& section, const char* key, const char* defaultText, size_t size)
+std::string ProfileString(const ProfileSection& section, const char* key, const char* defaultText,
+                          size_t size)
 {
     std::string value;
     if (!FindProfileValue(section, key, &value)) {
@@ -260,7 +261,8 @@ static void CloseBlock(ProfileDocument* document, const std::string& text, size_
 ProfileDocument ParseProfileDocument(const std::string& text)
 {
     ProfileDocument document;
-    document.blocks.push_back(ProfileBlock{std::string(), std::string(), std::string(), ProfileSection(), false});
+    document.blocks.push_back(
+        ProfileBlock{std::string(), std::string(), std::string(), ProfileSection(), false});
     size_t bodyBegin = 0;
     size_t at = 0;
     while (at < text.size()) {
@@ -302,11 +304,11 @@ std::string ProfileDocumentText(const ProfileDocument& document)
     std::string text;
     for (const ProfileBlock& block : document.blocks) {
         if (block.header.empty() && !block.rewritten) {
-            text += block.body;     // what stands before the first section
+            text += block.body;   // what stands before the first section
             continue;
         }
         if (!EndsLine(text)) {
-            text += kLineEnd;       // a last line without its line end
+            text += kLineEnd;   // a last line without its line end
         }
         text += block.rewritten ? "[" + block.name + "]" + kLineEnd : block.header;
         text += block.rewritten ? KeyLines(block.keys) : block.body;
@@ -347,7 +349,8 @@ static ProfileBlock* SectionToChange(ProfileDocument* document, const char* name
     return block;
 }
 
-bool SetDocumentValue(ProfileDocument* document, const char* section, const char* key, const std::string& value)
+bool SetDocumentValue(ProfileDocument* document, const char* section, const char* key,
+                      const std::string& value)
 {
     ProfileBlock* block = SectionToChange(document, section);
     if (!SetProfileValue(&block->keys, key, value)) {

@@ -20,7 +20,7 @@
 struct ProfileEntry {
     std::string key;
     std::string value;
-    bool hasValue;      // false for a line without '=', which reads as missing
+    bool hasValue;   // false for a line without '=', which reads as missing
 };
 
 // The keys of one section in the order of the file.
@@ -73,11 +73,11 @@ void CutPartialCharacter(std::string* text);
 // byte for byte. A section that a step changes is written again from its
 // keys ("NAME=value" lines, CRLF); every other one keeps its bytes.
 struct ProfileBlock {
-    std::string name;       // empty for the text before the first header
-    std::string header;     // the header line with its line end; empty for that text
-    std::string body;       // the lines after the header
-    ProfileSection keys;    // the keys the body holds, as the profile API reads them
-    bool rewritten;         // header and body are made again from name and keys
+    std::string name;      // empty for the text before the first header
+    std::string header;    // the header line with its line end; empty for that text
+    std::string body;      // the lines after the header
+    ProfileSection keys;   // the keys the body holds, as the profile API reads them
+    bool rewritten;        // header and body are made again from name and keys
 };
 
 // A whole settings file, in the order of its sections.
@@ -95,7 +95,8 @@ ProfileSection DocumentSection(const ProfileDocument& document, const char* name
 
 // Gives key of section the value, in the first section of that name or in
 // a new one at the end. True when a reader then gets another value.
-bool SetDocumentValue(ProfileDocument* document, const char* section, const char* key, const std::string& value);
+bool SetDocumentValue(ProfileDocument* document, const char* section, const char* key,
+                      const std::string& value);
 // Makes keys the whole of the first section of that name (a new one at the
 // end when it is missing). True when a reader then gets anything else.
 bool ReplaceDocumentSection(ProfileDocument* document, const char* section, const ProfileSection& keys);

@@ -31,8 +31,8 @@ static bool ReadWholeFile(const char* path, std::string* bytes, bool* absent)
     if (ok) {
         bytes->resize((size_t)size.QuadPart);
         DWORD got = 0;
-        ok = bytes->empty() || (ReadFile(file, &(*bytes)[0], (DWORD)bytes->size(), &got, nullptr) &&
-                                got == bytes->size());
+        ok = bytes->empty() ||
+             (ReadFile(file, &(*bytes)[0], (DWORD)bytes->size(), &got, nullptr) && got == bytes->size());
     }
     CloseHandle(file);
     return ok;
@@ -124,7 +124,8 @@ static void ForgetCachedProfile(const char* path)
 static bool MarkedReadOnly(const char* path)
 {
     const DWORD attributes = GetFileAttributesA(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY));
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY));
 }
 
 bool ReplaceFileWhole(const char* path, const std::string& bytes)

@@ -62,8 +62,8 @@ void TrimPartialCharacter(char* text)
     }
 }
 
-void ReadSettingString(const char* file, const char* section, const char* key,
-                       const char* defaultText, char* buffer, size_t size)
+void ReadSettingString(const char* file, const char* section, const char* key, const char* defaultText,
+                       char* buffer, size_t size)
 {
     if (size == 0) {
         return;

@@ -24,8 +24,8 @@ int32_t ReadSettingInt(const char* file, const char* section, const char* key, i
 
 // Copies the value, or the default when the key is missing, into the buffer,
 // cut to fit but never in the middle of a double-byte character.
-void ReadSettingString(const char* file, const char* section, const char* key,
-                       const char* defaultText, char* buffer, size_t size);
+void ReadSettingString(const char* file, const char* section, const char* key, const char* defaultText,
+                       char* buffer, size_t size);
 
 // The keys of a whole section in one read, as GetPrivateProfileSectionA
 // hands them out; none when the file or the section is missing.

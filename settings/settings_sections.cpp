@@ -82,15 +82,15 @@ struct RecordKeys {
     const char* partition;
 };
 
-static const RecordKeys kWorkingRecordKeys = {"YMTYPE", "WTYPE", "CLOCK", "HOLIDAY", "SATURDAY",
+static const RecordKeys kWorkingRecordKeys = {"YMTYPE", "WTYPE",   "CLOCK", "HOLIDAY",  "SATURDAY",
                                               "SUNDAY", "WEEKDAY", "MONTH", "OTHERDAY", "PARTITION"};
-static const RecordKeys kDesignRecordKeys = {"FORMAT_YMTYPE", "FORMAT_WTYPE", "FORMAT_CLOCK",
+static const RecordKeys kDesignRecordKeys = {"FORMAT_YMTYPE",     "FORMAT_WTYPE",       "FORMAT_CLOCK",
                                              "TEXTCOLOR_HOLIDAY", "TEXTCOLOR_SATURDAY", "TEXTCOLOR_SUNDAY",
-                                             "TEXTCOLOR_WEEKDAY", "TEXTCOLOR_MONTH", "TEXTCOLOR_OTHERDAY",
+                                             "TEXTCOLOR_WEEKDAY", "TEXTCOLOR_MONTH",    "TEXTCOLOR_OTHERDAY",
                                              "FORMAT_PARTITION"};
 
-static void FormatFromSections(const ProfileSection& format, const ProfileSection& colours, const RecordKeys& keys,
-                               DesignRecord* design)
+static void FormatFromSections(const ProfileSection& format, const ProfileSection& colours,
+                               const RecordKeys& keys, DesignRecord* design)
 {
     design->titleFormat = (uint16_t)ProfileInt(format, keys.titleFormat, kDefaultTitleFormat);
     design->weekdayFormat = (uint16_t)ProfileInt(format, keys.weekdayFormat, kDefaultWeekdayFormat);
@@ -139,7 +139,7 @@ struct FontKeys {
 
 static const FontKeys kWorkingFontKeys = {"CHARSET", "FACENAME", "ITALIC", "WEIGHT", "OFFSET", "LSHIFT"};
 static const FontKeys kDesignFontKeys = {"FONT_CHARSET", "FONT_FACENAME", "FONT_ITALIC",
-                                         "FONT_WEIGHT", "FONT_OFFSET", "FONT_LSHIFT"};
+                                         "FONT_WEIGHT",  "FONT_OFFSET",   "FONT_LSHIFT"};
 
 // Character set and italic flag are bytes: a larger stored value keeps its
 // low byte.
@@ -188,7 +188,8 @@ void WriteFontSection(SettingsEdit* edit, const DesignRecord& design)
 void ReadMemoSettings(const char* file, MemoDisplaySettings* memo)
 {
     const ProfileSection tooltip = ReadSettingsSection(file, "TOOLTIP");
-    memo->editorFontHeight = ProfileInt(ReadSettingsSection(file, "EDITOR"), "FONTHEIGHT", kDefaultEditorFontHeight);
+    memo->editorFontHeight = ProfileInt(ReadSettingsSection(file, "EDITOR"), "FONTHEIGHT",
+                                        kDefaultEditorFontHeight);
     memo->tooltipFontHeight = ProfileInt(tooltip, "FONTHEIGHT", kDefaultTooltipFontHeight);
     memo->tooltipWidth = ProfileInt(tooltip, "WIDTH", kDefaultTooltipWidth);
 }
@@ -349,16 +350,17 @@ static Design WorkingDesignFrom(const WorkingSections& sections)
 
 Design ReadWorkingDesign(const char* file)
 {
-    return WorkingDesignFrom(WorkingSections{
-        ReadSettingsSection(file, "BGBRUSH"), ReadSettingsSection(file, "TODAY"), ReadSettingsSection(file, "MARKED"),
-        ReadSettingsSection(file, "FORMAT"), ReadSettingsSection(file, "TEXTCOLOR"), ReadSettingsSection(file, "FONT")});
+    return WorkingDesignFrom(
+        WorkingSections{ReadSettingsSection(file, "BGBRUSH"), ReadSettingsSection(file, "TODAY"),
+                        ReadSettingsSection(file, "MARKED"), ReadSettingsSection(file, "FORMAT"),
+                        ReadSettingsSection(file, "TEXTCOLOR"), ReadSettingsSection(file, "FONT")});
 }
 
 Design EditedWorkingDesign(const SettingsEdit& edit)
 {
-    return WorkingDesignFrom(WorkingSections{
-        EditedSection(edit, "BGBRUSH"), EditedSection(edit, "TODAY"), EditedSection(edit, "MARKED"),
-        EditedSection(edit, "FORMAT"), EditedSection(edit, "TEXTCOLOR"), EditedSection(edit, "FONT")});
+    return WorkingDesignFrom(WorkingSections{EditedSection(edit, "BGBRUSH"), EditedSection(edit, "TODAY"),
+                                             EditedSection(edit, "MARKED"), EditedSection(edit, "FORMAT"),
+                                             EditedSection(edit, "TEXTCOLOR"), EditedSection(edit, "FONT")});
 }
 
 void WriteWorkingDesign(SettingsEdit* edit, const Design& design)

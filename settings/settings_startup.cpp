@@ -8,7 +8,8 @@
 static const char* const kInvalidValueText = "初期化ファイルの値が不正です\n強制終了します";
 
 // Compared unsigned, so that a negative stored value fails as well.
-static bool ReadRegistryValue(const ProfileSection& regist, const char* key, int32_t defaultValue, uint32_t* out)
+static bool ReadRegistryValue(const ProfileSection& regist, const char* key, int32_t defaultValue,
+                              uint32_t* out)
 {
     *out = (uint32_t)ProfileInt(regist, key, defaultValue);
     return *out < kDesignNumberLimit;

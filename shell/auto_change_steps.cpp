@@ -28,8 +28,8 @@ static bool DiffersInForce(const DesignRecord& design)
 void RunStartupDesignChange(HWND window, CalendarState* state)
 {
     state->autoChange = StartAutoChangeState(state->now);
-    const AutoChangeDecision decision =
-        DecideStartupChange(kSettingsFile, &state->autoChange, state->registry, state->design, DiffersInForce);
+    const AutoChangeDecision decision = DecideStartupChange(kSettingsFile, &state->autoChange,
+                                                            state->registry, state->design, DiffersInForce);
     state->startupChangeCalledOff = decision.action == kAutoChangeCalledOff;
     if (decision.action == kAutoChangeApply) {
         Carry(window, state, decision);
@@ -46,8 +46,8 @@ void TellStartupChangeCalledOff(HWND window, CalendarState* state)
 
 bool RunTimerDesignChange(HWND window, CalendarState* state)
 {
-    const AutoChangeDecision decision = DecideTimerChange(&state->autoChange, state->registry,
-                                                          state->now, state->design, DiffersInForce);
+    const AutoChangeDecision decision = DecideTimerChange(&state->autoChange, state->registry, state->now,
+                                                          state->design, DiffersInForce);
     Carry(window, state, decision);
     return decision.repaint;
 }

@@ -30,9 +30,9 @@ struct CalendarState {
     DesignRecord design;
     MemoDisplaySettings memo;
     RegistryValues registry;
-    HWND designList;             // made by the first "デザイン選択...", then hidden between uses
+    HWND designList;   // made by the first "デザイン選択...", then hidden between uses
     AutoChangeState autoChange;
-    bool startupChangeCalledOff; // told once the first frame is shown
+    bool startupChangeCalledOff;   // told once the first frame is shown
     // The holidays of the file beside the program, looked at every new
     // minute; handed to the painter, the tooltip and the design list.
     HolidaySource holidays;
@@ -42,8 +42,7 @@ struct CalendarState {
     char dateLine[kDateLineSize];   // of the day cell last hovered
     CalendarLayout layout;
     bool resourcesReleased;
-    bool endingSession;         // the close order runs for the session's end: no questions
+    bool endingSession;   // the close order runs for the session's end: no questions
     unsigned refreshCount;
-    bool framePainted;           // the first frame is on the screen
+    bool framePainted;   // the first frame is on the screen
 };
-

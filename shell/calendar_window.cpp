@@ -226,8 +226,14 @@ static void OnRefresh(HWND window)
     RECT client;
     GetClientRect(window, &client);
     const DateTime shown = ShownMonth();
-    const MonthView view = {{client.left, client.top, client.right, client.bottom}, shown.year, shown.month,
-                            s.now, s.brush, s.cellColors, s.transparent, &s.holidays.table};
+    const MonthView view = {{client.left, client.top, client.right, client.bottom},
+                            shown.year,
+                            shown.month,
+                            s.now,
+                            s.brush,
+                            s.cellColors,
+                            s.transparent,
+                            &s.holidays.table};
     PaintMonth(s.backBuffer, view, &s.design, &s.layout, &s.fonts);
     // The paint handler copies from the picture; erasing would only flicker.
     InvalidateRect(window, nullptr, FALSE);
@@ -242,8 +248,8 @@ static void OnPaint(HWND window)
     HDC dc = BeginPaint(window, &ps);
     if (s_calendar.backBuffer) {
         const RECT& r = ps.rcPaint;
-        BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, s_calendar.backBuffer, r.left,
-               r.top, SRCCOPY);
+        BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, s_calendar.backBuffer, r.left, r.top,
+               SRCCOPY);
     }
     EndPaint(window, &ps);
     if (!s_calendar.framePainted) {
@@ -397,8 +403,8 @@ static void OnDoubleClick(HWND window, LPARAM lParam)
 // accepts, so the size it is closed at is the one it opens at.
 static void OnGetMinMaxInfo(MINMAXINFO* info)
 {
-    const WindowSizeLimits limits =
-        WindowSizeLimitsFor(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    const WindowSizeLimits limits = WindowSizeLimitsFor(GetSystemMetrics(SM_CXSCREEN),
+                                                        GetSystemMetrics(SM_CYSCREEN));
     info->ptMinTrackSize = {limits.least.cx, limits.least.cy};
     info->ptMaxTrackSize = {limits.most.cx, limits.most.cy};
 }
@@ -486,7 +492,8 @@ static bool SaveOnce(HWND window)
 static void SaveEverything(HWND window, bool ask)
 {
     while (!SaveOnce(window) && ask &&
-           MessageBoxA(window, kExitNotSaved, kExitNotSavedCaption, MB_ICONERROR | MB_RETRYCANCEL) == IDRETRY) {
+           MessageBoxA(window, kExitNotSaved, kExitNotSavedCaption, MB_ICONERROR | MB_RETRYCANCEL) ==
+               IDRETRY) {
     }
 }
 

@@ -65,8 +65,8 @@ static void TrackAtCursor(HWND window)
 {
     POINT cursor;
     GetCursorPos(&cursor);
-    TrackPopupMenu(s_contextMenu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y,
-                   0, window, nullptr);
+    TrackPopupMenu(s_contextMenu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0,
+                   window, nullptr);
 }
 
 void ShowContextMenu(HWND window, bool overDayCell)

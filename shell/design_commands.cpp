@@ -111,9 +111,8 @@ static void RunSettingsCommand(HWND window, CalendarState* state)
 static const char kRegisterFirstQuestion[] =
     "変更を登録しますか？\n変更を登録しないと変更内容が消去されます。\n"
     "変更を登録する場合は「はい」を選んで、\nメニューから登録を行ってください。";
-static const char kWorkingCopyFailed[] =
-    "作業用の設定ファイル temp.ini を作れませんでした。\n"
-    "デザイン選択を開けません。";
+static const char kWorkingCopyFailed[] = "作業用の設定ファイル temp.ini を作れませんでした。\n"
+                                         "デザイン選択を開けません。";
 static const char kProgramCaption[] = "『ポルカミナ』";
 
 // The list works on a fresh copy of pelmo.ini; the calendar stays disabled
@@ -127,8 +126,7 @@ static void ChooseDesign(HWND window, CalendarState* state)
     }
     KillTimer(window, IDT_CLOCK);
     if (registry.unregisteredChange == 1 &&
-        MessageBoxA(window, kRegisterFirstQuestion, "Information",
-                    MB_ICONINFORMATION | MB_YESNO) == IDYES) {
+        MessageBoxA(window, kRegisterFirstQuestion, "Information", MB_ICONINFORMATION | MB_YESNO) == IDYES) {
         SetTimer(window, IDT_CLOCK, kClockPeriodMs, nullptr);
         return;
     }
@@ -147,8 +145,7 @@ static void ChooseDesign(HWND window, CalendarState* state)
         SetTimer(window, IDT_CLOCK, kClockPeriodMs, nullptr);
         return;
     }
-    SendMessageA(state->designList, WM_PELMO_SHOW_DESIGNS, registry.designCount,
-                 registry.currentDesign);
+    SendMessageA(state->designList, WM_PELMO_SHOW_DESIGNS, registry.designCount, registry.currentDesign);
     ShowWindow(state->designList, SW_SHOW);
     EnableWindow(window, FALSE);
 }

@@ -10,9 +10,9 @@
 
 // Part of the calendar window's state.
 struct HolidaySource {
-    HolidayTable table;          // empty: the rules alone
-    HolidayFileStamp stamp;      // of the file as last read
-    bool tellRefusal;            // a refused file not yet told
+    HolidayTable table;       // empty: the rules alone
+    HolidayFileStamp stamp;   // of the file as last read
+    bool tellRefusal;         // a refused file not yet told
     HolidayFileResult refusal;
 };
 

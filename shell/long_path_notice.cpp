@@ -6,10 +6,9 @@
 #include "platform/app_folder.h"
 #include "platform/system_calls.h"
 
-static const char kText[] =
-    "このフォルダーはパスが長すぎるため、メモを保存できません。\n"
-    "メモを使うには、パスの短いフォルダーへ移してください。\n"
-    "カレンダーはこのまま使えます。";
+static const char kText[] = "このフォルダーはパスが長すぎるため、メモを保存できません。\n"
+                            "メモを使うには、パスの短いフォルダーへ移してください。\n"
+                            "カレンダーはこのまま使えます。";
 static const char kCaption[] = "『ポルカミナ』";
 
 // The longest date line a memo can have: the five-digit year of the cells

@@ -133,8 +133,8 @@ bool ShowNotice(HWND window, int dialogId)
     for (const NoticeKind& kind : kNotices) {
         if (kind.dialogId == dialogId) {
             NoticeState notice = {&kind, 0};
-            INT_PTR result = DialogBoxParamA(AppInstance(), MAKEINTRESOURCEA(dialogId), window,
-                                             NoticeProc, (LPARAM)&notice);
+            INT_PTR result = DialogBoxParamA(AppInstance(), MAKEINTRESOURCEA(dialogId), window, NoticeProc,
+                                             (LPARAM)&notice);
             return result != -1 && result != 0;
         }
     }

@@ -38,7 +38,8 @@ static void CentreOnDesktop(HWND dialog)
     const int width = own.right - own.left;
     const int height = own.bottom - own.top;
     SetWindowPos(dialog, nullptr, (desktop.right - desktop.left - width) / 2,
-                 (desktop.bottom - desktop.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                 (desktop.bottom - desktop.top - height) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 static void OnInitDialog(HWND dialog, ShortcutFlags* flags)

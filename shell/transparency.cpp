@@ -8,8 +8,8 @@ void MakeTransparent(HWND window)
 {
     SetTrayAlways(true);
     SetWindowLongPtrA(window, GWL_EXSTYLE, WS_EX_LAYERED);
-    const COLORREF key =
-        (COLORREF)ReadSettingInt(kSettingsFile, "BGBRUSH", "COLOR", (int32_t)GetSysColor(COLOR_BTNFACE));
+    const COLORREF key = (COLORREF)ReadSettingInt(kSettingsFile, "BGBRUSH", "COLOR",
+                                                  (int32_t)GetSysColor(COLOR_BTNFACE));
     SetLayeredWindowAttributes(window, key, 0, LWA_COLORKEY);
 }
 

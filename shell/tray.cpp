@@ -43,8 +43,7 @@ void PrepareTrayIcon(HWND window)
     record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     record.uCallbackMessage = WM_PELMO_TRAY;
     // Shared: the system owns it, nothing to destroy at close.
-    record.hIcon = (HICON)LoadImageA(AppInstance(), MAKEINTRESOURCEA(IDI_PELMO), IMAGE_ICON, 0, 0,
-                                     LR_SHARED);
+    record.hIcon = (HICON)LoadImageA(AppInstance(), MAKEINTRESOURCEA(IDI_PELMO), IMAGE_ICON, 0, 0, LR_SHARED);
     snprintf(record.szTip, sizeof record.szTip, "%s", kTrayTip);
     s_tray.retrying = false;
     if (s_tray.always) {

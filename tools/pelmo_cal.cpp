@@ -37,16 +37,16 @@ const char kHolidayMark = '*';
 // Room for any 16-bit day with its decoration, even if it overflows the cell.
 const size_t kCellTextSize = 8;
 
-const char kUsage[] =
-    "usage: pelmo-cal [--holidays FILE] [YEAR MONTH]\n"
-    "       pelmo-cal [--holidays FILE] --days FROM_YEAR TO_YEAR\n"
-    "YEAR from 1 to 9999, MONTH from 1 to 12\n"
-    "--holidays FILE: the holidays of the years FILE covers from FILE, the\n"
-    "  Cabinet Office's syukujitsu.csv (Shift_JIS or UTF-8)\n";
+const char kUsage[] = "usage: pelmo-cal [--holidays FILE] [YEAR MONTH]\n"
+                      "       pelmo-cal [--holidays FILE] --days FROM_YEAR TO_YEAR\n"
+                      "YEAR from 1 to 9999, MONTH from 1 to 12\n"
+                      "--holidays FILE: the holidays of the years FILE covers from FILE, the\n"
+                      "  Cabinet Office's syukujitsu.csv (Shift_JIS or UTF-8)\n";
 
 iconv_t g_toUtf8 = reinterpret_cast<iconv_t>(-1);
 
-bool PrintSjis(const char* text) {
+bool PrintSjis(const char* text)
+{
     char utf8[kUtf8LineSize];
     char* in = const_cast<char*>(text);
     size_t inLeft = strlen(text);
@@ -59,7 +59,8 @@ bool PrintSjis(const char* text) {
     return fputs(utf8, stdout) >= 0;
 }
 
-bool ParseNumber(const char* text, long min, long max, uint16_t* value) {
+bool ParseNumber(const char* text, long min, long max, uint16_t* value)
+{
     char* end = nullptr;
     errno = 0;
     const long number = strtol(text, &end, kDecimal);
@@ -70,23 +71,25 @@ bool ParseNumber(const char* text, long min, long max, uint16_t* value) {
     return true;
 }
 
-bool ParseYear(const char* text, uint16_t* year) {
+bool ParseYear(const char* text, uint16_t* year)
+{
     return ParseNumber(text, kMinYear, kMaxYear, year);
 }
 
-bool PrintCell(const GridDate& cell, DayKind kind, char* line, size_t size) {
+bool PrintCell(const GridDate& cell, DayKind kind, char* line, size_t size)
+{
     char number[kCellTextSize];
     if (kind == DayKind::OtherMonth) {
         snprintf(number, sizeof number, "(%d)", cell.day);
     } else {
-        snprintf(number, sizeof number, "%d%c", cell.day,
-                 kind == DayKind::Holiday ? kHolidayMark : ' ');
+        snprintf(number, sizeof number, "%d%c", cell.day, kind == DayKind::Holiday ? kHolidayMark : ' ');
     }
     const size_t used = strlen(line);
     return snprintf(line + used, size - used, "%*s", kCellWidth, number) > 0;
 }
 
-bool PrintNamedDays(uint16_t year, uint16_t month, const HolidayTable* table) {
+bool PrintNamedDays(uint16_t year, uint16_t month, const HolidayTable* table)
+{
     bool ok = true;
     for (uint16_t day = 1; day <= DaysInMonth(year, month); ++day) {
         const GridDate date = MakeGridDate(year, month, day);
@@ -106,7 +109,8 @@ bool PrintNamedDays(uint16_t year, uint16_t month, const HolidayTable* table) {
     return ok;
 }
 
-bool PrintMonth(uint16_t year, uint16_t month, const HolidayTable* table) {
+bool PrintMonth(uint16_t year, uint16_t month, const HolidayTable* table)
+{
     MonthGrid grid;
     if (!FillMonthGrid(year, month, &grid)) {
         return false;
@@ -133,8 +137,8 @@ bool PrintMonth(uint16_t year, uint16_t month, const HolidayTable* table) {
         for (int column = 0; column < kGridColumns; ++column) {
             const GridDate& cell = grid.cells[row * kGridColumns + column];
             const bool inMonth = cell.month == month;
-            const DayKind kind = ClassifyDay(cell.year, cell.month, cell.day,
-                                             static_cast<uint16_t>(column), inMonth, table);
+            const DayKind kind = ClassifyDay(cell.year, cell.month, cell.day, static_cast<uint16_t>(column),
+                                             inMonth, table);
             PrintCell(cell, kind, line, sizeof line);
         }
         ok = PrintSjis(line) && PrintSjis("\n") && ok;
@@ -143,7 +147,8 @@ bool PrintMonth(uint16_t year, uint16_t month, const HolidayTable* table) {
     return PrintNamedDays(year, month, table) && ok;
 }
 
-bool PrintDays(uint16_t fromYear, uint16_t toYear, const HolidayTable* table) {
+bool PrintDays(uint16_t fromYear, uint16_t toYear, const HolidayTable* table)
+{
     bool ok = true;
     for (uint16_t year = fromYear; year <= toYear && ok; ++year) {
         for (uint16_t month = kJanuary; month <= kDecember; ++month) {
@@ -157,8 +162,8 @@ bool PrintDays(uint16_t fromYear, uint16_t toYear, const HolidayTable* table) {
                 GetObservanceName(date, observance, sizeof observance, table);
                 const DayKind kind = ClassifyDay(year, month, day, date.weekday, true, table);
                 char line[kLineSize];
-                snprintf(line, sizeof line, "%04d-%02d-%02d\t%s\t%s\t%s\t%s\n", year, month, day,
-                         dateLine, DayKindName(kind), holiday, observance);
+                snprintf(line, sizeof line, "%04d-%02d-%02d\t%s\t%s\t%s\t%s\n", year, month, day, dateLine,
+                         DayKindName(kind), holiday, observance);
                 ok = PrintSjis(line) && ok;
             }
         }
@@ -166,14 +171,16 @@ bool PrintDays(uint16_t fromYear, uint16_t toYear, const HolidayTable* table) {
     return ok;
 }
 
-int Usage() {
+int Usage()
+{
     fputs(kUsage, stderr);
     return kStatusUsage;
 }
 
-}  // namespace
+}   // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     const char* holidayFile = nullptr;
     if (argc >= 3 && strcmp(argv[1], "--holidays") == 0) {
         holidayFile = argv[2];

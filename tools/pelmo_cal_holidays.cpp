@@ -24,7 +24,8 @@ const unsigned char kUtf8PastLeads = 0xF8;
 // A character that has no Shift-JIS form, or bytes that are no UTF-8 at all,
 // become kNoShiftJisForm, so the parser refuses their row with its line.
 // The lead byte and its continuation bytes are skipped, never a line end.
-size_t UnconvertibleLength(const char* in, size_t left) {
+size_t UnconvertibleLength(const char* in, size_t left)
+{
     const unsigned char lead = static_cast<unsigned char>(in[0]);
     size_t length = lead >= kUtf8PastLeads       ? 1
                     : lead >= kUtf8FourByteLead  ? 4
@@ -40,7 +41,8 @@ size_t UnconvertibleLength(const char* in, size_t left) {
 }
 
 // Shift-JIS never takes more bytes than UTF-8 for the same text.
-bool Utf8ToShiftJis(const std::string& utf8, size_t skip, std::string* sjis) {
+bool Utf8ToShiftJis(const std::string& utf8, size_t skip, std::string* sjis)
+{
     iconv_t convert = iconv_open("CP932", "UTF-8");
     if (convert == reinterpret_cast<iconv_t>(-1)) {
         return false;
@@ -70,7 +72,8 @@ bool Utf8ToShiftJis(const std::string& utf8, size_t skip, std::string* sjis) {
 }
 
 // *error tells why a file is not readable, where the system says.
-HolidayFileProblem ReadBytes(const char* path, std::string* bytes, int* error) {
+HolidayFileProblem ReadBytes(const char* path, std::string* bytes, int* error)
+{
     const int fd = open(path, O_RDONLY);
     if (fd < 0) {
         *error = errno;
@@ -95,17 +98,17 @@ HolidayFileProblem ReadBytes(const char* path, std::string* bytes, int* error) {
     return problem;
 }
 
-}  // namespace
+}   // namespace
 
-bool LoadHolidayFile(const char* path, HolidayTable* table) {
+bool LoadHolidayFile(const char* path, HolidayTable* table)
+{
     std::string bytes;
     int error = 0;
     HolidayFileResult result = {ReadBytes(path, &bytes, &error), 0};
     if (result.problem == HolidayFileProblem::None) {
         size_t skip = 0;
         std::string sjis;
-        if (DetectHolidayFileEncoding(bytes.data(), bytes.size(), &skip) ==
-            HolidayFileEncoding::Utf8) {
+        if (DetectHolidayFileEncoding(bytes.data(), bytes.size(), &skip) == HolidayFileEncoding::Utf8) {
             if (!Utf8ToShiftJis(bytes, skip, &sjis)) {
                 result.problem = HolidayFileProblem::NotReadable;
             }

@@ -62,8 +62,8 @@ static bool ReadMemo(const char* dateLine, bool quiet)
     return ReadMemoForTooltip(path, TooltipOwner(), s_memoBuffer, kMemoBufferSize);
 }
 
-static const char* DayText(const char* dateLine, GridDate date, bool quiet,
-                           const HolidayTable* holidays, char* label, size_t size)
+static const char* DayText(const char* dateLine, GridDate date, bool quiet, const HolidayTable* holidays,
+                           char* label, size_t size)
 {
     if (ReadMemo(dateLine, quiet)) {
         return s_memoBuffer;

@@ -65,8 +65,8 @@ static void ArmIconHint(UINT id, Rect rect, int icon, const char* text, Point pt
     bool armed = IsToolArmed(tip, id, rect, text);
     if (!armed) {
         // Shared icons belong to the system; the tooltip copies what it shows.
-        HANDLE picture = LoadImageA(TooltipInstance(), MAKEINTRESOURCEA(icon), IMAGE_ICON,
-                                    kHintIconSize, kHintIconSize, LR_SHARED);
+        HANDLE picture = LoadImageA(TooltipInstance(), MAKEINTRESOURCEA(icon), IMAGE_ICON, kHintIconSize,
+                                    kHintIconSize, LR_SHARED);
         if (IsWindowsVistaOrGreater()) {
             SendMessageA(tip, TTM_SETTITLEA, (WPARAM)picture, (LPARAM)text);
             ArmTool(tip, id, rect, kBlank, text);

@@ -45,10 +45,9 @@ bool MakeTooltipWindows(HWND owner, HINSTANCE instance)
     s_state.on = true;
     bool made = true;
     for (int i = 0; i < kTooltipWindows; ++i) {
-        s_state.windows[i] =
-            CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, kTooltipStyles[i],
-                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner,
-                            nullptr, instance, nullptr);
+        s_state.windows[i] = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, kTooltipStyles[i],
+                                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                             owner, nullptr, instance, nullptr);
         made = made && s_state.windows[i];
     }
     s_state.tool = {};
@@ -138,8 +137,7 @@ static bool SameRect(Rect a, Rect b)
 bool IsToolArmed(HWND tip, UINT id, Rect rect, const char* key)
 {
     const ArmedTool& armed = s_state.armed;
-    return tip && tip == armed.tip && id == armed.id && SameRect(rect, armed.rect) && key &&
-           key == armed.key;
+    return tip && tip == armed.tip && id == armed.id && SameRect(rect, armed.rect) && key && key == armed.key;
 }
 
 void ArmTool(HWND tip, UINT id, Rect rect, const char* text, const char* key)

@@ -86,8 +86,7 @@ bool ToggleTooltips(HMENU menu, int command)
     if (position >= 0) {
         UINT next = on ? IDM_TOOLTIPS_OFF : IDM_TOOLTIPS_ON;
         DeleteMenu(menu, position, MF_BYPOSITION);
-        InsertMenuA(menu, position, MF_BYPOSITION | MF_STRING, next,
-                    on ? kTooltipsOffText : kTooltipsOnText);
+        InsertMenuA(menu, position, MF_BYPOSITION | MF_STRING, next, on ? kTooltipsOffText : kTooltipsOnText);
     }
     return true;
 }

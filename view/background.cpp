@@ -19,8 +19,7 @@ static HBRUSH PictureBrush(const BackgroundRecord& background, const char* conve
     return NamesFile(background.bitmap) ? LoadPictureBrush(background.bitmap) : nullptr;
 }
 
-HBRUSH CreateBackgroundBrush(const BackgroundRecord& background, const char* convertedFile,
-                             bool* fellBack)
+HBRUSH CreateBackgroundBrush(const BackgroundRecord& background, const char* convertedFile, bool* fellBack)
 {
     const BrushTriple& brush = background.brush;
     HBRUSH made = nullptr;
@@ -30,7 +29,7 @@ HBRUSH CreateBackgroundBrush(const BackgroundRecord& background, const char* con
     } else if (brush.style == BS_HATCHED) {
         // An unknown hatch would make no brush at all.
         made = brush.hatch >= 0 && brush.hatch <= kLastHatch ? CreateHatchBrush(brush.hatch, brush.color)
-                                                            : CreateSolidBrush(brush.color);
+                                                             : CreateSolidBrush(brush.color);
     } else {
         picture = true;
         made = PictureBrush(background, convertedFile);

@@ -28,8 +28,8 @@ static void FillCells(HDC surface, const CalendarLayout& layout, COLORREF color,
     for (int cell = 0; cell < kGridCells; ++cell) {
         if (cells[cell]) {
             const Rect& r = layout.cellRects[cell];
-            PatBlt(surface, r.left + kHighlightInset, r.top + kHighlightInset,
-                   cellWidth - kHighlightInset, rowHeight - kHighlightInset, PATCOPY);
+            PatBlt(surface, r.left + kHighlightInset, r.top + kHighlightInset, cellWidth - kHighlightInset,
+                   rowHeight - kHighlightInset, PATCOPY);
         }
     }
     SelectObject(surface, oldBrush);
@@ -45,8 +45,8 @@ static int TodayCell(const PaintInput& input)
 {
     for (int cell = 0; cell < kGridCells; ++cell) {
         const GridDate& date = input.layout.dates.cells[cell];
-        if (InShownMonth(date, input) && date.year == input.now.year &&
-            date.month == input.now.month && date.day == input.now.day) {
+        if (InShownMonth(date, input) && date.year == input.now.year && date.month == input.now.month &&
+            date.day == input.now.day) {
             return cell;
         }
     }
@@ -71,8 +71,8 @@ static void DrawHighlights(HDC surface, const PaintInput& input)
     if (today != kNoCell) {
         bool cells[kGridCells] = {};
         cells[today] = true;
-        FillCells(surface, layout,
-                  marked[today] ? input.cellColors.markedToday : input.cellColors.today, cells);
+        FillCells(surface, layout, marked[today] ? input.cellColors.markedToday : input.cellColors.today,
+                  cells);
     }
 }
 
@@ -113,8 +113,7 @@ void DrawDayCells(HDC surface, const PaintInput& input, HFONT font)
         SetTextColor(surface, DayColor(kind, input.design));
         char text[kDayNumberSize];
         snprintf(text, sizeof text, "%d", date.day);
-        DrawCellText(surface, text, layout.cellRects[cell], cellWidth, rowHeight,
-                     input.design.leftShift);
+        DrawCellText(surface, text, layout.cellRects[cell], cellWidth, rowHeight, input.design.leftShift);
     }
 
     SetTextColor(surface, oldColor);

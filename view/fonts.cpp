@@ -13,8 +13,7 @@ static LOGFONTA CalendarFontDescription(int height, const DesignRecord& design)
 {
     LOGFONTA font = {};
     if (height == kStandardFontHeight) {
-        font.lfHeight = design.font.lfCharSet == ANSI_CHARSET ? kAnsiStandardHeight
-                                                              : kJapaneseStandardHeight;
+        font.lfHeight = design.font.lfCharSet == ANSI_CHARSET ? kAnsiStandardHeight : kJapaneseStandardHeight;
     } else {
         font.lfHeight = height;
     }
@@ -41,8 +40,8 @@ HFONT CreateCalendarFont(int height, const DesignRecord& design)
 HFONT CreateMemoFont(int height)
 {
     return CreateFontA(height, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, kMemoFace);
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                       kMemoFace);
 }
 
 // The whole description is compared, so any change of height, face, weight,

@@ -28,7 +28,7 @@ struct KeptFont {
 // The fonts of one painted surface. Zero-initialised means none yet; the
 // owner releases them with ReleasePaintFonts.
 struct PaintFonts {
-    KeptFont text;      // title and day numbers
+    KeptFont text;   // title and day numbers
     KeptFont weekday;
 };
 

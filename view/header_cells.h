@@ -9,13 +9,13 @@
 enum class HeaderAction { StepMonths, Command, AskToExit };
 
 struct HeaderCell {
-    int column;                 // weekday header column, 0 (Sunday) to 6
+    int column;   // weekday header column, 0 (Sunday) to 6
     HeaderAction action;
-    int value;                  // months to step, or the command to send
-    UINT toolId;                // the hint's tool, clear of the day cells' 0 to 41
-    int icon;                   // 0: a plain text hint
+    int value;     // months to step, or the command to send
+    UINT toolId;   // the hint's tool, clear of the day cells' 0 to 41
+    int icon;      // 0: a plain text hint
     const char* hint;
-    int maximisedIcon;          // 0: the same hint whether maximised or not
+    int maximisedIcon;   // 0: the same hint whether maximised or not
     const char* maximisedHint;
 };
 

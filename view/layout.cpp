@@ -76,37 +76,37 @@ BorderHit HitTestBorder(Point pt, int32_t width, int32_t height)
     // Corners first, so a tiny window that is "near" every edge still gets a
     // corner; the order decides which corner.
     if (left && top) {
-        return { BorderZone::TopLeft, BorderCursor::SizeNWSE, kHitTopLeft };
+        return {BorderZone::TopLeft, BorderCursor::SizeNWSE, kHitTopLeft};
     }
     if (right && bottom) {
-        return { BorderZone::BottomRight, BorderCursor::SizeNWSE, kHitBottomRight };
+        return {BorderZone::BottomRight, BorderCursor::SizeNWSE, kHitBottomRight};
     }
     if (left && bottom) {
-        return { BorderZone::BottomLeft, BorderCursor::SizeNESW, kHitBottomLeft };
+        return {BorderZone::BottomLeft, BorderCursor::SizeNESW, kHitBottomLeft};
     }
     if (right && top) {
-        return { BorderZone::TopRight, BorderCursor::SizeNESW, kHitTopRight };
+        return {BorderZone::TopRight, BorderCursor::SizeNESW, kHitTopRight};
     }
     if (left) {
-        return { BorderZone::Left, BorderCursor::SizeWE, kHitLeft };
+        return {BorderZone::Left, BorderCursor::SizeWE, kHitLeft};
     }
     if (right) {
-        return { BorderZone::Right, BorderCursor::SizeWE, kHitRight };
+        return {BorderZone::Right, BorderCursor::SizeWE, kHitRight};
     }
     if (top) {
-        return { BorderZone::Top, BorderCursor::SizeNS, kHitTop };
+        return {BorderZone::Top, BorderCursor::SizeNS, kHitTop};
     }
     if (bottom) {
-        return { BorderZone::Bottom, BorderCursor::SizeNS, kHitBottom };
+        return {BorderZone::Bottom, BorderCursor::SizeNS, kHitBottom};
     }
-    return { BorderZone::Inside, BorderCursor::Unchanged, kHitCaption };
+    return {BorderZone::Inside, BorderCursor::Unchanged, kHitCaption};
 }
 
 static LineSegment Segment(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
 {
     LineSegment s;
-    s.from = { (int32_t)x0, (int32_t)y0 };
-    s.to = { (int32_t)x1, (int32_t)y1 };
+    s.from = {(int32_t)x0, (int32_t)y0};
+    s.to = {(int32_t)x1, (int32_t)y1};
     return s;
 }
 

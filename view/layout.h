@@ -20,12 +20,12 @@ constexpr int kLayoutRows = 8;
 constexpr int kNoCell = -1;
 
 struct CalendarLayout {
-    Rect clientRect;                // set by the caller
+    Rect clientRect;   // set by the caller
     Rect titleRect;
     Rect weekdayRects[kWeekdays];
     Rect cellRects[kGridCells];
     MonthGrid dates;
-    int32_t marked[kGridCells];     // 1 when the cell's date has a memo
+    int32_t marked[kGridCells];   // 1 when the cell's date has a memo
 };
 
 // Where a point lies relative to the window's resize border.
@@ -50,7 +50,7 @@ constexpr int32_t kBorderWidth = 6;
 struct BorderHit {
     BorderZone zone;
     BorderCursor cursor;
-    int32_t hitCode;            // the Win32 HT* code that starts the move or size loop
+    int32_t hitCode;   // the Win32 HT* code that starts the move or size loop
 };
 
 // Rectangles from clientRect and the dates of the shown month; leaves

@@ -10,8 +10,7 @@ static void FillBackground(HDC surface, const PaintInput& input)
 {
     const Rect& client = input.layout.clientRect;
     HGDIOBJ oldBrush = input.background ? SelectObject(surface, input.background) : nullptr;
-    PatBlt(surface, client.left, client.top, client.right - client.left,
-           client.bottom - client.top, PATCOPY);
+    PatBlt(surface, client.left, client.top, client.right - client.left, client.bottom - client.top, PATCOPY);
     if (oldBrush) {
         SelectObject(surface, oldBrush);
     }
@@ -32,8 +31,8 @@ static void DrawTitle(HDC surface, const PaintInput& input, HFONT font)
     SIZE extent = {};
     GetTextExtentPoint32A(surface, title, length, &extent);
     const Rect& area = input.layout.titleRect;
-    TextOutA(surface, (area.left + area.right - extent.cx) / 2,
-             (area.top + area.bottom - extent.cy) / 2, title, length);
+    TextOutA(surface, (area.left + area.right - extent.cx) / 2, (area.top + area.bottom - extent.cy) / 2,
+             title, length);
 
     SetTextColor(surface, oldColor);
     SetBkMode(surface, oldMode);
@@ -77,10 +76,9 @@ void PaintCalendar(HDC surface, const PaintInput& input, PaintFonts* fonts)
     if (!input.transparent) {
         DrawPartitionLines(surface, input.layout, input.design.partition);
     }
-    HFONT text = KeepCalendarFont(&fonts->text, CalendarTextHeight(input.layout, input.design),
-                                  input.design);
-    HFONT weekday = KeepCalendarFont(&fonts->weekday,
-                                     WeekdayTextHeight(input.layout, input.design), input.design);
+    HFONT text = KeepCalendarFont(&fonts->text, CalendarTextHeight(input.layout, input.design), input.design);
+    HFONT weekday = KeepCalendarFont(&fonts->weekday, WeekdayTextHeight(input.layout, input.design),
+                                     input.design);
     DrawTitle(surface, input, text);
     DrawWeekdayRow(surface, input, weekday);
     DrawDayCells(surface, input, text);

@@ -9,11 +9,11 @@
 
 // Everything one frame shows.
 struct PaintInput {
-    DesignRecord design;        // formats already fitted to the font (AdjustFormatsForFont)
-    HBRUSH background;          // null: the brush selected into the surface
+    DesignRecord design;   // formats already fitted to the font (AdjustFormatsForFont)
+    HBRUSH background;     // null: the brush selected into the surface
     CellColors cellColors;
-    bool transparent;           // a transparent calendar has no partition lines
-    DateTime now;               // today's date, and the hour and minute of the clock
+    bool transparent;   // a transparent calendar has no partition lines
+    DateTime now;       // today's date, and the hour and minute of the clock
     uint16_t shownYear;
     uint16_t shownMonth;
     // Rectangles from clientRect, the dates of the shown month's 42 cells

@@ -210,7 +210,8 @@ static HBRUSH PatternBrushOf(HBITMAP bitmap, bool kept)
 
 // The stamp is read before the file is: a change while it loads shows at
 // the next look.
-static bool Offer(PictureCache* cache, const char* source, bool stamped, const FileStamp& stamp, HBITMAP bitmap)
+static bool Offer(PictureCache* cache, const char* source, bool stamped, const FileStamp& stamp,
+                  HBITMAP bitmap)
 {
     return cache && stamped && bitmap && KeepPicture(cache, source, stamp, bitmap);
 }

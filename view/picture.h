@@ -18,12 +18,10 @@ constexpr const char* kPictureRefusedText = "このファイルは使えませ�
 constexpr const char* kPictureConversionFailedText = "ビットマップファイルの作成に失敗しました";
 // What no real picture is, or what could not be decoded within a bounded
 // memory (the limits are in view/picture_size.h).
-constexpr const char* kPictureTooLargeText =
-    "画像が大きすぎるため、背景にできません\n"
-    "(縦横 65535 ピクセル、1 億 2000 万画素まで)";
-constexpr const char* kPictureDamagedText =
-    "画像ファイルが壊れているため、背景にできません\n"
-    "(画像の大きさがファイルの長さに合いません)";
+constexpr const char* kPictureTooLargeText = "画像が大きすぎるため、背景にできません\n"
+                                             "(縦横 65535 ピクセル、1 億 2000 万画素まで)";
+constexpr const char* kPictureDamagedText = "画像ファイルが壊れているため、背景にできません\n"
+                                            "(画像の大きさがファイルの長さに合いません)";
 
 // Index of the image encoder for the MIME type (exact, case-sensitive) with
 // its class id in *clsid; -1 when there is none. FindBmpEncoder asks for

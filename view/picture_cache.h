@@ -17,8 +17,8 @@
 constexpr size_t kPictureCacheLimit = 64u << 20;
 
 struct KeptPicture {
-    std::string source;     // the file chosen by the user, as the design names it
-    FileStamp stamp;        // of that file when the bitmap was made from it
+    std::string source;   // the file chosen by the user, as the design names it
+    FileStamp stamp;      // of that file when the bitmap was made from it
     HBITMAP bitmap;
     size_t bytes;
     unsigned lastUse;

@@ -34,8 +34,8 @@ static GpStatus DrawVisiblePart(GpImage* image, SIZE visible, GpBitmap** part)
     if (status == Ok) {
         GdipGraphicsClear(graphics, kOpaqueWhite);
         status = GdipDrawImageRectRect(graphics, image, 0, 0, (REAL)visible.cx, (REAL)visible.cy, bounds.X,
-                                       bounds.Y, (REAL)visible.cx, (REAL)visible.cy, unit, nullptr,
-                                       nullptr, nullptr);
+                                       bounds.Y, (REAL)visible.cx, (REAL)visible.cy, unit, nullptr, nullptr,
+                                       nullptr);
         GdipDeleteGraphics(graphics);
     }
     if (status != Ok) {

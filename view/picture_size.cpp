@@ -210,8 +210,7 @@ static bool TiffSize(const Source& s, PictureSize* size)
 
 static bool SizeFrom(const Source& s, PictureSize* size)
 {
-    return BmpSize(s, size) || PngSize(s, size) || GifSize(s, size) || JpegSize(s, size) ||
-           TiffSize(s, size);
+    return BmpSize(s, size) || PngSize(s, size) || GifSize(s, size) || JpegSize(s, size) || TiffSize(s, size);
 }
 
 bool PictureSizeFromHeader(const unsigned char* bytes, unsigned length, PictureSize* size)

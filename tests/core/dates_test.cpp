@@ -7,14 +7,15 @@
 
 namespace {
 
-std::string DateLine(GridDate date) {
+std::string DateLine(GridDate date)
+{
     char text[kDateLineSize];
     EXPECT_TRUE(FormatDateLine(date, text, sizeof text));
     return text;
 }
 
-std::string Title(int format, int clock, uint16_t year, uint16_t month, uint16_t hour,
-                  uint16_t minute) {
+std::string Title(int format, int clock, uint16_t year, uint16_t month, uint16_t hour, uint16_t minute)
+{
     DateTime now = {};
     now.year = year;
     now.month = month;
@@ -25,7 +26,8 @@ std::string Title(int format, int clock, uint16_t year, uint16_t month, uint16_t
     return text;
 }
 
-void ExpectCell(const MonthGrid& grid, int index, uint16_t year, uint16_t month, uint16_t day) {
+void ExpectCell(const MonthGrid& grid, int index, uint16_t year, uint16_t month, uint16_t day)
+{
     const GridDate& cell = grid.cells[index];
     EXPECT_EQ(year, cell.year) << "index " << index;
     EXPECT_EQ(month, cell.month) << "index " << index;
@@ -33,16 +35,18 @@ void ExpectCell(const MonthGrid& grid, int index, uint16_t year, uint16_t month,
     EXPECT_EQ(index % kDaysPerWeek, cell.weekday) << "index " << index;
 }
 
-}  // namespace
+}   // namespace
 
-TEST(Charset, NarrowLiteralsAreShiftJis) {
+TEST(Charset, NarrowLiteralsAreShiftJis)
+{
     const char* day = "日";
     ASSERT_EQ(2u, strlen(day));
     EXPECT_EQ(0x93, static_cast<unsigned char>(day[0]));
     EXPECT_EQ(0xFA, static_cast<unsigned char>(day[1]));
 }
 
-TEST(DaysInMonth, LeapRuleAndInvalidMonths) {
+TEST(DaysInMonth, LeapRuleAndInvalidMonths)
+{
     EXPECT_EQ(28, DaysInMonth(1900, 2));
     EXPECT_EQ(29, DaysInMonth(2000, 2));
     EXPECT_EQ(29, DaysInMonth(2012, 2));
@@ -54,7 +58,8 @@ TEST(DaysInMonth, LeapRuleAndInvalidMonths) {
     EXPECT_EQ(0, DaysInMonth(2012, 0));
 }
 
-TEST(Weekday, KnownFirstDays) {
+TEST(Weekday, KnownFirstDays)
+{
     EXPECT_EQ(6, FirstWeekdayOfMonth(2000, 1));
     EXPECT_EQ(2, FirstWeekdayOfMonth(2000, 2));
     EXPECT_EQ(5, FirstWeekdayOfMonth(2012, 6));
@@ -64,13 +69,14 @@ TEST(Weekday, KnownFirstDays) {
     EXPECT_EQ(3, FirstWeekdayOfMonth(1800, 1));
     EXPECT_EQ(1, FirstWeekdayOfMonth(1, 1));
     EXPECT_EQ(1, WeekdayOfDate(2012, 6, 4));
-    EXPECT_EQ(4, WeekdayOfDate(2012, 6, 0));  // May 31
+    EXPECT_EQ(4, WeekdayOfDate(2012, 6, 0));   // May 31
 }
 
 // A plain running day count from 0001-01-01 (a Monday) must agree with the
 // closed form for every month the calendar can show, including the December
 // of year 0 and the January of year 10000 that edge grids reach.
-TEST(Weekday, ClosedFormMatchesRunningCountForAllYears) {
+TEST(Weekday, ClosedFormMatchesRunningCountForAllYears)
+{
     EXPECT_EQ(5, FirstWeekdayOfMonth(0, 12));
     int weekday = kMonday;
     for (int year = kMinYear; year <= kMaxYear; ++year) {
@@ -82,7 +88,8 @@ TEST(Weekday, ClosedFormMatchesRunningCountForAllYears) {
     EXPECT_EQ(weekday, FirstWeekdayOfMonth(10000, 1));
 }
 
-TEST(MonthGrid, ShowsNeighbourMonthsAroundTheMonth) {
+TEST(MonthGrid, ShowsNeighbourMonthsAroundTheMonth)
+{
     MonthGrid grid;
     ASSERT_TRUE(FillMonthGrid(2012, 6, &grid));
     ExpectCell(grid, 0, 2012, 5, 27);
@@ -92,12 +99,12 @@ TEST(MonthGrid, ShowsNeighbourMonthsAroundTheMonth) {
     ExpectCell(grid, 35, 2012, 7, 1);
     ExpectCell(grid, 41, 2012, 7, 7);
 
-    ASSERT_TRUE(FillMonthGrid(2012, 1, &grid));  // begins on a Sunday
+    ASSERT_TRUE(FillMonthGrid(2012, 1, &grid));   // begins on a Sunday
     ExpectCell(grid, 0, 2012, 1, 1);
     ExpectCell(grid, 31, 2012, 2, 1);
     ExpectCell(grid, 41, 2012, 2, 11);
 
-    ASSERT_TRUE(FillMonthGrid(2015, 2, &grid));  // 28 days from a Sunday
+    ASSERT_TRUE(FillMonthGrid(2015, 2, &grid));   // 28 days from a Sunday
     ExpectCell(grid, 27, 2015, 2, 28);
     ExpectCell(grid, 28, 2015, 3, 1);
     ExpectCell(grid, 41, 2015, 3, 14);
@@ -112,7 +119,8 @@ TEST(MonthGrid, ShowsNeighbourMonthsAroundTheMonth) {
     ExpectCell(grid, 2, 2013, 1, 1);
 }
 
-TEST(MonthGrid, EdgeYearsReachYearZeroAndTenThousand) {
+TEST(MonthGrid, EdgeYearsReachYearZeroAndTenThousand)
+{
     MonthGrid grid;
     ASSERT_TRUE(FillMonthGrid(1, 1, &grid));
     ExpectCell(grid, 0, 0, 12, 31);
@@ -126,7 +134,8 @@ TEST(MonthGrid, EdgeYearsReachYearZeroAndTenThousand) {
 
 // Every grid of every year is 42 consecutive days with the 1st at its weekday
 // column and clean time fields.
-TEST(MonthGrid, CellsAreConsecutiveDaysInEveryMonth) {
+TEST(MonthGrid, CellsAreConsecutiveDaysInEveryMonth)
+{
     MonthGrid grid;
     for (int year = kMinYear; year <= kMaxYear; ++year) {
         for (int month = kJanuary; month <= kDecember; ++month) {
@@ -151,7 +160,8 @@ TEST(MonthGrid, CellsAreConsecutiveDaysInEveryMonth) {
     }
 }
 
-TEST(MonthGrid, RejectsInvalidArguments) {
+TEST(MonthGrid, RejectsInvalidArguments)
+{
     MonthGrid grid;
     EXPECT_FALSE(FillMonthGrid(2012, 0, &grid));
     EXPECT_FALSE(FillMonthGrid(2012, 13, &grid));
@@ -160,7 +170,8 @@ TEST(MonthGrid, RejectsInvalidArguments) {
     EXPECT_FALSE(FillMonthGrid(2012, 6, nullptr));
 }
 
-TEST(Texts, TableFallbacks) {
+TEST(Texts, TableFallbacks)
+{
     EXPECT_STREQ("12", MonthText(9, 12));
     EXPECT_STREQ("May", MonthText(2, 5));
     EXPECT_STREQ("", MonthText(0, 13));
@@ -173,7 +184,8 @@ TEST(Texts, TableFallbacks) {
     EXPECT_STREQ("", WeekdayText(0, 7));
 }
 
-TEST(Texts, DateLine) {
+TEST(Texts, DateLine)
+{
     const std::string line = DateLine(MakeGridDate(2012, 6, 4));
     EXPECT_EQ("2012年06月04日(月)", line);
     EXPECT_EQ(18u, line.size());
@@ -190,7 +202,8 @@ TEST(Texts, DateLine) {
     EXPECT_FALSE(FormatDateLine(MakeGridDate(2012, 6, 4), nullptr, kDateLineSize));
 }
 
-TEST(Texts, TitleFormats) {
+TEST(Texts, TitleFormats)
+{
     EXPECT_EQ("2012年 6月 09:05", Title(0, 1, 2012, 6, 9, 5));
     EXPECT_EQ("2012 年 6 月", Title(0, 0, 2012, 6, 9, 5));
     EXPECT_EQ("2012 年 6 月", Title(0, 2, 2012, 6, 9, 5));

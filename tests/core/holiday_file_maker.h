@@ -19,15 +19,19 @@ struct HolidayEdit {
     const char* name;
 };
 
-inline const char* PublishedHolidayName(const char* rules) {
+inline const char* PublishedHolidayName(const char* rules)
+{
     struct Spelling {
         const char* rules;
         const char* file;
     };
     static const Spelling kSpellings[] = {
-        {"振替休日", "休日"},           {"国民の休日", "休日"},
-        {"即位の日", "休日（祝日扱い）"}, {"即位礼正殿の儀", "休日（祝日扱い）"},
-        {"建国記念日", "建国記念の日"}, {"子供の日", "こどもの日"},
+        {"振替休日", "休日"},
+        {"国民の休日", "休日"},
+        {"即位の日", "休日（祝日扱い）"},
+        {"即位礼正殿の儀", "休日（祝日扱い）"},
+        {"建国記念日", "建国記念の日"},
+        {"子供の日", "こどもの日"},
     };
     for (const Spelling& s : kSpellings) {
         if (strcmp(rules, s.rules) == 0) {
@@ -37,15 +41,16 @@ inline const char* PublishedHolidayName(const char* rules) {
     return rules;
 }
 
-inline void AppendHolidayRow(std::string* file, uint16_t year, uint16_t month, uint16_t day,
-                             const char* name) {
+inline void AppendHolidayRow(std::string* file, uint16_t year, uint16_t month, uint16_t day, const char* name)
+{
     char row[128];
     snprintf(row, sizeof row, "%d/%d/%d,%s\r\n", year, month, day, name);
     *file += row;
 }
 
-inline std::string PublishedHolidayFile(uint16_t first, uint16_t last,
-                                        const HolidayEdit* edits = nullptr, size_t count = 0) {
+inline std::string PublishedHolidayFile(uint16_t first, uint16_t last, const HolidayEdit* edits = nullptr,
+                                        size_t count = 0)
+{
     std::string file = "国民の祝日・休日月日,国民の祝日・休日名称\r\n";
     std::string added;
     for (size_t i = 0; i < count; ++i) {

@@ -13,50 +13,57 @@ namespace {
 
 const char kHeader[] = "国民の祝日・休日月日,国民の祝日・休日名称";
 
-HolidayFileResult Parse(const std::string& file, HolidayTable* table) {
+HolidayFileResult Parse(const std::string& file, HolidayTable* table)
+{
     return ParseHolidayFile(file.data(), file.size(), table);
 }
 
-HolidayTable Table(const std::string& file) {
+HolidayTable Table(const std::string& file)
+{
     HolidayTable table = {};
     const HolidayFileResult result = Parse(file, &table);
     EXPECT_EQ(HolidayFileProblem::None, result.problem) << "line " << result.line;
     return table;
 }
 
-std::string Name(const HolidayTable* table, uint16_t year, uint16_t month, uint16_t day) {
+std::string Name(const HolidayTable* table, uint16_t year, uint16_t month, uint16_t day)
+{
     char name[kHolidayNameSize];
     return GetHolidayName(MakeGridDate(year, month, day), name, sizeof name, table) ? name : "-";
 }
 
-std::string Observance(const HolidayTable* table, uint16_t y, uint16_t m, uint16_t d) {
+std::string Observance(const HolidayTable* table, uint16_t y, uint16_t m, uint16_t d)
+{
     char name[kHolidayNameSize];
     return GetObservanceName(MakeGridDate(y, m, d), name, sizeof name, table) ? name : "-";
 }
 
-DayKind Kind(const HolidayTable* table, uint16_t year, uint16_t month, uint16_t day) {
+DayKind Kind(const HolidayTable* table, uint16_t year, uint16_t month, uint16_t day)
+{
     return ClassifyDay(year, month, day, WeekdayOfDate(year, month, day), true, table);
 }
 
 // Everything a day shows, for comparing two sources.
-std::string Shown(const HolidayTable* table, uint16_t y, uint16_t m, uint16_t d) {
+std::string Shown(const HolidayTable* table, uint16_t y, uint16_t m, uint16_t d)
+{
     char label[kDayLabelSize] = "";
     BuildDayLabel("L", MakeGridDate(y, m, d), label, sizeof label, table);
     return std::string(DayKindName(Kind(table, y, m, d))) + "|" + Name(table, y, m, d) + "|" +
            Observance(table, y, m, d) + "|" + label;
 }
 
-}  // namespace
+}   // namespace
 
 // What an editor makes of the published file reads as the file itself.
-TEST(HolidayFile, PublishedFormAndSavedAgainVariants) {
-    const std::string published = std::string(kHeader) +
-                                  "\r\n2026/1/1,元日\r\n2026/2/11,建国記念の日\r\n"
-                                  "2027/1/1,元日\r\n";
+TEST(HolidayFile, PublishedFormAndSavedAgainVariants)
+{
+    const std::string published = std::string(kHeader) + "\r\n2026/1/1,元日\r\n2026/2/11,建国記念の日\r\n"
+                                                         "2027/1/1,元日\r\n";
     const std::string variants[] = {
         std::string(kHeader) + "\n2026/01/01,元日\n2026/02/11,建国記念の日\n2027/01/01,元日",
-        "\r\n" + std::string(kHeader) + "\r\n\r\n 2027/1/1 , \"元日\" \r\n  \r\n"
-        "\"2026/1/1\",元日\r\n2026/2/11,\t\"建国記念の日\"\r\n\r\n",
+        "\r\n" + std::string(kHeader) +
+            "\r\n\r\n 2027/1/1 , \"元日\" \r\n  \r\n"
+            "\"2026/1/1\",元日\r\n2026/2/11,\t\"建国記念の日\"\r\n\r\n",
     };
     const HolidayTable expected = Table(published);
     EXPECT_EQ(2026, expected.firstYear);
@@ -83,14 +90,14 @@ TEST(HolidayFile, PublishedFormAndSavedAgainVariants) {
     EXPECT_EQ(HolidayFileEncoding::Utf8,
               DetectHolidayFileEncoding(quotedHeader.data(), quotedHeader.size(), &skip));
     const std::string marked = "\xEF\xBB\xBF" + utf8;
-    EXPECT_EQ(HolidayFileEncoding::Utf8,
-              DetectHolidayFileEncoding(marked.data(), marked.size(), &skip));
+    EXPECT_EQ(HolidayFileEncoding::Utf8, DetectHolidayFileEncoding(marked.data(), marked.size(), &skip));
     EXPECT_EQ(3u, skip);
 }
 
 // Every kind of damage refuses the whole file, names its line, and leaves
 // the table that was there.
-TEST(HolidayFile, DamageIsRefusedWithItsLine) {
+TEST(HolidayFile, DamageIsRefusedWithItsLine)
+{
     struct Damage {
         std::string rows;
         HolidayFileProblem problem;
@@ -139,15 +146,15 @@ TEST(HolidayFile, DamageIsRefusedWithItsLine) {
 
 // The strongest check: the rules written out as the published file give back
 // exactly the rules, day by day, and the years around the file keep them.
-TEST(HolidayFile, FileOfTheRulesShowsTheRules) {
+TEST(HolidayFile, FileOfTheRulesShowsTheRules)
+{
     const HolidayTable table = Table(PublishedHolidayFile(1989, 2027));
     EXPECT_EQ(1989, table.firstYear);
     EXPECT_EQ(2027, table.lastYear);
     for (uint16_t y = 1988; y <= 2028; ++y) {
         for (uint16_t m = kJanuary; m <= kDecember; ++m) {
             for (uint16_t d = 1; d <= DaysInMonth(y, m); ++d) {
-                ASSERT_EQ(Shown(nullptr, y, m, d), Shown(&table, y, m, d))
-                    << y << "-" << m << "-" << d;
+                ASSERT_EQ(Shown(nullptr, y, m, d), Shown(&table, y, m, d)) << y << "-" << m << "-" << d;
             }
         }
     }
@@ -157,18 +164,17 @@ TEST(HolidayFile, FileOfTheRulesShowsTheRules) {
 
 // A day added and one removed change those two days, and the name of a 休日
 // that follows them, and nothing else.
-TEST(HolidayFile, OneDayAddedOneRemoved) {
+TEST(HolidayFile, OneDayAddedOneRemoved)
+{
     const HolidayTable rules = Table(PublishedHolidayFile(2025, 2027));
     const HolidayEdit edits[] = {{2026, 6, 16, "県民の日"}, {2026, 5, 3, nullptr}};
     const HolidayTable edited = Table(PublishedHolidayFile(2025, 2027, edits, 2));
     for (uint16_t m = kJanuary; m <= kDecember; ++m) {
         for (uint16_t d = 1; d <= DaysInMonth(2026, m); ++d) {
             const bool changed = (m == 6 && d == 16) || (m == 5 && d == 3);
-            EXPECT_EQ(changed, Kind(&rules, 2026, m, d) != Kind(&edited, 2026, m, d))
-                << m << "-" << d;
+            EXPECT_EQ(changed, Kind(&rules, 2026, m, d) != Kind(&edited, 2026, m, d)) << m << "-" << d;
             const bool renamed = changed || (m == 5 && d == 6);
-            EXPECT_EQ(renamed, Name(&rules, 2026, m, d) != Name(&edited, 2026, m, d))
-                << m << "-" << d;
+            EXPECT_EQ(renamed, Name(&rules, 2026, m, d) != Name(&edited, 2026, m, d)) << m << "-" << d;
         }
     }
     EXPECT_EQ(DayKind::Holiday, Kind(&edited, 2026, 6, 16));
@@ -179,23 +185,33 @@ TEST(HolidayFile, OneDayAddedOneRemoved) {
 
 // The file's names as the calendar shows them, where the rules, which have no
 // history, would be wrong.
-TEST(HolidayFile, NamesOfTheFile) {
+TEST(HolidayFile, NamesOfTheFile)
+{
     const HolidayEdit edits[] = {
-        {1960, 4, 29, "天皇誕生日"}, {1990, 4, 29, "みどりの日"},     {1990, 5, 4, "休日"},
-        {1992, 5, 4, "休日"},        {2019, 10, 14, "体育の日"},
-        {2019, 7, 15, "海の日（注）"}, {2019, 9, 23, nullptr},         {2019, 9, 24, "秋分の日"},
+        {1960, 4, 29, "天皇誕生日"}, {1990, 4, 29, "みどりの日"}, {1990, 5, 4, "休日"},
+        {1992, 5, 4, "休日"},        {2019, 10, 14, "体育の日"},  {2019, 7, 15, "海の日（注）"},
+        {2019, 9, 23, nullptr},      {2019, 9, 24, "秋分の日"},
     };
-    const HolidayTable table =
-        Table(PublishedHolidayFile(1960, 2019, edits, sizeof edits / sizeof edits[0]));
+    const HolidayTable table = Table(PublishedHolidayFile(1960, 2019, edits, sizeof edits / sizeof edits[0]));
     const struct {
         uint16_t y, m, d;
         const char* name;
     } expected[] = {
-        {2019, 5, 6, "振替休日"},   {2019, 4, 30, "国民の休日"}, {2019, 5, 2, "国民の休日"},
-        {2009, 9, 22, "国民の休日"}, {1992, 5, 4, "振替休日"},    {1990, 5, 4, "国民の休日"},
-        {1990, 4, 29, "みどりの日"}, {1960, 4, 29, "天皇誕生日"}, {2019, 5, 1, "即位の日"},
-        {2019, 10, 22, "即位礼正殿の儀"}, {2019, 10, 14, "体育の日"}, {2019, 7, 15, "海の日"},
-        {2016, 9, 19, "敬老の日  彼岸入り"}, {2019, 2, 11, "建国記念日"}, {2019, 5, 5, "子供の日"},
+        {2019, 5, 6, "振替休日"},
+        {2019, 4, 30, "国民の休日"},
+        {2019, 5, 2, "国民の休日"},
+        {2009, 9, 22, "国民の休日"},
+        {1992, 5, 4, "振替休日"},
+        {1990, 5, 4, "国民の休日"},
+        {1990, 4, 29, "みどりの日"},
+        {1960, 4, 29, "天皇誕生日"},
+        {2019, 5, 1, "即位の日"},
+        {2019, 10, 22, "即位礼正殿の儀"},
+        {2019, 10, 14, "体育の日"},
+        {2019, 7, 15, "海の日"},
+        {2016, 9, 19, "敬老の日  彼岸入り"},
+        {2019, 2, 11, "建国記念日"},
+        {2019, 5, 5, "子供の日"},
     };
     for (const auto& e : expected) {
         EXPECT_EQ(e.name, Name(&table, e.y, e.m, e.d)) << e.y << "-" << e.m << "-" << e.d;

@@ -30,10 +30,10 @@ TEST(ProfileSection, ReadsAsTheProfileReaderDoes)
 {
     const ProfileSection keys = List(Bytes("Style=3\0COLOR=\"12\"\0style=9\0EMPTY=\0BARE\0QUOTE='x\0\0"));
     ASSERT_EQ(6u, keys.size());
-    EXPECT_EQ("3", Value(keys, "STYLE"));           // the first of that name, whatever its case
-    EXPECT_EQ("12", Value(keys, "color"));          // one pair of matching quotes goes
-    EXPECT_EQ("", Value(keys, "EMPTY"));            // empty is not missing...
-    EXPECT_EQ("<missing>", Value(keys, "BARE"));    // ...but a line without '=' is
+    EXPECT_EQ("3", Value(keys, "STYLE"));          // the first of that name, whatever its case
+    EXPECT_EQ("12", Value(keys, "color"));         // one pair of matching quotes goes
+    EXPECT_EQ("", Value(keys, "EMPTY"));           // empty is not missing...
+    EXPECT_EQ("<missing>", Value(keys, "BARE"));   // ...but a line without '=' is
     EXPECT_EQ("'x", Value(keys, "QUOTE"));
     EXPECT_EQ("<missing>", Value(keys, "NONE"));
 
@@ -65,20 +65,19 @@ TEST(ProfileSection, SettingAValueChangesOnlyWhatAReaderGets)
     EXPECT_FALSE(SameProfileSection(keys, List(Bytes("A=1\0C=6\0B=5\0a=3\0\0"))));
 }
 
-const char kOddFile[] =
-    "; before any section\n"
-    "[FIRST]\r\n"
-    "  KEY = value  \r\n"
-    "; a comment\r\n"
-    "\r\n"
-    "[\x83\x5d]\r\n"                   // a name whose second byte is ']'
-    "X=1\r\n"
-    "[ODD] trailing\r\n"
-    "Y=2\n"
-    "[FIRST]\r\n"
-    "KEY=shadowed\r\n"
-    "[LAST]\r\n"
-    "Z=3";                             // no line end
+const char kOddFile[] = "; before any section\n"
+                        "[FIRST]\r\n"
+                        "  KEY = value  \r\n"
+                        "; a comment\r\n"
+                        "\r\n"
+                        "[\x83\x5d]\r\n"   // a name whose second byte is ']'
+                        "X=1\r\n"
+                        "[ODD] trailing\r\n"
+                        "Y=2\n"
+                        "[FIRST]\r\n"
+                        "KEY=shadowed\r\n"
+                        "[LAST]\r\n"
+                        "Z=3";   // no line end
 
 TEST(ProfileDocument, ReadsEverySectionAndWritesItBackByteForByte)
 {
@@ -104,7 +103,8 @@ TEST(ProfileDocument, OnlyTheSectionsThatChangeAreWrittenAgain)
     const std::string text = ProfileDocumentText(document);
     // The changed section comes again from its keys; a new one follows the
     // last line, which gets its line end; the rest stands as it was.
-    EXPECT_EQ(std::string(kOddFile, sizeof kOddFile - 1 - 11) + "[LAST]\r\nZ=3\r\nW=4\r\n[NEW]\r\nV=5\r\n", text);
+    EXPECT_EQ(std::string(kOddFile, sizeof kOddFile - 1 - 11) + "[LAST]\r\nZ=3\r\nW=4\r\n[NEW]\r\nV=5\r\n",
+              text);
     EXPECT_EQ("4", Value(DocumentSection(ParseProfileDocument(text), "LAST"), "W"));
 
     EXPECT_FALSE(ReplaceDocumentSection(&document, "ODD", List(Bytes("Y=\"2\"\0\0"))));
@@ -124,4 +124,4 @@ TEST(ProfileDocument, ARenamedSectionKeepsItsLinesAndItsLineEnds)
     EXPECT_EQ("2", Value(DocumentSection(document, "A"), "L"));
 }
 
-}  // namespace
+}   // namespace

@@ -13,11 +13,23 @@
 
 namespace {
 
-bool Unchanged(const DesignRecord&) { return false; }
-bool Changed(const DesignRecord&) { return true; }
+bool Unchanged(const DesignRecord&)
+{
+    return false;
+}
+bool Changed(const DesignRecord&)
+{
+    return true;
+}
 int s_draw = 0;
-int CountingSource() { return s_draw++; }
-int StuckSource() { return 1; }   // always design 2
+int CountingSource()
+{
+    return s_draw++;
+}
+int StuckSource()
+{
+    return 1;
+}   // always design 2
 
 DateTime At(uint16_t day, uint16_t hour, uint16_t minute, uint16_t second)
 {
@@ -113,7 +125,6 @@ TEST_F(AutoChange, StartupReadsItsDefaultsAndChangesOnlyWhenAskedTo)
     EXPECT_EQ("", Startup(3));
     EXPECT_EQ("0/0", Text(state_.values));
     EXPECT_EQ("0/0", Text(ReadAutoChangeValues(kSettingsFile)));
-
 }
 
 TEST_F(AutoChange, TimerChangesOnTheFirstTickOfANewHourOrDay)
@@ -157,4 +168,4 @@ TEST_F(AutoChange, SkipOnceKeepsTheChosenDesignAndSurvivesACalledOffChange)
     EXPECT_EQ("repaint apply 1", Tick(3, At(7, 14, 0, 0)));
 }
 
-}  // namespace
+}   // namespace

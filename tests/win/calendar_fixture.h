@@ -17,8 +17,8 @@
 #include "shell/context_menu.h"
 #include "tests/win/test_support.h"
 
-constexpr COLORREF kColours[] = {RGB(200, 40, 40), RGB(40, 160, 40), RGB(40, 40, 200),
-                             RGB(200, 200, 40), RGB(40, 200, 200)};
+constexpr COLORREF kColours[] = {RGB(200, 40, 40), RGB(40, 160, 40), RGB(40, 40, 200), RGB(200, 200, 40),
+                                 RGB(40, 200, 200)};
 // Inside the preview's title row, away from its text.
 constexpr int kPreviewX = 114;
 constexpr int kPreviewY = 33;
@@ -111,10 +111,7 @@ protected:
     }
 
     // Whether a command of the context menu can be chosen.
-    bool Enabled(int command)
-    {
-        return !(GetMenuState(ContextMenu(), command, MF_BYCOMMAND) & MF_GRAYED);
-    }
+    bool Enabled(int command) { return !(GetMenuState(ContextMenu(), command, MF_BYCOMMAND) & MF_GRAYED); }
 
     // -1 when the key is absent.
     int ReadInt(const char* section, const char* key)
@@ -144,8 +141,7 @@ protected:
     void Select(int index)
     {
         SendMessageA(Entries(), LB_SETCURSEL, index, 0);
-        SendMessageA(list_, WM_COMMAND, MAKEWPARAM(IDC_DESIGN_LIST, LBN_SELCHANGE),
-                     (LPARAM)Entries());
+        SendMessageA(list_, WM_COMMAND, MAKEWPARAM(IDC_DESIGN_LIST, LBN_SELCHANGE), (LPARAM)Entries());
     }
 
     COLORREF Preview() { return WindowPixel(list_, kPreviewX, kPreviewY); }

@@ -218,8 +218,10 @@ void SendMouse(DWORD flags, POINT at)
     INPUT input = {};
     input.type = INPUT_MOUSE;
     // Absolute positions run from 0 to 65535 across the primary screen.
-    input.mi.dx = (LONG)(((LONGLONG)at.x * 65536 + GetSystemMetrics(SM_CXSCREEN) - 1) / GetSystemMetrics(SM_CXSCREEN));
-    input.mi.dy = (LONG)(((LONGLONG)at.y * 65536 + GetSystemMetrics(SM_CYSCREEN) - 1) / GetSystemMetrics(SM_CYSCREEN));
+    input.mi.dx = (LONG)(((LONGLONG)at.x * 65536 + GetSystemMetrics(SM_CXSCREEN) - 1) /
+                         GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = (LONG)(((LONGLONG)at.y * 65536 + GetSystemMetrics(SM_CYSCREEN) - 1) /
+                         GetSystemMetrics(SM_CYSCREEN));
     input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     SendInput(1, &input, sizeof input);
 }
@@ -228,7 +230,7 @@ struct Drag {
     DWORD thread;   // the calendar's, which runs the system's size loop
     HWND window;
     POINT to;
-    bool sizing;    // seen: the size loop ran
+    bool sizing;   // seen: the size loop ran
 };
 
 bool InSizeLoop(DWORD thread)
@@ -283,8 +285,8 @@ TEST_F(CalendarWindow, DraggedSmallItStopsAtTheSmallestUsableSizeAndKeepsItsPlac
     const RECT smallest = {200, 150, 200 + 112, 150 + 128};
     RECT rect;
     GetWindowRect(calendar_, &rect);
-    EXPECT_TRUE(EqualRect(&smallest, &rect)) << rect.left << "," << rect.top << " " << rect.right - rect.left
-                                             << " by " << rect.bottom - rect.top;
+    EXPECT_TRUE(EqualRect(&smallest, &rect))
+        << rect.left << "," << rect.top << " " << rect.right - rect.left << " by " << rect.bottom - rect.top;
     Launch();
     GetWindowRect(calendar_, &rect);
     EXPECT_TRUE(EqualRect(&smallest, &rect)) << "after a restart: " << rect.left << "," << rect.top << " "
@@ -305,7 +307,8 @@ bool SaveBitmap(GpBitmap* bitmap, const std::string& path, const wchar_t* mime)
     CLSID encoder;
     wchar_t wide[MAX_PATH];
     MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
-    return FindImageEncoder(mime, &encoder) >= 0 && GdipSaveImageToFile(bitmap, wide, &encoder, nullptr) == Ok;
+    return FindImageEncoder(mime, &encoder) >= 0 &&
+           GdipSaveImageToFile(bitmap, wide, &encoder, nullptr) == Ok;
 }
 
 bool MakePicture(const std::string& path, const wchar_t* mime, int width, int height)
@@ -386,7 +389,12 @@ TEST_F(CalendarWindow, APictureLargerThanTheScreenShowsAsTheWholeWould)
         return std::vector<DWORD>(shown.bits, shown.bits + (size_t)screen.cx * screen.cy);
     };
 
-    struct Case { const char* name; const wchar_t* mime; int width; int height; };
+    struct Case {
+        const char* name;
+        const wchar_t* mime;
+        int width;
+        int height;
+    };
     const Case cases[] = {
         {"panorama.png", L"image/png", 16000, 4000},
         {"photo.jpg", L"image/jpeg", 12000, 9000},
@@ -423,4 +431,4 @@ TEST_F(CalendarWindow, APictureLargerThanTheScreenShowsAsTheWholeWould)
     GdiplusShutdown(gdiplus);
 }
 
-}  // namespace
+}   // namespace

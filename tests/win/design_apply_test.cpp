@@ -183,4 +183,4 @@ TEST_F(DesignApply, EditsUpdatedAndThenCancelledAreAnUnregisteredChange)
     EXPECT_EQ("0", Read("FORMAT", "PARTITION"));
 }
 
-}  // namespace
+}   // namespace

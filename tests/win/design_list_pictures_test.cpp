@@ -155,4 +155,4 @@ TEST_F(DesignListPictures, TheKeptBitmapsStayWithinTheirLimit)
     EXPECT_FALSE(kept('a'));
 }
 
-}  // namespace
+}   // namespace

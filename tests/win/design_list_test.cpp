@@ -266,7 +266,7 @@ TEST_F(DesignList, TheHourlyChangeRunsOnTheClockAndKeepsAFreshChoiceOnce)
     EXPECT_EQ("2", Read("REGIST", "CURRENT"));
 }
 
-}  // namespace
+}   // namespace
 
 namespace {
 
@@ -291,7 +291,7 @@ TEST_F(DesignList, AStartupChangeOverUnregisteredSettingsIsCalledOffWithANotice)
     EXPECT_EQ(RGB(1, 2, 3), Calendar());
 }
 
-}  // namespace
+}   // namespace
 
 namespace {
 
@@ -399,10 +399,11 @@ TEST_F(DesignList, ADeletionWhileAPicturesMessageIsUpDamagesNoDesign)
     Select(1);
     ASSERT_EQ(2, SendMessageA(Entries(), LB_GETCOUNT, 0, 0)) << "the deletion took place";
     EXPECT_EQ(1, Selection());
-    EXPECT_EQ(RGB(0xE1, 0xFF, 0xFF), Preview()) << "the design now there, its picture gone, not the deleted one";
+    EXPECT_EQ(RGB(0xE1, 0xFF, 0xFF), Preview())
+        << "the design now there, its picture gone, not the deleted one";
     Click(IDOK);
     EXPECT_EQ(Path("wall.bmp"), Read("DESIGN002", "BGBRUSH_BITMAP"));
     EXPECT_EQ("", Read("DESIGN003", "BGBRUSH_BITMAP"));
 }
 
-}  // namespace
+}   // namespace

@@ -41,7 +41,7 @@ TEST_F(DesignRegistry, RegisterWritesWorkingSectionsRegistryAndAll25DesignKeys)
 {
     const DesignRecord record = SampleRecord();
     EXPECT_FALSE(RegisterDesign(kPelmo, record, {BS_SOLID, 1, 0}, {3, 0, 0}));
-    EXPECT_FALSE(RegisterDesign(kPelmo, record, {BS_SOLID, 1, 0}, {3, 4, 0}));  // beyond the count
+    EXPECT_FALSE(RegisterDesign(kPelmo, record, {BS_SOLID, 1, 0}, {3, 4, 0}));   // beyond the count
     EXPECT_FALSE(SettingsFileExists(kSettingsFile));
 
     Put("REGIST", "CHANGE", "1");
@@ -51,7 +51,8 @@ TEST_F(DesignRegistry, RegisterWritesWorkingSectionsRegistryAndAll25DesignKeys)
     ASSERT_TRUE(RegisterDesign(kPelmo, record, {BS_PATTERN, 0x123456, 0}, {4, 4, 1}));
 
     EXPECT_EQ("4/4/0", Key("REGIST", "SUM") + "/" + Key("REGIST", "CURRENT") + "/" + Key("REGIST", "CHANGE"));
-    EXPECT_EQ("3|メイリオ|2", Key("BGBRUSH", "STYLE") + "|" + Key("FONT", "FACENAME") + "|" + Key("FORMAT", "PARTITION"));
+    EXPECT_EQ("3|メイリオ|2",
+              Key("BGBRUSH", "STYLE") + "|" + Key("FONT", "FACENAME") + "|" + Key("FORMAT", "PARTITION"));
 
     char keys[4096];
     char path[MAX_PATH];
@@ -98,7 +99,6 @@ TEST_F(DesignRegistry, OnlyAPictureStyleStoresPathsAndAConvertedPictureKeepsTheB
     ASSERT_TRUE(RegisterDesign(kPelmo, SampleRecord(), {BS_SOLID, 0, 0}, {2, 2, 0}));
     EXPECT_EQ("<absent>", Key("DESIGN002", "BGBRUSH_ORGFILE"));
     EXPECT_EQ("<absent>", Key("DESIGN002", "BGBRUSH_BITMAP"));
-
 }
 
 struct DifferCase {
@@ -113,17 +113,33 @@ const DifferCase kDifferCases[] = {
     {"no current design", {BS_SOLID, 5, 0}, [](DesignRecord*) { Put("REGIST", "CURRENT", "0"); }, true},
     {"hatch only", {BS_HATCHED, 5, HS_CROSS}, [](DesignRecord*) { Put("BGBRUSH", "HATCH", "5"); }, false},
     {"hatch colour", {BS_HATCHED, 5, HS_CROSS}, [](DesignRecord*) { Put("BGBRUSH", "COLOR", "6"); }, true},
-    {"solid vs hatched", {BS_SOLID, 5, 0}, [](DesignRecord*) { Put("DESIGN001", "BGBRUSH_STYLE", "2"); }, true},
-    {"picture ignores design style", {BS_PATTERN, 5, 0},
-     [](DesignRecord*) { Put("DESIGN001", "BGBRUSH_STYLE", "0"); Put("BGBRUSH", "COLOR", "6"); }, false},
+    {"solid vs hatched",
+     {BS_SOLID, 5, 0},
+     [](DesignRecord*) { Put("DESIGN001", "BGBRUSH_STYLE", "2"); },
+     true},
+    {"picture ignores design style",
+     {BS_PATTERN, 5, 0},
+     [](DesignRecord*) {
+         Put("DESIGN001", "BGBRUSH_STYLE", "0");
+         Put("BGBRUSH", "COLOR", "6");
+     },
+     false},
     {"picture bitmap", {BS_PATTERN, 5, 0}, [](DesignRecord*) { Put("BGBRUSH", "BITMAP", "b.bmp"); }, true},
     {"picture orgfile", {BS_PATTERN, 5, 0}, [](DesignRecord*) { Put("BGBRUSH", "ORGFILE", "c.png"); }, true},
-    {"style 1 skips brush", {BS_SOLID, 5, 0},
-     [](DesignRecord*) { Put("BGBRUSH", "STYLE", "1"); Put("BGBRUSH", "COLOR", "6"); }, false},
+    {"style 1 skips brush",
+     {BS_SOLID, 5, 0},
+     [](DesignRecord*) {
+         Put("BGBRUSH", "STYLE", "1");
+         Put("BGBRUSH", "COLOR", "6");
+     },
+     false},
     {"transparent", {BS_SOLID, 5, 0}, [](DesignRecord*) { Put("BGBRUSH", "TRANSPARENT", "1"); }, true},
     {"marked colour", {BS_SOLID, 5, 0}, [](DesignRecord*) { Put("MARKED", "COLOR", "1"); }, true},
     // Absent reads as 0, not as the working default the design holds.
-    {"today key absent", {BS_SOLID, 5, 0}, [](DesignRecord*) { WriteSettingString(kPelmo, "TODAY", "COLOR", nullptr); }, true},
+    {"today key absent",
+     {BS_SOLID, 5, 0},
+     [](DesignRecord*) { WriteSettingString(kPelmo, "TODAY", "COLOR", nullptr); },
+     true},
     {"title format", {BS_SOLID, 5, 0}, [](DesignRecord* r) { r->titleFormat = 0; }, true},
     {"weekday format", {BS_SOLID, 5, 0}, [](DesignRecord* r) { r->weekdayFormat = 0; }, true},
     {"clock", {BS_SOLID, 5, 0}, [](DesignRecord* r) { r->clockFlag = 0; }, true},
@@ -161,12 +177,10 @@ TEST_F(DesignRegistry, MenuStateForEveryFlagCountAndCurrentNumber)
         RegistryValues registry;
         bool overwrite, registerNew, choose;
     } rows[] = {
-        {{3, 2, 1}, true, true, true},   {{3, 0, 1}, false, true, true},
-        {{0, 2, 1}, false, true, false}, {{0, 0, 1}, false, true, false},
-        {{3, 2, 0}, false, false, true}, {{3, 0, 0}, false, true, true},
-        {{0, 2, 0}, false, true, false}, {{0, 0, 0}, false, true, false},
-        {{3, 2, 7}, true, false, true},  {{3, 0, 7}, false, true, true},
-        {{0, 2, 7}, false, true, false}, {{0, 0, 7}, false, true, false},
+        {{3, 2, 1}, true, true, true},   {{3, 0, 1}, false, true, true},  {{0, 2, 1}, false, true, false},
+        {{0, 0, 1}, false, true, false}, {{3, 2, 0}, false, false, true}, {{3, 0, 0}, false, true, true},
+        {{0, 2, 0}, false, true, false}, {{0, 0, 0}, false, true, false}, {{3, 2, 7}, true, false, true},
+        {{3, 0, 7}, false, true, true},  {{0, 2, 7}, false, true, false}, {{0, 0, 7}, false, true, false},
     };
     for (const Row& row : rows) {
         DesignMenuState state = DesignMenuFor(row.registry);
@@ -187,7 +201,7 @@ TEST_F(DesignRegistry, CopyOverPelmoIniIsWholeOrNothing)
     const std::string before = ReadWholeFile(pelmo);
     EXPECT_EQ(1, ReadSettingInt(kPelmo, "REGIST", "SUM", 0));
 
-    EXPECT_FALSE(CopySettingsFile("copy.ini", kPelmo));  // source missing
+    EXPECT_FALSE(CopySettingsFile("copy.ini", kPelmo));   // source missing
     EXPECT_EQ(before, ReadWholeFile(pelmo));
     EXPECT_FALSE(PathExists(replacement));
 
@@ -206,14 +220,14 @@ TEST_F(DesignRegistry, CopyOverPelmoIniIsWholeOrNothing)
     ASSERT_TRUE(CopySettingsFile(kWorkingFile, "PELMO.INI"));
     EXPECT_EQ(ReadWholeFile(Path(kWorkingFile)), ReadWholeFile(pelmo));
     EXPECT_FALSE(PathExists(replacement));
-    EXPECT_EQ(2, ReadSettingInt(kPelmo, "REGIST", "SUM", 0));  // not a stale cached file
+    EXPECT_EQ(2, ReadSettingInt(kPelmo, "REGIST", "SUM", 0));   // not a stale cached file
 
     ASSERT_TRUE(WriteSettingInt(kPelmo, "REGIST", "SUM", 3));
     ASSERT_TRUE(CopySettingsFile(kPelmo, kWorkingFile));
     EXPECT_EQ(3, ReadSettingInt(kWorkingFile, "REGIST", "SUM", 0));
     EXPECT_TRUE(DeleteSettingsFile(kWorkingFile));
-    EXPECT_TRUE(DeleteSettingsFile(kWorkingFile));  // already gone
+    EXPECT_TRUE(DeleteSettingsFile(kWorkingFile));   // already gone
     EXPECT_FALSE(PathExists(Path(kWorkingFile)));
 }
 
-}  // namespace
+}   // namespace

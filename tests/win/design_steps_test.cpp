@@ -81,7 +81,8 @@ std::string Describe(const Sections& sections)
 std::string FromUtf8(const std::string& utf8)
 {
     std::wstring wide(utf8.size(), L'\0');
-    wide.resize((size_t)MultiByteToWideChar(CP_UTF8, 0, utf8.data(), (int)utf8.size(), &wide[0], (int)wide.size()));
+    wide.resize(
+        (size_t)MultiByteToWideChar(CP_UTF8, 0, utf8.data(), (int)utf8.size(), &wide[0], (int)wide.size()));
     std::string text(wide.size() * 2, '\0');
     text.resize((size_t)WideCharToMultiByte(932, 0, wide.data(), (int)wide.size(), &text[0], (int)text.size(),
                                             nullptr, nullptr));
@@ -90,8 +91,8 @@ std::string FromUtf8(const std::string& utf8)
 
 bool SaveSmallPicture(const std::string& path, const wchar_t* mime, COLORREF colour)
 {
-    std::vector<DWORD> pixels((size_t)16 * 16, 0xFF000000 | (GetRValue(colour) << 16) | (GetGValue(colour) << 8) |
-                                           GetBValue(colour));
+    std::vector<DWORD> pixels((size_t)16 * 16, 0xFF000000 | (GetRValue(colour) << 16) |
+                                                   (GetGValue(colour) << 8) | GetBValue(colour));
     GpBitmap* bitmap = nullptr;
     CLSID encoder;
     if (FindImageEncoder(mime, &encoder) < 0 ||
@@ -146,7 +147,8 @@ protected:
         if (movedSection) {
             expected[movedSection]["BGBRUSH_ORGFILE"] = kNoKeyValue;
         }
-        EXPECT_EQ(Describe(expected), Describe(ReadSections(ReadWholeFile(Path(file)), workingCopy))) << golden;
+        EXPECT_EQ(Describe(expected), Describe(ReadSections(ReadWholeFile(Path(file)), workingCopy)))
+            << golden;
     }
 
     void Apply(uint32_t number, uint32_t count, const char* golden, const char* movedSection = nullptr)
@@ -158,7 +160,8 @@ protected:
         // What was written reads back as the design applied.
         const Design inForce = ReadWorkingDesign(kSettingsFile);
         EXPECT_EQ(0, memcmp(&applied_.record, &inForce.record, sizeof inForce.record)) << golden;
-        EXPECT_EQ(0, memcmp(&applied_.look.cellColors, &inForce.look.cellColors, sizeof inForce.look.cellColors));
+        EXPECT_EQ(0, memcmp(&applied_.look.cellColors, &inForce.look.cellColors,
+                            sizeof inForce.look.cellColors));
     }
 
     Surface surface_ = {};
@@ -219,4 +222,4 @@ TEST_F(DesignSteps, ApplyingReadsEachSectionOnceAndWritesTheFileOnce)
     }
 }
 
-}  // namespace
+}   // namespace

@@ -31,10 +31,11 @@ const char* const kPictures[] = {"Wall.bmp", "Metal.bmp", "BlueCheck.bmp", "Gree
 // comparison with the settings in force and make the design differ from
 // itself.
 const char* const kDesignKeys[] = {
-    "BGBRUSH_STYLE", "BGBRUSH_COLOR", "BGBRUSH_HATCH", "BGBRUSH_TRANSPARENT", "BGBRUSH_ORGFILE",
-    "BGBRUSH_BITMAP", "TODAY_COLOR", "MARKED_TODAYCOLOR", "MARKED_COLOR", "FORMAT_YMTYPE",
-    "FORMAT_WTYPE", "FORMAT_CLOCK", "FORMAT_PARTITION", "FONT_CHARSET", "FONT_FACENAME",
-    "FONT_ITALIC", "FONT_WEIGHT", "FONT_OFFSET", "FONT_LSHIFT", "TEXTCOLOR_HOLIDAY",
+    "BGBRUSH_STYLE",      "BGBRUSH_COLOR",    "BGBRUSH_HATCH",     "BGBRUSH_TRANSPARENT",
+    "BGBRUSH_ORGFILE",    "BGBRUSH_BITMAP",   "TODAY_COLOR",       "MARKED_TODAYCOLOR",
+    "MARKED_COLOR",       "FORMAT_YMTYPE",    "FORMAT_WTYPE",      "FORMAT_CLOCK",
+    "FORMAT_PARTITION",   "FONT_CHARSET",     "FONT_FACENAME",     "FONT_ITALIC",
+    "FONT_WEIGHT",        "FONT_OFFSET",      "FONT_LSHIFT",       "TEXTCOLOR_HOLIDAY",
     "TEXTCOLOR_SATURDAY", "TEXTCOLOR_SUNDAY", "TEXTCOLOR_WEEKDAY", "TEXTCOLOR_MONTH",
     "TEXTCOLOR_OTHERDAY",
 };
@@ -288,4 +289,4 @@ TEST_F(Distribution, TextReadsOnEveryBackgroundAndCell)
     }
 }
 
-}  // namespace
+}   // namespace

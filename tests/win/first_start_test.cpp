@@ -40,7 +40,8 @@ void AnswerDialog(HWND dialog, DialogWatch* watch)
 {
     Answer* a = (Answer*)watch->context;
     for (int i = 0; i < 3; ++i) {
-        SendDlgItemMessageA(dialog, IDC_SHORTCUT_DESKTOP + i, BM_SETCHECK, a->tick[i] ? BST_CHECKED : BST_UNCHECKED, 0);
+        SendDlgItemMessageA(dialog, IDC_SHORTCUT_DESKTOP + i, BM_SETCHECK,
+                            a->tick[i] ? BST_CHECKED : BST_UNCHECKED, 0);
     }
     PostMessageA(dialog, WM_COMMAND, a->press, 0);
     HWND box = nullptr;
@@ -114,7 +115,8 @@ TEST_F(ShortcutDialogTest, PlacesWithoutTheirLinkAreNamedInOneMessage)
     Answer answer = {{1, 1, 1}, IDOK, {}};
     ShortcutFlags flags = Ask(&answer, {0, 0, 0});
     EXPECT_EQ("ショートカット設定", answer.box.caption);
-    EXPECT_EQ("次の場所にショートカットを作成できませんでした。\n\nデスクトップ\nスタートメニュー\n|", answer.box.texts);
+    EXPECT_EQ("次の場所にショートカットを作成できませんでした。\n\nデスクトップ\nスタートメニュー\n|",
+              answer.box.texts);
     // The ticks are kept all the same: the question is not asked again.
     EXPECT_EQ(3, flags.startup + flags.startMenu + flags.desktop);
     EXPECT_TRUE(PathExists(Link(CSIDL_STARTUP)));
@@ -157,4 +159,4 @@ TEST_F(ShortcutDialogTest, AShippedSettingsFileGetsThePicturePaths)
     EXPECT_EQ("0", text("SHELLLINK", "STARTUP"));
 }
 
-}  // namespace
+}   // namespace

@@ -114,15 +114,14 @@ TEST_F(CalendarOnFullDisk, ExitCanBeTriedAgainOnceThereIsRoom)
     ASSERT_TRUE(FillVolume(folder_));
     int asked = 0;
     std::string whileFull;
-    const std::vector<DialogSeen> seen = AnswerDialogs(
-        [&] { Stop(); },
-        [&](const DialogSeen&) -> WPARAM {
-            if (++asked == 2) {
-                whileFull = ReadWholeFile(Path(kSettingsFile));
-                FreeVolume(folder_);
-            }
-            return IDRETRY;
-        });
+    const std::vector<DialogSeen> seen = AnswerDialogs([&] { Stop(); },
+                                                       [&](const DialogSeen&) -> WPARAM {
+                                                           if (++asked == 2) {
+                                                               whileFull = ReadWholeFile(Path(kSettingsFile));
+                                                               FreeVolume(folder_);
+                                                           }
+                                                           return IDRETRY;
+                                                       });
     EXPECT_EQ(2, SaveFailures(seen));
     EXPECT_EQ(before, whileFull);
     EXPECT_EQ("40", Read("POSITION", "LEFT"));
@@ -135,11 +134,10 @@ TEST_F(CalendarOnFullDisk, ExitWithoutSavingKeepsTheFile)
     MoveWindow(calendar_, 40, 30, 220, 230, TRUE);
     const std::string before = ReadWholeFile(Path(kSettingsFile));
     ASSERT_TRUE(FillVolume(folder_));
-    const std::vector<DialogSeen> seen = AnswerDialogs(
-        [&] { Stop(); },
-        [](const DialogSeen&) -> WPARAM { return IDCANCEL; });
+    const std::vector<DialogSeen> seen = AnswerDialogs([&] { Stop(); },
+                                                       [](const DialogSeen&) -> WPARAM { return IDCANCEL; });
     EXPECT_EQ(1, SaveFailures(seen));
     EXPECT_EQ(before, ReadWholeFile(Path(kSettingsFile)));
 }
 
-}  // namespace
+}   // namespace

@@ -27,7 +27,7 @@ struct Told {
     std::string text, caption;
     HWND owner;
     UINT flags;
-    unsigned refreshes;     // the calendar's, when the box came
+    unsigned refreshes;   // the calendar's, when the box came
 };
 std::vector<Told> g_told;
 
@@ -58,8 +58,8 @@ std::string AsUtf8(const std::string& sjis)
     std::wstring wide(sjis.size(), L'\0');
     wide.resize(MultiByteToWideChar(932, 0, sjis.data(), (int)sjis.size(), &wide[0], (int)wide.size()));
     std::string utf8(wide.size() * 3, '\0');
-    utf8.resize(WideCharToMultiByte(CP_UTF8, 0, wide.data(), (int)wide.size(), &utf8[0],
-                                    (int)utf8.size(), nullptr, nullptr));
+    utf8.resize(WideCharToMultiByte(CP_UTF8, 0, wide.data(), (int)wide.size(), &utf8[0], (int)utf8.size(),
+                                    nullptr, nullptr));
     return "\xEF\xBB\xBF" + utf8;
 }
 
@@ -104,8 +104,8 @@ protected:
         layout.clientRect = area;
         ComputeLayoutGeometry(&layout, 2026, 7);
         int cell = 0;
-        while (cell < kGridCells && !(layout.dates.cells[cell].month == 7 &&
-                                      layout.dates.cells[cell].day == day)) {
+        while (cell < kGridCells &&
+               !(layout.dates.cells[cell].month == 7 && layout.dates.cells[cell].day == day)) {
             ++cell;
         }
         Surface surface = {};
@@ -161,8 +161,8 @@ TEST_F(HolidayFileBeside, ItsDaysShowFromTheFirstFrameAndFollowItAtTheNextMinute
     EXPECT_TRUE(Coloured(20));
 
     // A file still being written is tried again at the next minute.
-    HANDLE writing = CreateFileA(Path("syukujitsu.csv").c_str(), GENERIC_WRITE, 0, nullptr,
-                                 CREATE_ALWAYS, 0, nullptr);
+    HANDLE writing = CreateFileA(Path("syukujitsu.csv").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
+                                 nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, writing);
     const std::string moved = Moved();
     DWORD written = 0;
@@ -220,4 +220,4 @@ TEST_F(HolidayFileBeside, AFileThatCannotBeUsedLeavesTheRulesAndIsToldOnce)
     RemoveDirectoryA(Path("syukujitsu.csv").c_str());
 }
 
-}  // namespace
+}   // namespace

@@ -41,7 +41,7 @@ protected:
 
     int MarkedCount(CalendarLayout* layout)
     {
-        layout->clientRect = { 0, 0, 196, 200 };
+        layout->clientRect = {0, 0, 196, 200};
         EXPECT_TRUE(ComputeLayoutGeometry(layout, 2012, 6));
         MarkMemoDates(layout->dates, layout->marked);
         int marked = 0;
@@ -56,9 +56,9 @@ protected:
     int DrawAndCount(int32_t partition)
     {
         CalendarLayout layout = {};
-        layout.clientRect = { 0, 0, kWidth, kHeight };
+        layout.clientRect = {0, 0, kWidth, kHeight};
         ComputeLayoutGeometry(&layout, 2012, 6);
-        RECT all = { 0, 0, kWidth, kHeight };
+        RECT all = {0, 0, kWidth, kHeight};
         FillRect(surface_.dc, &all, (HBRUSH)GetStockObject(WHITE_BRUSH));
         DrawPartitionLines(surface_.dc, layout, partition);
         GdiFlush();
@@ -77,7 +77,7 @@ protected:
     COLORREF At(int x, int y) { return SurfacePixel(surface_, x, y); }
 };
 
-}  // namespace
+}   // namespace
 
 TEST_F(LayoutWin, MarksFollowMemoFilesIncludingNeighbouringMonths)
 {
@@ -110,7 +110,7 @@ TEST_F(LayoutWin, MarksFollowChangesToASettledFolder)
     EXPECT_EQ(1, MarkedCount(&layout));
     EXPECT_EQ(1, MarkedCount(&layout));
 
-    Touch("DATA\\2012年06月05日(火).DAT");     // names match without case
+    Touch("DATA\\2012年06月05日(火).DAT");   // names match without case
     EXPECT_EQ(2, MarkedCount(&layout));
     DeleteFileA(Path("DATA\\2012年06月04日(月).dat").c_str());
     EXPECT_EQ(1, MarkedCount(&layout));
@@ -134,23 +134,23 @@ TEST_F(LayoutWin, PartitionLinesAsPixels)
     // the title and no line runs along the outer border.
     int all = DrawAndCount(5);
     const int verticalLength = kHeight - 25;
-    EXPECT_EQ(7 * kWidth + 6 * verticalLength - 6 * 7, all);  // crossings counted once
+    EXPECT_EQ(7 * kWidth + 6 * verticalLength - 6 * 7, all);   // crossings counted once
     EXPECT_EQ(kBlack, At(28, 25));
     EXPECT_EQ(kWhite, At(28, 24));
     EXPECT_EQ(kBlack, At(168, kHeight - 1));
     EXPECT_EQ(kBlack, At(kWidth - 1, 175));
     EXPECT_EQ(kWhite, At(0, 0));
     EXPECT_EQ(kWhite, At(kWidth - 1, kHeight - 1));
-    EXPECT_EQ(kWhite, At(196, 60));    // margin column: no vertical line at 7 * 28
+    EXPECT_EQ(kWhite, At(196, 60));   // margin column: no vertical line at 7 * 28
     EXPECT_EQ(all, DrawAndCount(1));
 }
 
 TEST(LayoutCursor, BorderCursorsAreTheSystemSizeCursors)
 {
-    EXPECT_EQ(LoadCursorA(nullptr, IDC_SIZENWSE), LoadBorderCursor(HitTestBorder({ 0, 0 }, 100, 100).cursor));
-    EXPECT_EQ(LoadCursorA(nullptr, IDC_SIZENESW), LoadBorderCursor(HitTestBorder({ 99, 0 }, 100, 100).cursor));
-    EXPECT_EQ(LoadCursorA(nullptr, IDC_SIZEWE), LoadBorderCursor(HitTestBorder({ 0, 50 }, 100, 100).cursor));
-    EXPECT_EQ(LoadCursorA(nullptr, IDC_SIZENS), LoadBorderCursor(HitTestBorder({ 50, 99 }, 100, 100).cursor));
-    EXPECT_EQ(nullptr, LoadBorderCursor(HitTestBorder({ 50, 50 }, 100, 100).cursor));
+    EXPECT_EQ(LoadCursorA(nullptr, IDC_SIZENWSE), LoadBorderCursor(HitTestBorder({0, 0}, 100, 100).cursor));
+    EXPECT_EQ(LoadCursorA(nullptr, IDC_SIZENESW), LoadBorderCursor(HitTestBorder({99, 0}, 100, 100).cursor));
+    EXPECT_EQ(LoadCursorA(nullptr, IDC_SIZEWE), LoadBorderCursor(HitTestBorder({0, 50}, 100, 100).cursor));
+    EXPECT_EQ(LoadCursorA(nullptr, IDC_SIZENS), LoadBorderCursor(HitTestBorder({50, 99}, 100, 100).cursor));
+    EXPECT_EQ(nullptr, LoadBorderCursor(HitTestBorder({50, 50}, 100, 100).cursor));
     EXPECT_NE(nullptr, LoadCursorA(nullptr, IDC_SIZENS));
 }

@@ -81,4 +81,4 @@ TEST_F(LongPath, ToldOnceAtStartAndTheCalendarGoesOn)
     EXPECT_TRUE(IsWindowVisible(calendar_));
 }
 
-}  // namespace
+}   // namespace

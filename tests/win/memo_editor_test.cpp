@@ -17,16 +17,16 @@
 namespace {
 
 struct Session {
-    const char* typed;      // nullptr: OK on the untouched text
-    bool unsaved;           // the text is one whose save failed
-    std::string pasted;     // pasted over everything instead
+    const char* typed;    // nullptr: OK on the untouched text
+    bool unsaved;         // the text is one whose save failed
+    std::string pasted;   // pasted over everything instead
     // Observed:
-    DialogSeen box;         // a message box owned by the dialog
+    DialogSeen box;   // a message box owned by the dialog
     bool stayedOpen;
-    int keptCharacters;     // in the editor after the box
+    int keptCharacters;   // in the editor after the box
     bool imeOpen;
     std::atomic<bool> imeLooked;
-    HWND marker;            // of the thread that runs the editor
+    HWND marker;   // of the thread that runs the editor
 };
 
 void ReadBoxAndCancel(Session* s, DWORD thread, HWND dialog)
@@ -182,7 +182,11 @@ std::string Repeat(const std::string& text, int times)
 // neither cut nor confirmed, and the user is told how much to cut.
 TEST_F(MemoEditor, ATextLongerThanAMemoIsKeptInTheEditorAndTheUserToldHowMuch)
 {
-    struct Case { std::string pasted; int characters; const char* told; };
+    struct Case {
+        std::string pasted;
+        int characters;
+        const char* told;
+    };
     const Case cases[] = {
         {Repeat("あ", 2000), 2000, "1953 バイト (全角でおよそ 977 文字)"},
         {std::string(3000, 'x'), 3000, "953 バイト (全角でおよそ 477 文字)"},
@@ -227,4 +231,4 @@ TEST_F(MemoEditor, InputMethodIsOpenedForTheEditorAndLeftAsItWas)
     DestroyWindow(probe);
 }
 
-}  // namespace
+}   // namespace

@@ -92,7 +92,7 @@ protected:
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
         ASSERT_NE(INVALID_HANDLE_VALUE, folder);
-        SYSTEMTIME pinned = { 2020, 1, 3, 1, 12, 0, 0, 0 };
+        SYSTEMTIME pinned = {2020, 1, 3, 1, 12, 0, 0, 0};
         FILETIME time;
         ASSERT_TRUE(SystemTimeToFileTime(&pinned, &time));
         EXPECT_TRUE(SetFileTime(folder, nullptr, nullptr, &time));
@@ -102,7 +102,7 @@ protected:
     MonthGrid june_ = {};
 };
 
-}  // namespace
+}   // namespace
 
 TEST_F(MemoMarks, FollowWhatOtherProgramsDoInAFolderWhoseTimeStandsStill)
 {

@@ -27,19 +27,19 @@ std::vector<ShownMessage> g_messages;
 
 int WINAPI RecordMessage(HWND owner, LPCSTR text, LPCSTR caption, UINT flags)
 {
-    g_messages.push_back({ owner, text ? text : "", caption != nullptr, flags });
+    g_messages.push_back({owner, text ? text : "", caption != nullptr, flags});
     return IDOK;
 }
 
 // What the stand-in "user" does in one opening of the editor.
 struct EditorRun {
     bool confirm;
-    std::string reply;              // the text left in the editor
+    std::string reply;   // the text left in the editor
     void (*during)(const std::string& memoPath);
 };
 
 struct EditorScript {
-    std::vector<EditorRun> plan;    // one per opening; then the user cancels
+    std::vector<EditorRun> plan;   // one per opening; then the user cancels
     std::string memoPath;
     // Observed, one per opening:
     std::vector<std::string> shown;
@@ -50,7 +50,7 @@ struct EditorScript {
     std::string Shown(size_t run) const { return run < shown.size() ? shown[run] : "<not opened>"; }
     void Then(bool confirm, const std::string& reply, void (*during)(const std::string&) = nullptr)
     {
-        plan.push_back({ confirm, reply, during });
+        plan.push_back({confirm, reply, during});
     }
 };
 
@@ -106,7 +106,7 @@ protected:
     }
 };
 
-}  // namespace
+}   // namespace
 
 TEST_F(MemoStore, PathsAndFolders)
 {
@@ -116,7 +116,7 @@ TEST_F(MemoStore, PathsAndFolders)
 
     EXPECT_TRUE(EnsureFolder(kMemoFolder));
     EXPECT_TRUE(EnsureFolder(kImageFolder));
-    EXPECT_TRUE(EnsureFolder(kMemoFolder));     // already there
+    EXPECT_TRUE(EnsureFolder(kMemoFolder));   // already there
     DWORD attributes = GetFileAttributesA(Path("Image").c_str());
     EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY));
 
@@ -256,8 +256,9 @@ TEST_F(MemoStore, ReplacingShortensAndBlankTextDeletes)
 // While the editor is open nobody else may open or replace the memo.
 static void ExpectLocked(const std::string& memoPath)
 {
-    HANDLE other = CreateFileA(memoPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                               nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE other = CreateFileA(memoPath.c_str(), GENERIC_READ,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                               0, nullptr);
     EXPECT_EQ(INVALID_HANDLE_VALUE, other);
     EXPECT_EQ((DWORD)ERROR_SHARING_VIOLATION, GetLastError());
     if (other != INVALID_HANDLE_VALUE) {
@@ -269,7 +270,8 @@ static void ExpectLocked(const std::string& memoPath)
     // before it swaps the new text in.
     std::string stranger = memoPath + ".other";
     ASSERT_TRUE(WriteWholeFile(stranger, ""));
-    EXPECT_FALSE(MoveFileExA(stranger.c_str(), memoPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
+    EXPECT_FALSE(
+        MoveFileExA(stranger.c_str(), memoPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
     DeleteFileA(stranger.c_str());
 }
 
@@ -377,7 +379,9 @@ TEST_F(MemoStore, NewMemoNeverOverwritesAFileMadeMeanwhile)
 {
     ASSERT_TRUE(EnsureFolder(kMemoFolder));
     EditorScript script = Script(true, "mine");
-    script.plan[0].during = [](const std::string& memoPath) { EXPECT_TRUE(WriteWholeFile(memoPath, "theirs")); };
+    script.plan[0].during = [](const std::string& memoPath) {
+        EXPECT_TRUE(WriteWholeFile(memoPath, "theirs"));
+    };
     script.Then(true, "mine");
     script.Then(true, "");
     EXPECT_TRUE(EditMemo(window_, kDateLine, ScriptedEditor, &script));
@@ -395,8 +399,8 @@ TEST(MemoText, BlankTextsAndLineFeeds)
     EXPECT_TRUE(IsBlankMemoText("", 0));
     EXPECT_TRUE(IsBlankMemoText(" \t\r\n\x81\x40\x81\x40", 8));
     EXPECT_FALSE(IsBlankMemoText(" a ", 3));
-    EXPECT_FALSE(IsBlankMemoText("\x81", 1));          // half a character
-    EXPECT_FALSE(IsBlankMemoText("\x81\x41", 2));      // another double-byte character
+    EXPECT_FALSE(IsBlankMemoText("\x81", 1));       // half a character
+    EXPECT_FALSE(IsBlankMemoText("\x81\x41", 2));   // another double-byte character
     // "\x88\x81" is one character; the "@" after it is not the second half of
     // a full-width space.
     EXPECT_FALSE(IsBlankMemoText("\x88\x81\x40", 3));
@@ -410,14 +414,17 @@ TEST(MemoText, BlankTextsAndLineFeeds)
 
 TEST(MemoText, LeadBytesWithoutTrailBytesAreDropped)
 {
-    struct Case { std::string text; std::string kept; };
+    struct Case {
+        std::string text;
+        std::string kept;
+    };
     const Case cases[] = {
         {"\x82", ""},
-        {"a\x82\xA0\x82", "a\x82\xA0"},              // "aあ" and half of another
-        {"\x81\x81\x82", "\x81\x81"},                 // a pair, then a lone lead byte
-        {"\x88\x81\x40", "\x88\x81\x40"},              // the second byte may look like a lead
-        {"\x81\x7F\x81\r\n", "\x7F\r\n"},             // no character ends in 0x7F or CR
-        {"\xFD\xA0\x80", "\xFD\xA0\x80"},              // single bytes of their own
+        {"a\x82\xA0\x82", "a\x82\xA0"},     // "aあ" and half of another
+        {"\x81\x81\x82", "\x81\x81"},       // a pair, then a lone lead byte
+        {"\x88\x81\x40", "\x88\x81\x40"},   // the second byte may look like a lead
+        {"\x81\x7F\x81\r\n", "\x7F\r\n"},   // no character ends in 0x7F or CR
+        {"\xFD\xA0\x80", "\xFD\xA0\x80"},   // single bytes of their own
     };
     for (const Case& c : cases) {
         char text[16];

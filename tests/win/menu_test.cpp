@@ -196,4 +196,4 @@ TEST_F(ContextMenuTest, MemoCommandEditsTheHoveredDayAndRefreshes)
     EXPECT_EQ(1, s_refreshes);
 }
 
-}  // namespace
+}   // namespace

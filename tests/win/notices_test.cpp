@@ -114,4 +114,4 @@ TEST_F(Notices, VersionDialogIgnoresEscapeAndClosesOnEnter)
     EXPECT_TRUE(about.closedByEnter);
 }
 
-}  // namespace
+}   // namespace

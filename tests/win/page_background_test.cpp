@@ -163,10 +163,14 @@ protected:
 TEST_F(BackgroundPageTest, ControlsTextsAndTheirPaint)
 {
     ASSERT_NO_FATAL_FAILURE(Open());
-    const struct { int id; const char* text; } buttons[] = {
-        {IDC_BACKGROUND_COLOUR, "背景色の変更"}, {IDC_BACKGROUND_PICTURE, "背景画の選択"},
-        {IDC_BACKGROUND_TRANSPARENT, "背景を透明にする"}, {IDC_BACKGROUND_TODAY_COLOUR, "本日の背景色"},
-        {IDC_BACKGROUND_UPDATE, "更 新"}};
+    const struct {
+        int id;
+        const char* text;
+    } buttons[] = {{IDC_BACKGROUND_COLOUR, "背景色の変更"},
+                   {IDC_BACKGROUND_PICTURE, "背景画の選択"},
+                   {IDC_BACKGROUND_TRANSPARENT, "背景を透明にする"},
+                   {IDC_BACKGROUND_TODAY_COLOUR, "本日の背景色"},
+                   {IDC_BACKGROUND_UPDATE, "更 新"}};
     char text[64] = "";
     for (const auto& button : buttons) {
         GetDlgItemTextA(page_, button.id, text, sizeof text);
@@ -238,7 +242,8 @@ TEST_F(BackgroundPageOnFullDisk, EditsWaitForRoomAndChangeNothingMeanwhile)
     EXPECT_TRUE(Staged());
     EXPECT_EQ("solid 123456", Describe(slot_));
     LONG_PTR result = 0;
-    seen = AnswerDialogs([&] { result = Notify(PSN_APPLY); }, [](const DialogSeen&) -> WPARAM { return IDOK; });
+    seen = AnswerDialogs([&] { result = Notify(PSN_APPLY); },
+                         [](const DialogSeen&) -> WPARAM { return IDOK; });
     EXPECT_EQ(1u, seen.size());
     EXPECT_EQ(PSNRET_INVALID_NOCHANGEPAGE, result);
     EXPECT_EQ(before, ReadWholeFile(Path(kSettingsFile)));
@@ -292,18 +297,31 @@ TEST_F(BackgroundPageTest, ChosenPngBecomesThePatternAndIsRecordedByItsOriginal)
     EXPECT_EQ(Path("Image"), dialogs_.initialDirAsked);
     EXPECT_EQ("", dialogs_.pictureFileAsked);
     const std::vector<std::string> filters = {
-        "イメージファイル", "*.bmp;*.dib;*.gif;*.jpg;*.jpeg;*.jfif;*.png;*.tif;*.tiff;*.wmf;*.emf;*.ico",
-        "BMPファイル(*.bmp, *.dib)", "*.bmp;*.dib", "GIFファイル(*.gif)", "*.gif",
-        "JPEGファイル(*.jpg, *.jpeg, *.jfif)", "*.jpg;*.jpeg;*.jfif", "PNGファイル(*.png)", "*.png",
-        "TIFFファイル(*.tif, *.tiff)", "*.tif;*.tiff", "メタファイル(*.wmf, *.emf)", "*.wmf;*.emf",
-        "アイコンファイル(*.ico)", "*.ico"};
+        "イメージファイル",
+        "*.bmp;*.dib;*.gif;*.jpg;*.jpeg;*.jfif;*.png;*.tif;*.tiff;*.wmf;*.emf;*.ico",
+        "BMPファイル(*.bmp, *.dib)",
+        "*.bmp;*.dib",
+        "GIFファイル(*.gif)",
+        "*.gif",
+        "JPEGファイル(*.jpg, *.jpeg, *.jfif)",
+        "*.jpg;*.jpeg;*.jfif",
+        "PNGファイル(*.png)",
+        "*.png",
+        "TIFFファイル(*.tif, *.tiff)",
+        "*.tif;*.tiff",
+        "メタファイル(*.wmf, *.emf)",
+        "*.wmf;*.emf",
+        "アイコンファイル(*.ico)",
+        "*.ico"};
     EXPECT_EQ(filters, dialogs_.filtersAsked);
 
     EXPECT_TRUE(Staged());
     EXPECT_TRUE(PathExists(Path("pelmo.bmp"))) << "converted as soon as chosen";
     EXPECT_EQ("pattern", Painted(IDC_BACKGROUND_SAMPLE));
     Notify(PSN_APPLY);
-    EXPECT_EQ("STYLE=3|COLOR=" + std::to_string(kStartColour) + "|HATCH=0|TRANSPARENT=0|BITMAP=no key value|ORGFILE=" + png + "|", Background());
+    EXPECT_EQ("STYLE=3|COLOR=" + std::to_string(kStartColour) +
+                  "|HATCH=0|TRANSPARENT=0|BITMAP=no key value|ORGFILE=" + png + "|",
+              Background());
 
     // The slot's brush tiles the picture.
     Surface surface;
@@ -443,4 +461,4 @@ TEST_F(BackgroundPageTest, OkOfTheSheetAppliesTheStagedPattern)
     EXPECT_EQ(2, ReadSettingInt(kSettingsFile, "BGBRUSH", "STYLE", -1));
 }
 
-}  // namespace
+}   // namespace

@@ -117,12 +117,18 @@ TEST_F(FontPageTest, ShowsItsControlsAndFillsItsListsWithUsableFaces)
         const char* cls;
         const char* text;
     } controls[] = {
-        {IDC_FONT_JAPANESE, "Button", "日本語フォントを選択 ："}, {IDC_FONT_WESTERN, "Button", "英語フォントを選択 ："},
-        {IDC_FONT_BOLD, "Button", "太字"}, {IDC_FONT_ITALIC, "Button", "斜体"},
-        {IDC_FONT_SHIFT_LABEL, "Static", "左シフト量"}, {IDC_FONT_UPDATE, "Button", "更 新"},
-        {IDC_FONT_JAPANESE_SAMPLE, "RichEdit20A", "2012年6月 月火水木金"}, {IDC_FONT_WESTERN_SAMPLE, "RichEdit20A", ""},
-        {IDC_FONT_JAPANESE_LIST, "ListBox", ""}, {IDC_FONT_WESTERN_LIST, "ListBox", ""},
-        {IDC_FONT_SIZE, "ComboBox", "  0"}, {IDC_FONT_SHIFT, "Edit", "0"},
+        {IDC_FONT_JAPANESE, "Button", "日本語フォントを選択 ："},
+        {IDC_FONT_WESTERN, "Button", "英語フォントを選択 ："},
+        {IDC_FONT_BOLD, "Button", "太字"},
+        {IDC_FONT_ITALIC, "Button", "斜体"},
+        {IDC_FONT_SHIFT_LABEL, "Static", "左シフト量"},
+        {IDC_FONT_UPDATE, "Button", "更 新"},
+        {IDC_FONT_JAPANESE_SAMPLE, "RichEdit20A", "2012年6月 月火水木金"},
+        {IDC_FONT_WESTERN_SAMPLE, "RichEdit20A", ""},
+        {IDC_FONT_JAPANESE_LIST, "ListBox", ""},
+        {IDC_FONT_WESTERN_LIST, "ListBox", ""},
+        {IDC_FONT_SIZE, "ComboBox", "  0"},
+        {IDC_FONT_SHIFT, "Edit", "0"},
         {IDC_FONT_SHIFT_SPIN, UPDOWN_CLASSA, ""},
     };
     for (const auto& c : controls) {
@@ -283,4 +289,4 @@ TEST_F(FontPageTest, InTheSheetOkAppliesTheFaceFromASystemRichEdit)
     EXPECT_STRCASEEQ(system, path);
 }
 
-}  // namespace
+}   // namespace

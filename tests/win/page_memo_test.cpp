@@ -71,14 +71,23 @@ TEST_F(MemoPageTest, ShowsItsControlsWithTheSettingsInForceAndNothingStaged)
     ASSERT_TRUE(WriteSettingInt(kSettingsFile, "MARKED", "TODAYCOLOR", 0x123456));
     ASSERT_NO_FATAL_FAILURE(Open({20, 24, 450}));
     EXPECT_EQ("●メモ関連の設定", WindowText(page_));
-    const struct { int id; const char* cls; const char* text; } controls[] = {
-        {IDC_MEMO_TIP_WIDTH, "Edit", "450"}, {IDC_MEMO_TIP_WIDTH_SPIN, UPDOWN_CLASSA, ""},
-        {IDC_MEMO_EDITOR_BIGGER, "Button", "＋"}, {IDC_MEMO_EDITOR_SMALLER, "Button", "－"},
-        {IDC_MEMO_TIP_BIGGER, "Button", "＋"}, {IDC_MEMO_TIP_SMALLER, "Button", "－"},
-        {IDC_MEMO_EDITOR_SAMPLE, "Edit", "あいうabc ABC 123"}, {IDC_MEMO_TIP_SAMPLE, "Edit", "あいうabc ABC 456"},
-        {IDC_MEMO_TODAY_COLOR, "Button", "本日"}, {IDC_MEMO_TODAY_SAMPLE, "Static", ""},
-        {IDC_MEMO_OTHER_COLOR, "Button", "本日以外"}, {IDC_MEMO_OTHER_SAMPLE, "Static", ""},
-        {IDC_MEMO_UPDATE, "Button", "更 新"}};
+    const struct {
+        int id;
+        const char* cls;
+        const char* text;
+    } controls[] = {{IDC_MEMO_TIP_WIDTH, "Edit", "450"},
+                    {IDC_MEMO_TIP_WIDTH_SPIN, UPDOWN_CLASSA, ""},
+                    {IDC_MEMO_EDITOR_BIGGER, "Button", "＋"},
+                    {IDC_MEMO_EDITOR_SMALLER, "Button", "－"},
+                    {IDC_MEMO_TIP_BIGGER, "Button", "＋"},
+                    {IDC_MEMO_TIP_SMALLER, "Button", "－"},
+                    {IDC_MEMO_EDITOR_SAMPLE, "Edit", "あいうabc ABC 123"},
+                    {IDC_MEMO_TIP_SAMPLE, "Edit", "あいうabc ABC 456"},
+                    {IDC_MEMO_TODAY_COLOR, "Button", "本日"},
+                    {IDC_MEMO_TODAY_SAMPLE, "Static", ""},
+                    {IDC_MEMO_OTHER_COLOR, "Button", "本日以外"},
+                    {IDC_MEMO_OTHER_SAMPLE, "Static", ""},
+                    {IDC_MEMO_UPDATE, "Button", "更 新"}};
     for (const auto& c : controls) {
         char cls[32] = "";
         GetClassNameA(Item(c.id), cls, sizeof cls);
@@ -87,7 +96,9 @@ TEST_F(MemoPageTest, ShowsItsControlsWithTheSettingsInForceAndNothingStaged)
     }
     std::string labels;
     EnumChildWindows(page_, CollectLabel, (LPARAM)&labels);
-    EXPECT_EQ("ツールチップの最大幅|文字サイズの変更|テキストエディタ|ツールチップ|メモした日付の背景色|現在の選択色|", labels);
+    EXPECT_EQ(
+        "ツールチップの最大幅|文字サイズの変更|テキストエディタ|ツールチップ|メモした日付の背景色|現在の選択色|",
+        labels);
     // The box gives way to its arrows once, not twice: together they fill
     // the box's place in the template (188 to 227 dialog units).
     RECT place = {188, 38, 227, 52}, arrows;
@@ -128,8 +139,11 @@ TEST_F(MemoPageTest, UpArrowNarrowsTheTooltipAndStopsAtBothEnds)
 TEST_F(MemoPageTest, TypedWidthsAreBroughtIntoRange)
 {
     ASSERT_NO_FATAL_FAILURE(Open({18, 18, 300}));
-    const struct { const char* typed; int kept; } cases[] = {
-        {"640", 640}, {"5000", 1000}, {"", 1000}, {"50", 100}, {"0", 100}, {"99999999999999999999", 1000}};
+    const struct {
+        const char* typed;
+        int kept;
+    } cases[] = {{"640", 640}, {"5000", 1000}, {"", 1000},
+                 {"50", 100},  {"0", 100},     {"99999999999999999999", 1000}};
     for (const auto& c : cases) {
         SetDlgItemTextA(page_, IDC_MEMO_TIP_WIDTH, c.typed);
         Click(IDC_MEMO_UPDATE);
@@ -141,7 +155,8 @@ TEST_F(MemoPageTest, TypedWidthsAreBroughtIntoRange)
     }
     // Leaving the box settles it too; OK then applies what it shows.
     SetDlgItemTextA(page_, IDC_MEMO_TIP_WIDTH, "12345");
-    SendMessageA(page_, WM_COMMAND, MAKEWPARAM(IDC_MEMO_TIP_WIDTH, EN_KILLFOCUS), (LPARAM)Item(IDC_MEMO_TIP_WIDTH));
+    SendMessageA(page_, WM_COMMAND, MAKEWPARAM(IDC_MEMO_TIP_WIDTH, EN_KILLFOCUS),
+                 (LPARAM)Item(IDC_MEMO_TIP_WIDTH));
     EXPECT_EQ(1000, Width());
     EXPECT_EQ(PSNRET_NOERROR, Notify(PSN_APPLY));
     EXPECT_EQ(1000, memo_.tooltipWidth);
@@ -208,4 +223,4 @@ TEST_F(MemoPageTest, OkPutsTheSizesInForceWithoutWritingTheFile)
     EXPECT_FALSE(Staged());
 }
 
-}  // namespace
+}   // namespace

@@ -88,17 +88,28 @@ TEST_F(TextPageTest, ShowsItsControlsAndTheDesignsChoicesAndCopesWithDamagedOnes
     design_.partition = 2;
     Open();
     const std::pair<int, const char*> texts[] = {
-        {IDC_TEXT_TITLE_COLOUR, "年・月"}, {IDC_TEXT_WEEKDAY_COLOUR, "平日"},
-        {IDC_TEXT_SATURDAY_COLOUR, "土曜日"}, {IDC_TEXT_SUNDAY_COLOUR, "日曜日"},
-        {IDC_TEXT_HOLIDAY_COLOUR, "祝日"}, {IDC_TEXT_OTHER_COLOUR, "前後月"},
-        {IDC_TEXT_TITLE_JAPANESE, "2012 年 06 月"}, {IDC_TEXT_TITLE_MONTHNAME, "June 2012"},
-        {IDC_TEXT_TITLE_ABBREV, "Jun. 2012"}, {IDC_TEXT_TITLE_NUMERIC, "2012 / 06"},
-        {IDC_TEXT_CLOCK, "時計を付ける"}, {IDC_TEXT_WEEKDAY_JAPANESE, "日 月 火 ・・・"},
-        {IDC_TEXT_WEEKDAY_LETTER, "S  M  T ・・・"}, {IDC_TEXT_WEEKDAY_UPPER2, "SU  MO  TU ・・・"},
-        {IDC_TEXT_WEEKDAY_UPPER3, "SUN  MON  TUE ・・・"}, {IDC_TEXT_WEEKDAY_MIXED2, "Su  Mo  Tu ・・・"},
-        {IDC_TEXT_WEEKDAY_MIXED3, "Sun  Mon  Tue ・・・"}, {IDC_TEXT_PARTITION_NONE, "なし"},
-        {IDC_TEXT_PARTITION_ALL, "すべて"}, {IDC_TEXT_PARTITION_TWO, "2本のみ"},
-        {IDC_TEXT_UPDATE, "更 新"}, {IDC_TEXT_TITLE_SAMPLE, "abc ABC\n12345"},
+        {IDC_TEXT_TITLE_COLOUR, "年・月"},
+        {IDC_TEXT_WEEKDAY_COLOUR, "平日"},
+        {IDC_TEXT_SATURDAY_COLOUR, "土曜日"},
+        {IDC_TEXT_SUNDAY_COLOUR, "日曜日"},
+        {IDC_TEXT_HOLIDAY_COLOUR, "祝日"},
+        {IDC_TEXT_OTHER_COLOUR, "前後月"},
+        {IDC_TEXT_TITLE_JAPANESE, "2012 年 06 月"},
+        {IDC_TEXT_TITLE_MONTHNAME, "June 2012"},
+        {IDC_TEXT_TITLE_ABBREV, "Jun. 2012"},
+        {IDC_TEXT_TITLE_NUMERIC, "2012 / 06"},
+        {IDC_TEXT_CLOCK, "時計を付ける"},
+        {IDC_TEXT_WEEKDAY_JAPANESE, "日 月 火 ・・・"},
+        {IDC_TEXT_WEEKDAY_LETTER, "S  M  T ・・・"},
+        {IDC_TEXT_WEEKDAY_UPPER2, "SU  MO  TU ・・・"},
+        {IDC_TEXT_WEEKDAY_UPPER3, "SUN  MON  TUE ・・・"},
+        {IDC_TEXT_WEEKDAY_MIXED2, "Su  Mo  Tu ・・・"},
+        {IDC_TEXT_WEEKDAY_MIXED3, "Sun  Mon  Tue ・・・"},
+        {IDC_TEXT_PARTITION_NONE, "なし"},
+        {IDC_TEXT_PARTITION_ALL, "すべて"},
+        {IDC_TEXT_PARTITION_TWO, "2本のみ"},
+        {IDC_TEXT_UPDATE, "更 新"},
+        {IDC_TEXT_TITLE_SAMPLE, "abc ABC\n12345"},
         {IDC_TEXT_OTHER_SAMPLE, "abc ABC\n12345"},
     };
     for (const auto& t : texts) {
@@ -106,7 +117,8 @@ TEST_F(TextPageTest, ShowsItsControlsAndTheDesignsChoicesAndCopesWithDamagedOnes
     }
     // Automatic radio groups, each started by its first button.
     for (int id : {IDC_TEXT_TITLE_JAPANESE, IDC_TEXT_WEEKDAY_JAPANESE, IDC_TEXT_PARTITION_NONE}) {
-        EXPECT_EQ(WS_GROUP | BS_AUTORADIOBUTTON, GetWindowLongA(Item(id), GWL_STYLE) & (WS_GROUP | BS_TYPEMASK));
+        EXPECT_EQ(WS_GROUP | BS_AUTORADIOBUTTON,
+                  GetWindowLongA(Item(id), GWL_STYLE) & (WS_GROUP | BS_TYPEMASK));
     }
     RECT preview;
     GetClientRect(Item(IDC_TEXT_PARTITION_PREVIEW), &preview);
@@ -323,8 +335,8 @@ void VisitTextPage(HWND sheet, DialogWatch* watch)
 {
     SendMessageA(sheet, PSM_SETCURSEL, 2, 0);
     HWND page = (HWND)SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0);
-    *(HBITMAP*)watch->context =
-        (HBITMAP)SendDlgItemMessageA(page, IDC_TEXT_PARTITION_PREVIEW, STM_GETIMAGE, IMAGE_BITMAP, 0);
+    *(HBITMAP*)watch->context = (HBITMAP)SendDlgItemMessageA(page, IDC_TEXT_PARTITION_PREVIEW, STM_GETIMAGE,
+                                                             IMAGE_BITMAP, 0);
     SendDlgItemMessageA(page, IDC_TEXT_WEEKDAY_COLOUR, BM_CLICK, 0, 0);
     SendDlgItemMessageA(page, IDC_TEXT_PARTITION_TWO, BM_CLICK, 0, 0);
     SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
@@ -349,4 +361,4 @@ TEST_F(TextPageTest, InsideTheSheetOkAppliesTheStagedEdits)
     EXPECT_EQ(0u, GetObjectType(preview)) << "released when the sheet closed";
 }
 
-}  // namespace
+}   // namespace

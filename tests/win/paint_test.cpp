@@ -157,10 +157,10 @@ TEST_F(Paint, TextColoursFollowTheKindOfDay)
     EXPECT_TRUE(Has(kFirstCell + 2, kHoliday));   // 3 May, Thursday
     EXPECT_TRUE(Has(kFirstCell + 4, kHoliday));   // 5 May, Saturday
     EXPECT_FALSE(Has(kFirstCell + 4, kSaturday));
-    EXPECT_TRUE(Has(kFirstCell + 5, kSunday));    // 6 May
-    EXPECT_TRUE(Has(kFirstCell + 6, kWeekday));   // 7 May
-    EXPECT_TRUE(Has(kFirstCell + 11, kSaturday)); // 12 May
-    EXPECT_TRUE(Has(35, kOther));                 // 3 June, a Sunday
+    EXPECT_TRUE(Has(kFirstCell + 5, kSunday));      // 6 May
+    EXPECT_TRUE(Has(kFirstCell + 6, kWeekday));     // 7 May
+    EXPECT_TRUE(Has(kFirstCell + 11, kSaturday));   // 12 May
+    EXPECT_TRUE(Has(35, kOther));                   // 3 June, a Sunday
     EXPECT_FALSE(Has(35, kSunday));
 }
 
@@ -248,9 +248,9 @@ TEST_F(Paint, PartitionValueChoosesTheLinesUnlessTransparent)
     DesignRecord design = TestDesign();
     const int cw = kWidth / 7, ch = kHeight / 8;
     PaintMay(design, false);
-    EXPECT_EQ(kLine, Pixel(cw, 4 * ch + 1));      // vertical, in the day rows
-    EXPECT_EQ(kLine, Pixel(cw / 2, 7 * ch));      // last horizontal
-    EXPECT_EQ(kBackground, Pixel(cw, ch / 2));    // none in the title row
+    EXPECT_EQ(kLine, Pixel(cw, 4 * ch + 1));     // vertical, in the day rows
+    EXPECT_EQ(kLine, Pixel(cw / 2, 7 * ch));     // last horizontal
+    EXPECT_EQ(kBackground, Pixel(cw, ch / 2));   // none in the title row
 
     PaintInput transparent = MayInput(design, false);
     transparent.transparent = true;
@@ -397,9 +397,9 @@ TEST(PaintFonts, HeightsFollowTheCellSizeAndHeaderFormat)
         int width, height, format, offset, text, header;
     };
     const Case cases[] = {
-        {196, 200, 3, 0, 20, 10}, {150, 400, 3, 0, 16, 2},  {196, 200, 2, 0, 20, 16},
-        {150, 400, 2, 0, 16, 10}, {196, 200, 4, 0, 20, 18}, {150, 400, 4, 0, 16, 12},
-        {196, 200, 5, 0, 20, 14}, {150, 400, 5, 0, 16, 4},  {196, 200, 1, 0, 20, 20},
+        {196, 200, 3, 0, 20, 10},     {150, 400, 3, 0, 16, 2},  {196, 200, 2, 0, 20, 16},
+        {150, 400, 2, 0, 16, 10},     {196, 200, 4, 0, 20, 18}, {150, 400, 4, 0, 16, 12},
+        {196, 200, 5, 0, 20, 14},     {150, 400, 5, 0, 16, 4},  {196, 200, 1, 0, 20, 20},
         {196, 200, 7, -30, -10, -10}, {150, 400, 0, 4, 20, 20},
     };
     for (const Case& c : cases) {
@@ -417,7 +417,7 @@ TEST(PaintFonts, HeightsFollowTheCellSizeAndHeaderFormat)
 TEST(PaintFonts, CalendarAndMemoFontsCarryTheirMembers)
 {
     DesignRecord design = TestDesign();
-    design.font.lfHeight = 33;  // not a stored member: ignored
+    design.font.lfHeight = 33;   // not a stored member: ignored
     design.font.lfUnderline = 1;
     design.font.lfItalic = 1;
     design.font.lfWeight = FW_BOLD;
@@ -426,9 +426,9 @@ TEST(PaintFonts, CalendarAndMemoFontsCarryTheirMembers)
         BYTE charset;
         LONG expected;
     };
-    for (const Case& c : {Case{kStandardFontHeight, SHIFTJIS_CHARSET, 18},
-                          Case{kStandardFontHeight, ANSI_CHARSET, 20}, Case{0, ANSI_CHARSET, 0},
-                          Case{-7, SHIFTJIS_CHARSET, -7}}) {
+    for (const Case& c :
+         {Case{kStandardFontHeight, SHIFTJIS_CHARSET, 18}, Case{kStandardFontHeight, ANSI_CHARSET, 20},
+          Case{0, ANSI_CHARSET, 0}, Case{-7, SHIFTJIS_CHARSET, -7}}) {
         design.font.lfCharSet = c.charset;
         HFONT font = CreateCalendarFont(c.height, design);
         ASSERT_NE(nullptr, font);
@@ -455,4 +455,4 @@ TEST(PaintFonts, CalendarAndMemoFontsCarryTheirMembers)
     EXPECT_STREQ("メイリオ", made.lfFaceName);
 }
 
-}  // namespace
+}   // namespace

@@ -116,9 +116,12 @@ TEST_F(ConvertedPicture, ConvertsAgainWhenTheRecordOrPelmoBmpIsInDoubt)
     // The last: made for a screen of another size, of which it would keep
     // another part.
     const size_t width = good.find("SCREENWIDTH=") + 12;
-    const std::vector<std::string> damaged = {
-        "", "[pelmo.bmp]\r\nSOURCE=", good.substr(0, good.size() / 2), "garbage\x81",
-        good.substr(0, good.find("BMPSIZE=") + 8) + "12x\r\n", good.substr(0, width) + "1" + good.substr(width)};
+    const std::vector<std::string> damaged = {"",
+                                              "[pelmo.bmp]\r\nSOURCE=",
+                                              good.substr(0, good.size() / 2),
+                                              "garbage\x81",
+                                              good.substr(0, good.find("BMPSIZE=") + 8) + "12x\r\n",
+                                              good.substr(0, width) + "1" + good.substr(width)};
     for (const std::string& bytes : damaged) {
         ASSERT_TRUE(WriteWholeFile(record_, bytes));
         const unsigned before = Conversions();
@@ -194,4 +197,4 @@ TEST_F(ConvertedPicture, APelmoBmpThatCannotBeWrittenIsToldAndChangesNothing)
     EXPECT_EQ(std::vector<std::string>{failed}, s_told);
 }
 
-}  // namespace
+}   // namespace

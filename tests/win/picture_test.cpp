@@ -36,7 +36,8 @@ bool SavePicture(const std::string& path, const wchar_t* mime)
     for (int y = 0; y < kPictureHeight; ++y) {
         for (int x = 0; x < kPictureWidth; ++x) {
             COLORREF c = PictureColour(x, y);
-            pixels[y * kPictureWidth + x] = 0xFF000000 | (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+            pixels[y * kPictureWidth + x] = 0xFF000000 | (GetRValue(c) << 16) | (GetGValue(c) << 8) |
+                                            GetBValue(c);
         }
     }
     GpBitmap* bitmap = nullptr;
@@ -217,8 +218,8 @@ TEST_F(Picture, BadPicturesKeepTheBackgroundAndSayWhy)
     ASSERT_TRUE(WriteWholeFile(Path("huge.bmp"), BmpClaiming(20000, 20000)));
     ASSERT_TRUE(WriteWholeFile(Path("many.png"), PngClaiming(20000, 20000, (size_t)64 * 1024)));
 
-    const char* refused[] = {"notes.png", "gone.png", "gone.bmp", "wide.png", "tall.bmp",
-                             "huge.png",  "huge.bmp", "many.png"};
+    const char* refused[] = {"notes.png", "gone.png", "gone.bmp", "wide.png",
+                             "tall.bmp",  "huge.png", "huge.bmp", "many.png"};
     EXPECT_FALSE(Apply(converted_));
     for (const char* name : refused) {
         EXPECT_FALSE(Apply(Path(name))) << name;
@@ -228,12 +229,15 @@ TEST_F(Picture, BadPicturesKeepTheBackgroundAndSayWhy)
     const std::string failed = kPictureConversionFailedText;
     const std::string tooLarge = kPictureTooLargeText;
     const std::string damaged = kPictureDamagedText;
-    const std::vector<std::string> told = {
-        std::string(kPictureRefusedText) + "|pelmo.bmp", failed + "|" + text,
-        failed + "|" + Path("gone.png"),                 failed + "|" + Path("gone.bmp"),
-        tooLarge + "|" + Path("wide.png"),               tooLarge + "|" + Path("tall.bmp"),
-        damaged + "|" + Path("huge.png"),                damaged + "|" + Path("huge.bmp"),
-        tooLarge + "|" + Path("many.png")};
+    const std::vector<std::string> told = {std::string(kPictureRefusedText) + "|pelmo.bmp",
+                                           failed + "|" + text,
+                                           failed + "|" + Path("gone.png"),
+                                           failed + "|" + Path("gone.bmp"),
+                                           tooLarge + "|" + Path("wide.png"),
+                                           tooLarge + "|" + Path("tall.bmp"),
+                                           damaged + "|" + Path("huge.png"),
+                                           damaged + "|" + Path("huge.bmp"),
+                                           tooLarge + "|" + Path("many.png")};
     EXPECT_EQ(told, s_messages);
 }
 
@@ -296,8 +300,8 @@ TEST_F(Picture, StoredBackgroundsAtStartFallBackQuietly)
 TEST(PictureHeader, SizesFromEveryKnownHeaderAndNothingFromOthers)
 {
     const unsigned char gif[] = {'G', 'I', 'F', '8', '9', 'a', 0x40, 0x01, 0xF0, 0x00};
-    const unsigned char jpeg[] = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x04, 0x00, 0x00, 0xFF, 0xC2,
-                                  0x00, 0x11, 0x08, 0x01, 0xE0, 0x02, 0x80, 0x03};
+    const unsigned char jpeg[] = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x04, 0x00, 0x00, 0xFF,
+                                  0xC2, 0x00, 0x11, 0x08, 0x01, 0xE0, 0x02, 0x80, 0x03};
     const unsigned char text[] = "hello, world";
     PictureSize size = {};
     ASSERT_TRUE(PictureSizeFromHeader(gif, sizeof gif, &size));
@@ -321,12 +325,12 @@ TEST(PictureHeader, SizesFromEveryKnownHeaderAndNothingFromOthers)
     EXPECT_EQ(512ull * photo.size(), size.mostPixels);
 
     // A TIFF's directory, in either byte order, wherever the file puts it.
-    const unsigned char intel[] = {'I', 'I', 42, 0, 12, 0, 0, 0, 0, 0, 0, 0, 2, 0,
-                                   0, 1, 3, 0, 1, 0, 0, 0, 0x80, 0x3E, 0, 0,      // width 16000 (short)
-                                   1, 1, 4, 0, 1, 0, 0, 0, 0xA0, 0x0F, 0, 0};     // height 4000 (long)
-    const unsigned char motorola[] = {'M', 'M', 0, 42, 0, 0, 0, 8, 0, 2,
-                                      1, 0, 0, 4, 0, 0, 0, 1, 0, 1, 0x11, 0x70,    // width 70000
-                                      1, 1, 0, 3, 0, 0, 0, 1, 0x0F, 0xA0, 0, 0};   // height 4000
+    const unsigned char intel[] = {'I', 'I', 42, 0, 12, 0, 0, 0, 0,    0,    0, 0, 2, 0,
+                                   0,   1,   3,  0, 1,  0, 0, 0, 0x80, 0x3E, 0, 0,    // width 16000 (short)
+                                   1,   1,   4,  0, 1,  0, 0, 0, 0xA0, 0x0F, 0, 0};   // height 4000 (long)
+    const unsigned char motorola[] = {'M', 'M', 0, 42, 0, 0, 0, 8, 0,    2,    1, 0,
+                                      0,   4,   0, 0,  0, 1, 0, 1, 0x11, 0x70,          // width 70000
+                                      1,   1,   0, 3,  0, 0, 0, 1, 0x0F, 0xA0, 0, 0};   // height 4000
     ASSERT_TRUE(PictureSizeFromHeader(intel, sizeof intel, &size));
     EXPECT_EQ(16000u, size.width);
     EXPECT_EQ(4000u, size.height);
@@ -347,4 +351,4 @@ TEST(PictureHeader, TheLimitsOfARealPicture)
     EXPECT_EQ(PictureFit::Damaged, JudgePictureSize({16000, 4000, 63999999}));
 }
 
-}  // namespace
+}   // namespace

@@ -44,7 +44,8 @@ TEST_F(SettingsFile, MissingFileGivesEveryDefaultAndCreatesNothing)
     RegistryValues registry = {7, 7, 7};
     ASSERT_TRUE(LoadSettings(kSettingsFile, window_, &design, &memo, &registry));
 
-    DesignRecord expected = {0, 0, 0, {}, 0, 0, 0x0000FF, 0x0000FF, 0xFF0000, 0xFF00FF, 0x008000, 0x808080, 1};
+    DesignRecord expected = {0,        0,        0,        {},       0,        0, 0x0000FF,
+                             0x0000FF, 0xFF0000, 0xFF00FF, 0x008000, 0x808080, 1};
     expected.font.lfCharSet = SHIFTJIS_CHARSET;
     strcpy(expected.font.lfFaceName, "ＭＳ Ｐゴシック");
     EXPECT_EQ(0, memcmp(&expected, &design, sizeof design));
@@ -72,7 +73,8 @@ TEST_F(SettingsFile, MissingFileGivesEveryDefaultAndCreatesNothing)
 TEST_F(SettingsFile, SaveThenLoadKeepsEveryValueAsDecimalText)
 {
     LOGFONTA font = {40, 0, 0, 0, FW_BOLD, 1, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "メイリオ"};
-    DesignRecord design = {3, 5, 1, font, -10, 7, 0xFF00FF, 0x010203, 0x040506, 0x070809, 0x0A0B0C, 0x0D0E0F, 2};
+    DesignRecord design = {3,        5,        1,        font,     -10,      7, 0xFF00FF,
+                           0x010203, 0x040506, 0x070809, 0x0A0B0C, 0x0D0E0F, 2};
     MemoDisplaySettings memo = {20, 24, 1000};
     RegistryValues registry = {5, 3, 1};
     MoveWindow(window_, 150, 120, 300, 250, FALSE);
@@ -87,14 +89,15 @@ TEST_F(SettingsFile, SaveThenLoadKeepsEveryValueAsDecimalText)
     std::string raw = ReadRaw();
     EXPECT_NE(std::string::npos, raw.find("MONTH=16711935"));
     EXPECT_NE(std::string::npos, raw.find("OFFSET=-10"));
-    EXPECT_NE(std::string::npos, raw.find("FACENAME=メイリオ"));  // Shift-JIS on disk
+    EXPECT_NE(std::string::npos, raw.find("FACENAME=メイリオ"));   // Shift-JIS on disk
     EXPECT_TRUE(InOrder({"STYLE=2", "COLOR=1193046", "HATCH=5"}));
     // A new key goes to the end of its section, wherever that section is.
     EXPECT_TRUE(InOrder({"[FORMAT]", "YMTYPE=3", "WTYPE=5", "CLOCK=1", "PARTITION=2", "[TEXTCOLOR]",
                          "HOLIDAY=", "SATURDAY=", "SUNDAY=", "WEEKDAY=", "MONTH=", "OTHERDAY="}));
     EXPECT_TRUE(InOrder({"CHARSET=1", "FACENAME=", "ITALIC=1", "WEIGHT=700", "OFFSET=", "LSHIFT=7"}));
     EXPECT_TRUE(InOrder({"[TOOLTIP]", "WIDTH=1000", "FONTHEIGHT=20", "[EDITOR]", "FONTHEIGHT=24"}));
-    EXPECT_TRUE(InOrder({"SUM=5", "CURRENT=3", "CHANGE=1", "LEFT=150", "TOP=120", "RIGHT=450", "BOTTOM=370"}));
+    EXPECT_TRUE(
+        InOrder({"SUM=5", "CURRENT=3", "CHANGE=1", "LEFT=150", "TOP=120", "RIGHT=450", "BOTTOM=370"}));
 
     DesignRecord loaded;
     memset(&loaded, 0x5A, sizeof loaded);
@@ -102,7 +105,7 @@ TEST_F(SettingsFile, SaveThenLoadKeepsEveryValueAsDecimalText)
     RegistryValues loadedRegistry = {};
     MoveWindow(window_, 0, 0, 10, 10, FALSE);
     ASSERT_TRUE(LoadSettings(kSettingsFile, window_, &loaded, &loadedMemo, &loadedRegistry));
-    design.font.lfHeight = 0;  // not stored
+    design.font.lfHeight = 0;   // not stored
     EXPECT_EQ(0, memcmp(&design, &loaded, sizeof design));
     EXPECT_EQ(0, memcmp(&memo, &loadedMemo, sizeof memo));
     EXPECT_EQ(5u, loadedRegistry.designCount);
@@ -171,14 +174,16 @@ TEST_F(SettingsFile, DesignSectionsKeepUnstoredFontMembersAndDefaultToAPicture)
     EXPECT_STREQ("ＭＳ Ｐゴシック", design.font.lfFaceName);
     EXPECT_EQ(1, design.partition);
     EXPECT_EQ(0x808080u, design.otherMonthColor);
-    BrushTriple brush = DesignFromSection(ReadSettingsSection(kSettingsFile, "DESIGN001")).look.background.brush;
+    BrushTriple brush =
+        DesignFromSection(ReadSettingsSection(kSettingsFile, "DESIGN001")).look.background.brush;
     EXPECT_EQ(BS_PATTERN, brush.style);
     EXPECT_EQ(0xFFFFE1u, brush.color);
     EXPECT_EQ(0, brush.hatch);
 
     design.titleColor = 0x00ABCDEF;
     design.font.lfWeight = FW_LIGHT;
-    ASSERT_TRUE(EditSettings(kSettingsFile, [&](SettingsEdit* edit) { WriteDesignSection(edit, "DESIGN002", design); }));
+    ASSERT_TRUE(EditSettings(kSettingsFile,
+                             [&](SettingsEdit* edit) { WriteDesignSection(edit, "DESIGN002", design); }));
     EXPECT_TRUE(InOrder({"[DESIGN002]", "FORMAT_YMTYPE=", "FORMAT_PARTITION=1", "FONT_CHARSET=",
                          "FONT_FACENAME=", "FONT_LSHIFT=", "TEXTCOLOR_HOLIDAY=", "TEXTCOLOR_OTHERDAY="}));
     DesignRecord back = design;
@@ -195,7 +200,11 @@ TEST_F(SettingsFile, DesignSectionsKeepUnstoredFontMembersAndDefaultToAPicture)
 
 TEST_F(SettingsFile, RegistryCountOrNumberOfAThousandEndsTheStart)
 {
-    struct Case { const char* file; bool loads; const char* caption; };
+    struct Case {
+        const char* file;
+        bool loads;
+        const char* caption;
+    };
     const Case cases[] = {
         {"[REGIST]\r\nSUM=999\r\nCURRENT=999\r\n", true, ""},
         {"[REGIST]\r\nSUM=1000\r\n", false, "REGIST_SUM"},
@@ -239,7 +248,10 @@ TEST_F(SettingsFile, WindowOffTheScreenGoesBackToTheDefaultPlace)
 {
     const int width = 1024, height = 768;
     const RECT fallback = {100, 100, 296, 300};
-    struct Case { RECT stored; bool kept; };
+    struct Case {
+        RECT stored;
+        bool kept;
+    };
     const Case cases[] = {
         {{-5, 10, 200, 200}, false},
         {{10, -1, 200, 200}, false},
@@ -267,7 +279,10 @@ TEST_F(SettingsFile, WindowOffTheScreenGoesBackToTheDefaultPlace)
 TEST_F(SettingsFile, AnUnusableSizeIsCorrectedWhereTheWindowStands)
 {
     const int width = 1024, height = 768;
-    struct Case { RECT stored; RECT placed; };
+    struct Case {
+        RECT stored;
+        RECT placed;
+    };
     const Case cases[] = {
         {{400, 300, 401, 301}, {400, 300, 512, 428}},
         {{400, 300, 403, 500}, {400, 300, 512, 500}},
@@ -294,7 +309,10 @@ TEST_F(SettingsFile, AnUnusableSizeIsCorrectedWhereTheWindowStands)
     // Through the file, against the real screen.
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    struct Stored { const char* keys; RECT placed; };
+    struct Stored {
+        const char* keys;
+        RECT placed;
+    };
     const Stored stored[] = {
         {"LEFT=150\r\nTOP=120\r\nRIGHT=189\r\nBOTTOM=159\r\n", {150, 120, 150 + 112, 120 + 128}},
         {"LEFT=30\r\nTOP=40\r\nRIGHT=32767\r\nBOTTOM=32767\r\n",
@@ -318,14 +336,14 @@ TEST_F(SettingsFile, WindowOnAnyMonitorKeepsItsPlace)
     screens.monitors[2] = {1920, -400, 1920 + 2560, 1040};   // right, larger
     screens.count = 3;
     const RECT fallback = {100, 100, 296, 300};
-    struct Case { RECT stored; bool kept; };
+    struct Case {
+        RECT stored;
+        bool kept;
+    };
     const Case cases[] = {
-        {{-1280, 0, -1080, 200}, true},
-        {{-11, 500, 185, 700}, true},         // the margin is the left monitor's
-        {{-10, 500, 186, 700}, false},
-        {{-1000, 1014, -800, 1214}, false},   // below the shorter monitor
-        {{3000, -300, 3196, -100}, true},
-        {{4470, 100, 4666, 300}, false},
+        {{-1280, 0, -1080, 200}, true},   {{-11, 500, 185, 700}, true},   // the margin is the left monitor's
+        {{-10, 500, 186, 700}, false},    {{-1000, 1014, -800, 1214}, false},   // below the shorter monitor
+        {{3000, -300, 3196, -100}, true}, {{4470, 100, 4666, 300}, false},
     };
     for (const Case& c : cases) {
         RECT placed = ChooseWindowRect(c.stored, screens);
@@ -347,9 +365,11 @@ TEST_F(SettingsFile, AFileWithAByteOrderMarkIsWrittenBackInTheProgramsCodePage)
     const std::string utf8Face = "\xE3\x83\xA1\xE3\x82\xA4\xE3\x83\xAA\xE3\x82\xAA";   // メイリオ in UTF-8
     const std::string bom = "\xEF\xBB\xBF";
     WriteRaw((bom + "[FONT]\r\nFACENAME=" + utf8Face + "\r\n[POSITION]\r\nLEFT=5\r\n").c_str());
-    ASSERT_TRUE(EditSettings(kSettingsFile, [](SettingsEdit* edit) { SetSettingInt(edit, "POSITION", "LEFT", 5); }));
+    ASSERT_TRUE(
+        EditSettings(kSettingsFile, [](SettingsEdit* edit) { SetSettingInt(edit, "POSITION", "LEFT", 5); }));
     EXPECT_EQ(0u, ReadRaw().find(bom)) << "nothing changed, nothing written";
-    ASSERT_TRUE(EditSettings(kSettingsFile, [](SettingsEdit* edit) { SetSettingInt(edit, "POSITION", "LEFT", 6); }));
+    ASSERT_TRUE(
+        EditSettings(kSettingsFile, [](SettingsEdit* edit) { SetSettingInt(edit, "POSITION", "LEFT", 6); }));
     EXPECT_EQ("[FONT]\r\nFACENAME=メイリオ\r\n[POSITION]\r\nLEFT=6\r\n", ReadRaw());
     DesignRecord design = {};
     ReadFontSection(kSettingsFile, &design);
@@ -359,7 +379,9 @@ TEST_F(SettingsFile, AFileWithAByteOrderMarkIsWrittenBackInTheProgramsCodePage)
 TEST_F(SettingsFile, BrushValuesComeFromTheBrushObjectWithoutHandles)
 {
     HBRUSH solid = CreateSolidBrush(0x00FF00);
-    ASSERT_TRUE(EditSettings(kSettingsFile, [&](SettingsEdit* edit) { ASSERT_TRUE(WriteBrushSectionFromBrush(edit, solid)); }));
+    ASSERT_TRUE(EditSettings(kSettingsFile, [&](SettingsEdit* edit) {
+        ASSERT_TRUE(WriteBrushSectionFromBrush(edit, solid));
+    }));
     DeleteObject(solid);
     BrushTriple read = ReadBrushSection(kSettingsFile);
     EXPECT_EQ(BS_SOLID, read.style);
@@ -368,14 +390,18 @@ TEST_F(SettingsFile, BrushValuesComeFromTheBrushObjectWithoutHandles)
     // A pattern brush's hatch member is its bitmap's handle: never stored.
     HBITMAP bitmap = CreateBitmap(8, 8, 1, 1, nullptr);
     HBRUSH pattern = CreatePatternBrush(bitmap);
-    ASSERT_TRUE(EditSettings(kSettingsFile, [&](SettingsEdit* edit) { ASSERT_TRUE(WriteBrushSectionFromBrush(edit, pattern)); }));
+    ASSERT_TRUE(EditSettings(kSettingsFile, [&](SettingsEdit* edit) {
+        ASSERT_TRUE(WriteBrushSectionFromBrush(edit, pattern));
+    }));
     DeleteObject(pattern);
     DeleteObject(bitmap);
     read = ReadBrushSection(kSettingsFile);
     EXPECT_EQ(BS_PATTERN, read.style);
     EXPECT_EQ(0, read.hatch);
 
-    EXPECT_TRUE(EditSettings(kSettingsFile, [&](SettingsEdit* edit) { EXPECT_FALSE(WriteBrushSectionFromBrush(edit, nullptr)); }));
+    EXPECT_TRUE(EditSettings(kSettingsFile, [&](SettingsEdit* edit) {
+        EXPECT_FALSE(WriteBrushSectionFromBrush(edit, nullptr));
+    }));
     EXPECT_EQ(BS_PATTERN, ReadBrushSection(kSettingsFile).style);
 }
 
@@ -383,7 +409,8 @@ TEST_F(SettingsFile, AFolderTooLongForItsFilesRefusesEveryAccess)
 {
     std::string longFolder = folder_ + std::string(250 - folder_.size(), 'a');
     standIns_.AppFolder(longFolder);
-    EXPECT_FALSE(EditSettings(kSettingsFile, [](SettingsEdit* edit) { SetSettingInt(edit, "REGIST", "SUM", 3); }));
+    EXPECT_FALSE(
+        EditSettings(kSettingsFile, [](SettingsEdit* edit) { SetSettingInt(edit, "REGIST", "SUM", 3); }));
     EXPECT_EQ(42, ReadSettingInt(kSettingsFile, "REGIST", "SUM", 42));
     char text[16];
     ReadSettingString(kSettingsFile, "FONT", "FACENAME", kNoKeyValue, text, sizeof text);
@@ -391,4 +418,4 @@ TEST_F(SettingsFile, AFolderTooLongForItsFilesRefusesEveryAccess)
     EXPECT_FALSE(SettingsFileExists(kSettingsFile));
 }
 
-}  // namespace
+}   // namespace

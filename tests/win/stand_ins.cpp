@@ -49,9 +49,10 @@ void StandIns::MoveTicks(DWORD milliseconds)
 
 static bool SameCalls(const SystemCalls& a, const SystemCalls& b)
 {
-    return a.messageBox == b.messageBox && a.chooseColour == b.chooseColour && a.openFileName == b.openFileName &&
-           a.notifyIcon == b.notifyIcon && a.specialFolder == b.specialFolder && a.localTime == b.localTime &&
-           a.tickCount == b.tickCount && a.random == b.random && a.appFolder == b.appFolder;
+    return a.messageBox == b.messageBox && a.chooseColour == b.chooseColour &&
+           a.openFileName == b.openFileName && a.notifyIcon == b.notifyIcon &&
+           a.specialFolder == b.specialFolder && a.localTime == b.localTime && a.tickCount == b.tickCount &&
+           a.random == b.random && a.appFolder == b.appFolder;
 }
 
 // Every test starts on the system's own calls. One left replaced by an

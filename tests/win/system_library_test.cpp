@@ -89,4 +89,4 @@ TEST_F(SystemLibrary, ComesFromTheSystemFolderAndNeverFromTheCurrentOne)
     }
 }
 
-}  // namespace
+}   // namespace

@@ -147,7 +147,8 @@ bool EditSettings(const char* file, const std::function<void(SettingsEdit*)>& st
 
 bool WriteBrushKeys(const char* file, int32_t style, COLORREF color, int32_t hatch)
 {
-    return WriteSettingInt(file, "BGBRUSH", "STYLE", style) && WriteSettingInt(file, "BGBRUSH", "COLOR", (int32_t)color) &&
+    return WriteSettingInt(file, "BGBRUSH", "STYLE", style) &&
+           WriteSettingInt(file, "BGBRUSH", "COLOR", (int32_t)color) &&
            WriteSettingInt(file, "BGBRUSH", "HATCH", hatch);
 }
 
@@ -164,7 +165,8 @@ bool PathExists(const std::string& path)
 
 HWND CreateScratchWindow(int width, int height)
 {
-    return CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, width, height, nullptr, nullptr, nullptr, nullptr);
+    return CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, width, height, nullptr, nullptr, nullptr,
+                           nullptr);
 }
 
 bool CreateSurface(Surface* surface, int width, int height)
@@ -177,7 +179,8 @@ bool CreateSurface(Surface* surface, int width, int height)
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     *surface = {CreateCompatibleDC(nullptr), nullptr, nullptr, width};
-    surface->bitmap = CreateDIBSection(surface->dc, &info, DIB_RGB_COLORS, (void**)&surface->bits, nullptr, 0);
+    surface->bitmap = CreateDIBSection(surface->dc, &info, DIB_RGB_COLORS, (void**)&surface->bits, nullptr,
+                                       0);
     return surface->bitmap && SelectObject(surface->dc, surface->bitmap);
 }
 
@@ -446,8 +449,8 @@ COLORREF WindowPixel(HWND window, int x, int y)
 
 bool BackdateFile(const std::string& path, unsigned seconds)
 {
-    HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return false;
     }
@@ -466,7 +469,7 @@ bool SaveFlatPng(const std::string& path, COLORREF colour, unsigned secondsAgo)
     using namespace Gdiplus;
     using namespace Gdiplus::DllExports;
     std::vector<DWORD> pixels((size_t)16 * 16, 0xFF000000 | GetRValue(colour) << 16 | GetGValue(colour) << 8 |
-                                           GetBValue(colour));
+                                                   GetBValue(colour));
     GpBitmap* bitmap = nullptr;
     CLSID png;
     if (!StartGdiplusOnce() || FindImageEncoder(L"image/png", &png) < 0 ||

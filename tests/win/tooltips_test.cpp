@@ -71,8 +71,7 @@ LRESULT CALLBACK StandInProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     if (cell != kNoCell) {
         char dateLine[kDateLineSize];
         FormatDateLine(g_layout.dates.cells[cell], dateLine, sizeof dateLine);
-        ArmDayTooltip(cell, g_layout.cellRects[cell], dateLine, g_layout.dates.cells[cell], pt,
-                      nullptr);
+        ArmDayTooltip(cell, g_layout.cellRects[cell], dateLine, g_layout.dates.cells[cell], pt, nullptr);
     } else {
         ForgetHover();
         UpdateHeaderHints(pt, g_layout);
@@ -425,7 +424,12 @@ TEST_F(Tooltips, MemosOfOddEndingsAreReadToTheirOwnBytesOnly)
     for (int i = 0; i < 1024; ++i) {
         fullWidth += "あ";
     }
-    struct Case { const char* name; std::string file; std::string read; std::string saved; };
+    struct Case {
+        const char* name;
+        std::string file;
+        std::string read;
+        std::string saved;
+    };
     const Case cases[] = {
         {"a lone lead byte at the end", "メモ" + lead, "メモ", "xモ"},
         {"a lone lead byte before a line break", "ab" + lead + "\r\ncd", "ab\r\ncd", "xb\r\ncd"},
@@ -458,4 +462,4 @@ TEST_F(Tooltips, MemosOfOddEndingsAreReadToTheirOwnBytesOnly)
     EXPECT_EQ(told, g_messages);
 }
 
-}  // namespace
+}   // namespace

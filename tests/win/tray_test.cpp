@@ -47,13 +47,18 @@ protected:
         standIns_.Put(&SystemCalls::notifyIcon, FakeNotifyIcon);
         LaunchOrdinary();
     }
-    void Send(UINT message, WPARAM wParam, LPARAM lParam = 0) { SendMessageA(calendar_, message, wParam, lParam); }
+    void Send(UINT message, WPARAM wParam, LPARAM lParam = 0)
+    {
+        SendMessageA(calendar_, message, wParam, lParam);
+    }
     void TrayMouse(UINT mouse) { Send(WM_PELMO_TRAY, ID_TRAY_ICON, mouse); }
 
     // "shown", "maximised" or "hidden", and " icon" while the shell has it.
     std::string State() const
     {
-        std::string state = !IsWindowVisible(calendar_) ? "hidden" : IsZoomed(calendar_) ? "maximised" : "shown";
+        std::string state = !IsWindowVisible(calendar_) ? "hidden"
+                            : IsZoomed(calendar_)       ? "maximised"
+                                                        : "shown";
         return s_shell.present ? state + " icon" : state;
     }
 };
@@ -167,4 +172,4 @@ TEST_F(Tray, TransparencyIsAColourKeyThatComesAndGoesWithTheSetting)
     EXPECT_EQ("shown", State());
 }
 
-}  // namespace
+}   // namespace

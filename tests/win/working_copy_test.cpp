@@ -49,20 +49,26 @@ protected:
     {
         AppFolderTest::SetUp();
         ASSERT_FALSE(HasFatalFailure());
-        std::string file = "[POSITION]\r\nLEFT=12\r\n[EDITOR]\r\nFONTHEIGHT=22\r\n[TOOLTIP]\r\nWIDTH=280\r\n"
-                           "[SHELLLINK]\r\nSTARTUP=1\r\n[EXTRA]\r\nNOTE=kept\r\n[BGBRUSH]\r\nSTYLE=2\r\nHATCH=3\r\n"
-                           "[REGIST]\r\nSUM=4\r\nCURRENT=3\r\nCHANGE=1\r\n[AUTOCHANGE]\r\nCHANGE=1\r\n";
+        std::string file =
+            "[POSITION]\r\nLEFT=12\r\n[EDITOR]\r\nFONTHEIGHT=22\r\n[TOOLTIP]\r\nWIDTH=280\r\n"
+            "[SHELLLINK]\r\nSTARTUP=1\r\n[EXTRA]\r\nNOTE=kept\r\n[BGBRUSH]\r\nSTYLE=2\r\nHATCH=3\r\n"
+            "[REGIST]\r\nSUM=4\r\nCURRENT=3\r\nCHANGE=1\r\n[AUTOCHANGE]\r\nCHANGE=1\r\n";
         for (int n = 1; n <= 4; ++n) {
-            file += "[DESIGN00" + std::to_string(n) + "]\r\nBGBRUSH_STYLE=0\r\nBGBRUSH_COLOR=" + std::to_string(n) +
-                    "\r\nFONT_FACENAME=face" + std::to_string(n) + "\r\n";
+            file += "[DESIGN00" + std::to_string(n) +
+                    "]\r\nBGBRUSH_STYLE=0\r\nBGBRUSH_COLOR=" + std::to_string(n) + "\r\nFONT_FACENAME=face" +
+                    std::to_string(n) + "\r\n";
         }
         ASSERT_TRUE(WriteWholeFile(Path("temp.ini"), file));
     }
 
     void ExpectUnrelatedSectionsKept()
     {
-        EXPECT_EQ("12/22/280/1/kept/2/3/", Keys({{"POSITION", "LEFT"}, {"EDITOR", "FONTHEIGHT"}, {"TOOLTIP", "WIDTH"},
-                                                 {"SHELLLINK", "STARTUP"}, {"EXTRA", "NOTE"}, {"BGBRUSH", "STYLE"},
+        EXPECT_EQ("12/22/280/1/kept/2/3/", Keys({{"POSITION", "LEFT"},
+                                                 {"EDITOR", "FONTHEIGHT"},
+                                                 {"TOOLTIP", "WIDTH"},
+                                                 {"SHELLLINK", "STARTUP"},
+                                                 {"EXTRA", "NOTE"},
+                                                 {"BGBRUSH", "STYLE"},
                                                  {"BGBRUSH", "HATCH"}}));
         EXPECT_FALSE(PathExists(Path("temp.ini.new")));
     }
@@ -81,8 +87,12 @@ TEST_F(WorkingCopy, DeletingRenumbersTheRestAndKeepsEverySectionNoDesignOwns)
     EXPECT_EQ("mine/8/", Keys({{"DESIGN002", "MY_NOTE"}, {"DESIGN008", "BGBRUSH_COLOR"}}));
     // Absent TIMING and ORDER are carried as the start-up reads them, absent
     // design keys as their design defaults.
-    EXPECT_EQ("3/2/0/1/100/300/", Keys({{"REGIST", "SUM"}, {"REGIST", "CURRENT"}, {"REGIST", "CHANGE"},
-                                        {"AUTOCHANGE", "CHANGE"}, {"AUTOCHANGE", "TIMING"}, {"AUTOCHANGE", "ORDER"}}));
+    EXPECT_EQ("3/2/0/1/100/300/", Keys({{"REGIST", "SUM"},
+                                        {"REGIST", "CURRENT"},
+                                        {"REGIST", "CHANGE"},
+                                        {"AUTOCHANGE", "CHANGE"},
+                                        {"AUTOCHANGE", "TIMING"},
+                                        {"AUTOCHANGE", "ORDER"}}));
     EXPECT_EQ("no key value/65535/", Keys({{"DESIGN002", "BGBRUSH_BITMAP"}, {"DESIGN002", "TODAY_COLOR"}}));
     ExpectUnrelatedSectionsKept();
 
@@ -120,8 +130,10 @@ TEST_F(WorkingCopy, DamagedRegistryValuesAndMissingSectionsReadAsDefaults)
     uint32_t count = 6;   // designs 5 and 6 have no sections
     ASSERT_TRUE(DeleteDesign(kWorkingFile, 1, &count));
     EXPECT_EQ(5u, count);
-    EXPECT_EQ("0/6/<absent>/", Keys({{"REGIST", "SUM"}, {"REGIST", "CURRENT"}, {"DESIGN005", "BGBRUSH_STYLE"}}));
-    EXPECT_EQ("2/face2/ 0/face3/ 4/face4/ <absent>/<absent>/ <absent>/<absent>/ <absent>/<absent>/ ", Designs(5));
+    EXPECT_EQ("0/6/<absent>/",
+              Keys({{"REGIST", "SUM"}, {"REGIST", "CURRENT"}, {"DESIGN005", "BGBRUSH_STYLE"}}));
+    EXPECT_EQ("2/face2/ 0/face3/ 4/face4/ <absent>/<absent>/ <absent>/<absent>/ <absent>/<absent>/ ",
+              Designs(5));
     ExpectUnrelatedSectionsKept();
 }
 
@@ -132,7 +144,7 @@ TEST_F(WorkingCopy, MovesSwapNeighboursAsStoredAndAnEmptiedListKeepsTheLookInFor
     ASSERT_TRUE(SwapDesigns(kWorkingFile, 4, -1, 4));   // the last design up
     EXPECT_EQ("1/face1/ 2/face2/ 4/face4/ 3/face3/ <absent>/<absent>/ ", Designs(4));
     EXPECT_EQ("mine/<absent>/", Keys({{"DESIGN003", "MY_NOTE"}, {"DESIGN004", "MY_NOTE"}}));
-    ASSERT_TRUE(SwapDesigns(kWorkingFile, 1, 1, 4));    // the first down
+    ASSERT_TRUE(SwapDesigns(kWorkingFile, 1, 1, 4));   // the first down
     EXPECT_EQ("2/face2/ 1/face1/ 4/face4/ 3/face3/ <absent>/<absent>/ ", Designs(4));
     EXPECT_FALSE(SwapDesigns(kWorkingFile, 1, -1, 4));
     EXPECT_FALSE(SwapDesigns(kWorkingFile, 4, 1, 4));
@@ -142,14 +154,22 @@ TEST_F(WorkingCopy, MovesSwapNeighboursAsStoredAndAnEmptiedListKeepsTheLookInFor
     ExpectUnrelatedSectionsKept();
     EXPECT_NE(before, ReadWholeFile(Path(kWorkingFile)));
 
-    ASSERT_TRUE(WriteWholeFile(Path("pelmo.ini"), "[BGBRUSH]\r\nSTYLE=1\r\nCOLOR=5\r\n[FONT]\r\nFACENAME=old\r\n"));
+    ASSERT_TRUE(
+        WriteWholeFile(Path("pelmo.ini"), "[BGBRUSH]\r\nSTYLE=1\r\nCOLOR=5\r\n[FONT]\r\nFACENAME=old\r\n"));
     ASSERT_TRUE(WriteSettingInt(kWorkingFile, "DESIGN777", "BGBRUSH_COLOR", 7));   // beyond any count
     ASSERT_TRUE(ResetWorkingCopy(kWorkingFile, kSettingsFile));
-    EXPECT_EQ("7/1/5/old/65535/12/", Keys({{"DESIGN777", "BGBRUSH_COLOR"}, {"BGBRUSH", "STYLE"},
-                                            {"BGBRUSH", "COLOR"}, {"FONT", "FACENAME"}, {"TODAY", "COLOR"},
-                                            {"POSITION", "LEFT"}}));
-    EXPECT_EQ("0/0/1/0/0/0/", Keys({{"REGIST", "SUM"}, {"REGIST", "CURRENT"}, {"REGIST", "CHANGE"},
-                                    {"AUTOCHANGE", "CHANGE"}, {"AUTOCHANGE", "TIMING"}, {"AUTOCHANGE", "ORDER"}}));
+    EXPECT_EQ("7/1/5/old/65535/12/", Keys({{"DESIGN777", "BGBRUSH_COLOR"},
+                                           {"BGBRUSH", "STYLE"},
+                                           {"BGBRUSH", "COLOR"},
+                                           {"FONT", "FACENAME"},
+                                           {"TODAY", "COLOR"},
+                                           {"POSITION", "LEFT"}}));
+    EXPECT_EQ("0/0/1/0/0/0/", Keys({{"REGIST", "SUM"},
+                                    {"REGIST", "CURRENT"},
+                                    {"REGIST", "CHANGE"},
+                                    {"AUTOCHANGE", "CHANGE"},
+                                    {"AUTOCHANGE", "TIMING"},
+                                    {"AUTOCHANGE", "ORDER"}}));
 }
 
-}  // namespace
+}   // namespace
