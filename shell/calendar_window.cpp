@@ -176,11 +176,15 @@ static LRESULT OnCreate(HWND window)
 // The common controls (loaded on first use) are needed first by the
 // tooltips; both come once the first frame is on the screen, and so does
 // any warning, in front of the calendar it is about. So does the working
-// copy, which only the design list reads, and which it makes afresh.
+// copy, which only the design list reads, and which it makes afresh at
+// each opening: a list opened before this timer came has made its own and
+// may have changed it, which a copy now would undo.
 static void OnFirstFrameShown(HWND window)
 {
     KillTimer(window, IDT_FIRST_FRAME_SHOWN);
-    CopySettingsFile(kSettingsFile, kWorkingFile);
+    if (!s_calendar.designList) {
+        CopySettingsFile(kSettingsFile, kWorkingFile);
+    }
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     CreateTooltips(window, AppInstance(), s_calendar.memo);

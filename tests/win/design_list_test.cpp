@@ -17,6 +17,7 @@
 #include "shell/context_menu.h"
 #include "tests/win/calendar_fixture.h"
 #include "tests/win/test_support.h"
+#include "tooltips/tooltip_parts.h"
 #include "view/picture.h"
 
 namespace {
@@ -52,6 +53,22 @@ TEST_F(DesignList, OpensOnTheCurrentDesignPreviewsSelectionsAndOkAppliesTheChoic
     EXPECT_EQ("1", Read("REGIST", "CURRENT"));
     EXPECT_EQ(kColours[0], Calendar());
     EXPECT_EQ("20", Read("POSITION", "LEFT"));
+}
+
+// The calendar's work after its first frame comes by a timer, which a list
+// opened at once outruns: it must not put pelmo.ini back over the list's
+// working copy meanwhile.
+TEST_F(DesignList, AListOpenedBeforeTheFirstFrameWorkKeepsItsChanges)
+{
+    Start(3, 1);
+    Open();
+    ASSERT_EQ(nullptr, TooltipHandle(kDayTooltip)) << "the work after the first frame is still to come";
+    Select(1);
+    Click(IDC_DESIGN_DOWN);
+    ASSERT_TRUE(PumpUntil([] { return TooltipHandle(kDayTooltip) != nullptr; }));
+    Click(IDOK);
+    EXPECT_EQ(std::to_string(kColours[2]), DesignColour(2));
+    EXPECT_EQ(std::to_string(kColours[1]), DesignColour(3));
 }
 
 TEST_F(DesignList, MovesSwapDesignsAndStopAtTheEnds)
