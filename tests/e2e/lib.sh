@@ -228,7 +228,7 @@ e2e_probe() {
 }
 
 # e2e_idle WINDOW: returns once the program has handled every message that
-# was waiting for it. The probe asks WINDOW (a window spec of window_probe;
+# was waiting for it. The probe asks WINDOW (a window pattern of window_probe;
 # a visible one, as a hidden window is never painted) to paint one pixel
 # again and waits until it has: a thread is handed a
 # paint only when no sent, posted or input message is waiting for it, and
@@ -292,7 +292,7 @@ e2e_launch() {
 
 # Points at the middle of the window with X id $1, where the keyboard
 # follows the pointer (there is no window manager), and waits until the
-# program has put the keyboard focus into that window (spec $2).
+# program has put the keyboard focus into that window (pattern $2).
 e2e_keys_to() {
     [ -n "$1" ] || return 1
     eval "$(xdotool getwindowgeometry --shell "$1")"
@@ -401,7 +401,7 @@ e2e_geometry() {
     echo "$X $Y $WIDTH $HEIGHT"
 }
 
-# Prints "LEFT TOP RIGHT BOTTOM" of a window (a spec of window_probe), or of
+# Prints "LEFT TOP RIGHT BOTTOM" of a window (a pattern of window_probe), or of
 # its control with the id $2.
 e2e_rect() {
     e2e_probe rect "$@"
@@ -417,7 +417,7 @@ e2e_id() {
     esac
 }
 
-# Prints "X Y WIDTH HEIGHT" of the client area of a window (a spec of
+# Prints "X Y WIDTH HEIGHT" of the client area of a window (a pattern of
 # window_probe) on the screen.
 e2e_client() {
     e2e_probe client "$1"

@@ -30,28 +30,28 @@
 enum ProbeStatus { kYes = 0, kNo = 1, kNoWindow = 2, kUsage = 3 };
 
 struct WindowQuery {
-    const char* spec;
+    const char* pattern;
     HWND visible;
     HWND hidden;
 };
 
-static bool MatchesSpec(HWND window, const char* spec)
+static bool MatchesPattern(HWND window, const char* pattern)
 {
     char text[256];
-    if (strncmp(spec, "class:", 6) == 0) {
-        return GetClassNameA(window, text, sizeof text) > 0 && strcmp(text, spec + 6) == 0;
+    if (strncmp(pattern, "class:", 6) == 0) {
+        return GetClassNameA(window, text, sizeof text) > 0 && strcmp(text, pattern + 6) == 0;
     }
     GetWindowTextA(window, text, sizeof text);
-    if (spec[0] == '=') {
-        return strcmp(text, spec + 1) == 0;
+    if (pattern[0] == '=') {
+        return strcmp(text, pattern + 1) == 0;
     }
-    return strstr(text, spec) != nullptr;
+    return strstr(text, pattern) != nullptr;
 }
 
 static BOOL CALLBACK CollectWindow(HWND window, LPARAM param)
 {
     WindowQuery* query = (WindowQuery*)param;
-    if (!MatchesSpec(window, query->spec)) {
+    if (!MatchesPattern(window, query->pattern)) {
         return TRUE;
     }
     if (IsWindowVisible(window)) {
@@ -64,9 +64,9 @@ static BOOL CALLBACK CollectWindow(HWND window, LPARAM param)
     return TRUE;
 }
 
-static HWND FindTopLevel(const char* spec)
+static HWND FindTopLevel(const char* pattern)
 {
-    WindowQuery query = {spec, nullptr, nullptr};
+    WindowQuery query = {pattern, nullptr, nullptr};
     EnumWindows(CollectWindow, (LPARAM)&query);
     return query.visible ? query.visible : query.hidden;
 }
