@@ -13,7 +13,6 @@
 #include "bench/bench_support.h"
 #include "res/resource.h"
 
-static const int kStartRuns = 15;
 static const char* const kShipped[] = {
     "pelmo.exe",
     "pelmo.ini",

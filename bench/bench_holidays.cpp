@@ -17,8 +17,6 @@
 #include "settings/settings_defaults.h"
 #include "tests/core/holiday_file_maker.h"
 
-// More runs than the other starts: the target leaves room for 5 % only.
-static const int kStartRuns = 31;
 static const uint16_t kFirstYear = 1955;
 static const uint16_t kLastYear = 2027;
 static const int kReadRuns = 50;

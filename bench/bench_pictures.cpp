@@ -21,7 +21,6 @@ using namespace Gdiplus;
 using namespace Gdiplus::DllExports;
 
 static const int kRuns = 100;
-static const int kStartRuns = 11;
 static const COLORREF kSolid = 0xFFFFE1;
 
 bool MakePicture(const char* path, const wchar_t* mime, int width, int height, COLORREF* corner)

@@ -29,7 +29,6 @@
 #include "res/resource.h"
 
 static const int kRefreshRuns = 200;
-static const int kStartRuns = 15;
 static const int kMemoFiles = 10000;
 
 static double TimeFloorFrame(HWND floor)

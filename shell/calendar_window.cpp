@@ -45,6 +45,7 @@
 #include "view/layout_win.h"
 #include "view/paint.h"
 #include "view/picture.h"
+#include "view/picture_read_ahead.h"
 
 static CalendarState s_calendar;
 
@@ -83,6 +84,14 @@ static void ReadNow()
 static bool ConvertedPicturePath(char* out, size_t size)
 {
     return BuildAppPath(kConvertedPictureName, out, size);
+}
+
+void StartReadingBackgroundAhead()
+{
+    char converted[kAppPathSize];
+    if (ConvertedPicturePath(converted, sizeof converted)) {
+        StartPictureReadAhead(ReadBackground(kSettingsFile), converted);
+    }
 }
 
 static bool CreateBackBuffer(HWND window)
@@ -182,6 +191,7 @@ static LRESULT OnCreate(HWND window)
 static void OnFirstFrameShown(HWND window)
 {
     KillTimer(window, IDT_FIRST_FRAME_SHOWN);
+    DiscardPictureReadAhead();   // the start chose another picture
     if (!s_calendar.designList) {
         CopySettingsFile(kSettingsFile, kWorkingFile);
     }

@@ -15,4 +15,8 @@ unsigned CalendarRefreshCount();
 // Has the window lay out and paint everything again, at once.
 void RequestRefresh(HWND window);
 
+// Starts reading the background's picture on a thread of its own, while
+// the windows are made (view/picture_read_ahead.h).
+void StartReadingBackgroundAhead();
+
 LRESULT CALLBACK CalendarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -5,10 +5,12 @@
 #include "dialogs/design_list.h"
 #include "platform/app_instance.h"
 #include "res/resource.h"
+#include "shell/calendar_window.h"
 #include "shell/owner_window.h"
 #include "platform/start_trace.h"
 #include "platform/system_library.h"
 #include "view/gdiplus_session.h"
+#include "view/picture_read_ahead.h"
 
 // A second copy only brings the first one forward; it touches no file.
 static bool AnotherCopyIsRunning()
@@ -52,6 +54,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         return 0;
     }
     SetAppInstance(instance);
+    StartReadingBackgroundAhead();
     RegisterWindowClasses(instance);
     HWND owner = CreateOwnerWindow(instance);
     if (owner) {
@@ -59,6 +62,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         UpdateWindow(owner);
     }
     int code = RunMessageLoop();
+    DiscardPictureReadAhead();   // a creation that failed never took it
     ShutdownGdiplusIfStarted();
     return code;
 }

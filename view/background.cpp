@@ -1,11 +1,15 @@
 #include "view/background.h"
 
 #include "view/picture.h"
+#include "view/picture_read_ahead.h"
 
 static const int32_t kLastHatch = HS_DIAGCROSS;
 
 static HBRUSH PictureBrush(const BackgroundRecord& background, const char* convertedFile)
 {
+    if (HBRUSH ahead = TakeReadAheadBrush(background, convertedFile)) {
+        return ahead;
+    }
     if (NamesFile(background.orgFile)) {
         char load[kPicturePathSize];
         HBITMAP bitmap = LoadChosenPicture(background.orgFile, convertedFile, load, sizeof load);

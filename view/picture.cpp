@@ -11,6 +11,7 @@
 #include "view/brush_slot.h"
 #include "view/gdiplus_session.h"
 #include "view/picture_crop.h"
+#include "view/picture_read_ahead.h"
 #include "view/picture_record.h"
 
 using namespace Gdiplus;
@@ -66,16 +67,6 @@ PictureDecode ConvertPictureToBmp(const wchar_t* destination, const wchar_t* sou
     return saved ? PictureDecode::Done : PictureDecode::Failed;
 }
 
-static bool HasBitmapExtension(const char* path)
-{
-    const char* dot = strrchr(path, '.');
-    const char* slash = strrchr(path, '\\');
-    if (!dot || (slash && slash > dot)) {
-        return false;
-    }
-    return _stricmp(dot, ".bmp") == 0 || _stricmp(dot, ".dib") == 0;
-}
-
 static bool ToWide(const char* text, wchar_t* out, int size)
 {
     return MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text, -1, out, size) > 0;
@@ -128,6 +119,7 @@ static bool ConvertChosenPicture(const char* source, const char* convertedFile)
 // is forgotten first: a conversion cut short must not pass for it.
 static bool ConvertAndRecord(const char* source, const char* convertedFile)
 {
+    FinishPictureReadAhead();   // it may be reading convertedFile
     FileStamp before;
     const bool stamped = ReadFileStamp(source, &before);
     ForgetConversion(convertedFile);
@@ -153,7 +145,7 @@ static bool Prepare(const char* source, const char* convertedFile, char* load, s
         ShowPictureError(kPictureRefusedText, kConvertedPictureName);
         return false;
     }
-    const char* chosen = HasBitmapExtension(source) ? source : convertedFile;
+    const char* chosen = IsBitmapFileName(source) ? source : convertedFile;
     int n = snprintf(load, size, "%s", chosen);
     if (n < 0 || (size_t)n >= size) {
         load[0] = '\0';
@@ -308,7 +300,7 @@ bool ApplyPictureBrush(HDC surface, const char* source, const char* convertedFil
     HBITMAP bitmap = cache ? FindKeptPicture(cache, source) : nullptr;
     bool kept = bitmap != nullptr;
     if (kept) {
-        snprintf(load, sizeof load, "%s", HasBitmapExtension(source) ? source : convertedFile);
+        snprintf(load, sizeof load, "%s", IsBitmapFileName(source) ? source : convertedFile);
     } else {
         FileStamp stamp;
         const bool stamped = ReadFileStamp(source, &stamp);

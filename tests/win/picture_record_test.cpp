@@ -13,6 +13,7 @@
 #include "tests/win/test_support.h"
 #include "view/background.h"
 #include "view/picture.h"
+#include "view/picture_read_ahead.h"
 #include "view/picture_record.h"
 
 using namespace Gdiplus;
@@ -29,6 +30,35 @@ int WINAPI RecordMessage(HWND, LPCSTR text, LPCSTR caption, UINT)
 {
     s_told.push_back(std::string(text) + "|" + caption);
     return IDOK;
+}
+
+// A 4 by 4 BMP of one colour, 24 bits, written an hour before now.
+bool SaveFlatBmp(const std::string& path, COLORREF colour, unsigned secondsAgo = 3600)
+{
+    std::string bmp(54, '\0');
+    const unsigned fileSize = 54 + 4 * 12;
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    bmp[2] = (char)fileSize;
+    bmp[10] = 54;
+    bmp[14] = 40;
+    bmp[18] = 4;
+    bmp[22] = 4;
+    bmp[26] = 1;
+    bmp[28] = 24;
+    for (int pixel = 0; pixel < 16; ++pixel) {
+        bmp += {(char)GetBValue(colour), (char)GetGValue(colour), (char)GetRValue(colour)};
+    }
+    return WriteWholeFile(path, bmp) && BackdateFile(path, secondsAgo);
+}
+
+BackgroundRecord PictureBackground(const std::string& source)
+{
+    BackgroundRecord background = {};
+    background.brush = {BS_PATTERN, 0, 0};
+    snprintf(background.orgFile, sizeof background.orgFile, "%s", source.c_str());
+    snprintf(background.bitmap, sizeof background.bitmap, "%s", kNoKeyValue);
+    return background;
 }
 
 class ConvertedPicture : public AppFolderTest {
@@ -68,6 +98,17 @@ protected:
     }
 
     unsigned Conversions() const { return PictureConversionCount(); }
+
+    // The colour a brush paints; the brush is deleted.
+    COLORREF Painted(HBRUSH brush)
+    {
+        const HGDIOBJ before = SelectObject(surface_.dc, brush);
+        PatBlt(surface_.dc, 0, 0, 8, 8, PATCOPY);
+        GdiFlush();
+        SelectObject(surface_.dc, before);
+        DeleteObject(brush);
+        return SurfacePixel(surface_, 3, 3);
+    }
 
     StandIns standIns_;
     ULONG_PTR token_ = 0;
@@ -195,6 +236,62 @@ TEST_F(ConvertedPicture, APelmoBmpThatCannotBeWrittenIsToldAndChangesNothing)
     s_told.clear();
     EXPECT_FALSE(ApplyPictureBrush(surface_.dc, red.c_str(), converted_.c_str(), &slot_, &record));
     EXPECT_EQ(std::vector<std::string>{failed}, s_told);
+}
+
+// The start reads its background ahead on a thread of its own: the brush
+// it takes is the one it would have made, a conversion pelmo.bmp holds
+// included, and it is handed over once.
+TEST_F(ConvertedPicture, ABrushReadAheadIsTheOneTheStartWouldMake)
+{
+    const std::string red = Path("red.png");
+    const std::string blue = Path("blue.bmp");
+    ASSERT_TRUE(SaveFlatPng(red, kRed));
+    ASSERT_EQ(kRed, Shown(red));   // converted and recorded
+    ASSERT_TRUE(SaveFlatBmp(blue, kBlue));
+    const unsigned before = Conversions();
+    const std::pair<std::string, COLORREF> pictures[] = {{red, kRed}, {blue, kBlue}};
+    for (const auto& [source, colour] : pictures) {
+        const BackgroundRecord background = PictureBackground(source);
+        StartPictureReadAhead(background, converted_.c_str());
+        const HBRUSH ahead = TakeReadAheadBrush(background, converted_.c_str());
+        ASSERT_NE(nullptr, ahead) << source;
+        EXPECT_EQ(colour, Painted(ahead)) << source;
+        EXPECT_EQ(nullptr, TakeReadAheadBrush(background, converted_.c_str())) << "handed over once";
+    }
+    EXPECT_EQ(before, Conversions());
+    EXPECT_TRUE(s_told.empty());
+}
+
+// What was read ahead is never shown once its file changed, nor for another
+// background; what needs a conversion or a message is left to the start.
+TEST_F(ConvertedPicture, WhatWasReadAheadGivesWayToTheFileAsItIsNow)
+{
+    const std::string photo = Path("photo.bmp");
+    ASSERT_TRUE(SaveFlatBmp(photo, kBlue));
+    const BackgroundRecord background = PictureBackground(photo);
+    StartPictureReadAhead(background, converted_.c_str());
+    FinishPictureReadAhead();
+    ASSERT_TRUE(SaveFlatBmp(photo, kGreen, 1800));
+    bool fellBack = true;
+    EXPECT_EQ(kGreen, Painted(CreateBackgroundBrush(background, converted_.c_str(), &fellBack)));
+    EXPECT_FALSE(fellBack);
+
+    StartPictureReadAhead(background, converted_.c_str());
+    EXPECT_EQ(nullptr, TakeReadAheadBrush(PictureBackground(Path("other.bmp")), converted_.c_str()));
+    StartPictureReadAhead(background, converted_.c_str());
+    DiscardPictureReadAhead();
+    EXPECT_EQ(nullptr, TakeReadAheadBrush(background, converted_.c_str()));
+
+    // A picture pelmo.bmp does not hold, and pelmo.bmp itself chosen as the
+    // picture, which the start refuses with its message.
+    const std::string red = Path("red.png");
+    ASSERT_TRUE(SaveFlatPng(red, kRed));
+    ASSERT_TRUE(SaveFlatBmp(converted_, kBlue));
+    for (const std::string& source : {red, converted_}) {
+        StartPictureReadAhead(PictureBackground(source), converted_.c_str());
+        EXPECT_EQ(nullptr, TakeReadAheadBrush(PictureBackground(source), converted_.c_str())) << source;
+    }
+    EXPECT_TRUE(s_told.empty());
 }
 
 }   // namespace
