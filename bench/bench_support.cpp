@@ -160,6 +160,7 @@ double TimeToFirstFrame(const char* exe, const char* folder, const char* classNa
     snprintf(command, sizeof command, "\"%s\"", exe);
     double start = Seconds();
     if (!CreateProcessA(exe, command, nullptr, nullptr, FALSE, 0, nullptr, folder, &startup, &process)) {
+        fprintf(stderr, "%s did not start: error %lu\n", exe, GetLastError());
         return -1;
     }
     WaitForInputIdle(process.hProcess, 30000);
@@ -189,9 +190,23 @@ StartComparison CompareStarts(const StartCase& measured, const StartCase& baseli
     StartComparison result = {};
     result.allShown = true;
     std::vector<double> measuredTimes, baselineTimes;
-    for (int i = 0; i < runs; ++i) {
-        baselineTimes.push_back(StartOnce(baseline, &result.allShown));
-        measuredTimes.push_back(StartOnce(measured, &result.allShown));
+    // A pair with a start that could not be made at all is made again.
+    int failed = 0;
+    while ((int)measuredTimes.size() < runs && failed <= runs) {
+        const double b = StartOnce(baseline, &result.allShown);
+        const double m = StartOnce(measured, &result.allShown);
+        if (b < 0 || m < 0) {
+            ++failed;
+            continue;
+        }
+        baselineTimes.push_back(b);
+        measuredTimes.push_back(m);
+    }
+    if (failed > 0) {
+        printf("  (%d pairs of starts made again: a process could not be created)\n", failed);
+    }
+    if (measuredTimes.empty()) {
+        return result;
     }
     result.medianMeasured = Median(measuredTimes);
     result.medianBaseline = Median(baselineTimes);

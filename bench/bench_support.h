@@ -50,10 +50,11 @@ struct StartComparison {
 };
 // Starts both once to warm the caches, then each runs times, in turn, so
 // that a busy moment of the machine falls on both alike.
-// One whole start under Wine differs from the next by a tenth or more on a
-// shared machine; with 15 pairs the ratio of two medians still moved by
-// 0.15 from one run to the next, with 31 by about 0.05.
-constexpr int kStartRuns = 31;
+// One whole start under Wine differs from the next by a quarter or more;
+// with 31 pairs the ratio of the same two programs' medians still moved
+// between 0.99 and 1.18 from one run to the next, so each comparison
+// makes 61.
+constexpr int kStartRuns = 61;
 StartComparison CompareStarts(const StartCase& measured, const StartCase& baseline, int runs);
 bool CopyBeside(const char* from, const char* folder, const char* name, char* out, size_t size);
 // Sets the file's write time an hour back, as of a file that has been on
