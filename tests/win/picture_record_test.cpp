@@ -3,34 +3,23 @@
 // doubt converts again, and what cannot be converted is told.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <gdiplus.h>
 
 #include <string>
 #include <vector>
 
 #include "platform/file_stamp.h"
-#include "tests/win/stand_ins.h"
+#include "tests/win/picture_fixture.h"
 #include "tests/win/test_support.h"
 #include "view/background.h"
 #include "view/picture.h"
 #include "view/picture_read_ahead.h"
 #include "view/picture_record.h"
 
-using namespace Gdiplus;
-
 namespace {
 
 constexpr COLORREF kRed = RGB(200, 30, 30);
 constexpr COLORREF kBlue = RGB(20, 40, 210);
 constexpr COLORREF kGreen = RGB(30, 160, 40);
-
-std::vector<std::string> s_told;
-
-int WINAPI RecordMessage(HWND, LPCSTR text, LPCSTR caption, UINT)
-{
-    s_told.push_back(std::string(text) + "|" + caption);
-    return IDOK;
-}
 
 // A 4 by 4 BMP of one colour, 24 bits, written an hour before now.
 bool SaveFlatBmp(const std::string& path, COLORREF colour, unsigned secondsAgo = 3600)
@@ -61,29 +50,14 @@ BackgroundRecord PictureBackground(const std::string& source)
     return background;
 }
 
-class ConvertedPicture : public AppFolderTest {
+class ConvertedPicture : public PictureTest {
 protected:
+    ConvertedPicture() : PictureTest(8, 8) {}
+
     void SetUp() override
     {
-        AppFolderTest::SetUp();
-        ASSERT_FALSE(HasFatalFailure());
-        GdiplusStartupInput input;
-        ASSERT_EQ(Ok, GdiplusStartup(&token_, &input, nullptr));
-        s_told.clear();
-        standIns_.Put(&SystemCalls::messageBox, RecordMessage);
-        converted_ = Path("pelmo.bmp");
+        PictureTest::SetUp();
         record_ = converted_ + kConversionRecordSuffix;
-        ASSERT_TRUE(CreateSurface(&surface_, 8, 8));
-        slot_ = CreateSolidBrush(kFallbackBackgroundColor);
-        SelectObject(surface_.dc, slot_);
-    }
-
-    void TearDown() override
-    {
-        DestroySurface(&surface_);
-        DeleteObject(slot_);
-        GdiplusShutdown(token_);
-        AppFolderTest::TearDown();
     }
 
     // The colour the picture source shows as the background, or the
@@ -110,12 +84,7 @@ protected:
         return SurfacePixel(surface_, 3, 3);
     }
 
-    StandIns standIns_;
-    ULONG_PTR token_ = 0;
-    std::string converted_;
     std::string record_;
-    Surface surface_ = {};
-    HBRUSH slot_ = nullptr;
 };
 
 TEST_F(ConvertedPicture, IsUsedAgainWhilePelmoBmpHoldsItAndMadeAgainWhenAnotherTookItsPlace)
@@ -142,7 +111,7 @@ TEST_F(ConvertedPicture, IsUsedAgainWhilePelmoBmpHoldsItAndMadeAgainWhenAnotherT
     EXPECT_EQ(kBlue, Shown(blue));
     EXPECT_EQ(kRed, Shown(red)) << "pelmo.bmp held the blue one meanwhile";
     EXPECT_EQ(before + 3, Conversions());
-    EXPECT_TRUE(s_told.empty());
+    EXPECT_TRUE(Told().empty());
 }
 
 // Whatever puts the record in doubt converts again, and the right picture
@@ -196,7 +165,7 @@ TEST_F(ConvertedPicture, ConvertsAgainWhenTheRecordOrPelmoBmpIsInDoubt)
     before = Conversions();
     EXPECT_EQ(kBlue, Shown(red));
     EXPECT_EQ(before + 1, Conversions());
-    EXPECT_TRUE(s_told.empty());
+    EXPECT_TRUE(Told().empty());
 }
 
 // pelmo.bmp cannot be had: its conversion's message is given, the brush
@@ -217,25 +186,25 @@ TEST_F(ConvertedPicture, APelmoBmpThatCannotBeWrittenIsToldAndChangesNothing)
     EXPECT_FALSE(ApplyPictureBrush(surface_.dc, red.c_str(), converted_.c_str(), &slot_, &record));
     EXPECT_EQ(before, slot_);
     CloseHandle(lock);
-    EXPECT_EQ(std::vector<std::string>{failed}, s_told);
+    EXPECT_EQ(std::vector<std::string>{failed}, Told());
     EXPECT_EQ(kRed, Shown(red)) << "unlocked again";
 
     // Replaced by a folder.
     ASSERT_TRUE(DeleteFileA(converted_.c_str()));
     ASSERT_TRUE(CreateDirectoryA(converted_.c_str(), nullptr));
-    s_told.clear();
+    Told().clear();
     const HBRUSH kept = slot_;
     EXPECT_FALSE(ApplyPictureBrush(surface_.dc, red.c_str(), converted_.c_str(), &slot_, &record));
     EXPECT_EQ(kept, slot_);
-    EXPECT_EQ(std::vector<std::string>{failed}, s_told);
+    EXPECT_EQ(std::vector<std::string>{failed}, Told());
     ASSERT_TRUE(RemoveDirectoryA(converted_.c_str()));
     EXPECT_EQ(kRed, Shown(red));
 
     // The source gone: its conversion cannot be made, whatever pelmo.bmp holds.
     ASSERT_TRUE(DeleteFileA(red.c_str()));
-    s_told.clear();
+    Told().clear();
     EXPECT_FALSE(ApplyPictureBrush(surface_.dc, red.c_str(), converted_.c_str(), &slot_, &record));
-    EXPECT_EQ(std::vector<std::string>{failed}, s_told);
+    EXPECT_EQ(std::vector<std::string>{failed}, Told());
 }
 
 // The start reads its background ahead on a thread of its own: the brush
@@ -259,7 +228,7 @@ TEST_F(ConvertedPicture, ABrushReadAheadIsTheOneTheStartWouldMake)
         EXPECT_EQ(nullptr, TakeReadAheadBrush(background, converted_.c_str())) << "handed over once";
     }
     EXPECT_EQ(before, Conversions());
-    EXPECT_TRUE(s_told.empty());
+    EXPECT_TRUE(Told().empty());
 }
 
 // What was read ahead is never shown once its file changed, nor for another
@@ -291,7 +260,7 @@ TEST_F(ConvertedPicture, WhatWasReadAheadGivesWayToTheFileAsItIsNow)
         StartPictureReadAhead(PictureBackground(source), converted_.c_str());
         EXPECT_EQ(nullptr, TakeReadAheadBrush(PictureBackground(source), converted_.c_str())) << source;
     }
-    EXPECT_TRUE(s_told.empty());
+    EXPECT_TRUE(Told().empty());
 }
 
 }   // namespace

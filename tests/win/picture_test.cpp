@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/app_folder.h"
+#include "tests/win/picture_fixture.h"
 #include "tests/win/test_support.h"
 #include "view/background.h"
 #include "view/picture.h"
@@ -60,37 +61,9 @@ bool Near(COLORREF a, COLORREF b, int tolerance)
            abs(GetBValue(a) - GetBValue(b)) <= tolerance;
 }
 
-std::vector<std::string> s_messages;
-
-int WINAPI RecordMessage(HWND, LPCSTR text, LPCSTR caption, UINT)
-{
-    s_messages.push_back(std::string(text) + "|" + caption);
-    return IDOK;
-}
-
-class Picture : public AppFolderTest {
+class Picture : public PictureTest {
 protected:
-    void SetUp() override
-    {
-        AppFolderTest::SetUp();
-        ASSERT_FALSE(HasFatalFailure());
-        GdiplusStartupInput input;
-        ASSERT_EQ(Ok, GdiplusStartup(&token_, &input, nullptr));
-        s_messages.clear();
-        standIns_.Put(&SystemCalls::messageBox, RecordMessage);
-        converted_ = Path("pelmo.bmp");
-        ASSERT_TRUE(CreateSurface(&surface_, 80, 60));
-        slot_ = CreateSolidBrush(kFallbackBackgroundColor);
-        SelectObject(surface_.dc, slot_);
-    }
-
-    void TearDown() override
-    {
-        DestroySurface(&surface_);
-        DeleteObject(slot_);
-        GdiplusShutdown(token_);
-        AppFolderTest::TearDown();
-    }
+    Picture() : PictureTest(80, 60) {}
 
     bool Apply(const std::string& path)
     {
@@ -118,10 +91,6 @@ protected:
         return wrong;
     }
 
-    ULONG_PTR token_ = 0;
-    std::string converted_;
-    Surface surface_ = {};
-    HBRUSH slot_ = nullptr;
     BackgroundRecord record_ = {};
 };
 
@@ -150,7 +119,7 @@ TEST_F(Picture, PngJpegUpperCaseBmpAndDrawingsBecomeTiledBackgrounds)
     ASSERT_TRUE(Apply(jpeg));
     EXPECT_EQ(0, TiledMismatches(24));
     EXPECT_STREQ(jpeg.c_str(), record_.orgFile);
-    EXPECT_TRUE(s_messages.empty());
+    EXPECT_TRUE(Told().empty());
 
     // A drawing has no pixels of its own: it is drawn.
     const std::string emf = Path("drawing.emf");
@@ -238,7 +207,7 @@ TEST_F(Picture, BadPicturesKeepTheBackgroundAndSayWhy)
                                            damaged + "|" + Path("huge.png"),
                                            damaged + "|" + Path("huge.bmp"),
                                            tooLarge + "|" + Path("many.png")};
-    EXPECT_EQ(told, s_messages);
+    EXPECT_EQ(told, Told());
 }
 
 TEST_F(Picture, APathOf259BytesStillWorks)
@@ -286,7 +255,7 @@ TEST_F(Picture, StoredBackgroundsAtStartFallBackQuietly)
         EXPECT_EQ(kFallbackBackgroundColor, made.lbColor);
         DeleteObject(brush);
     }
-    EXPECT_TRUE(s_messages.empty());
+    EXPECT_TRUE(Told().empty());
 
     BackgroundRecord hatch = {{BS_HATCHED, RGB(1, 2, 3), HS_CROSS}, "", ""};
     brush = CreateBackgroundBrush(hatch, converted_.c_str(), &fellBack);
