@@ -174,13 +174,10 @@ bool PreparePictureFile(const char* source, const char* convertedFile, char* loa
 // never show.
 HBITMAP LoadPictureBitmap(const char* bmpPath)
 {
-    PictureSize size;
-    if (!ReadPictureSize(bmpPath, &size) || JudgePictureSize(size) != PictureFit::Usable) {
-        return nullptr;
-    }
-    const SIZE visible = VisiblePictureSize(size.width, size.height);
-    if ((unsigned)visible.cx == size.width && (unsigned)visible.cy == size.height) {
-        return (HBITMAP)LoadImageA(nullptr, bmpPath, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
+    bool larger = false;
+    HBITMAP bitmap = LoadWholeBitmap(bmpPath, &larger);
+    if (!larger) {
+        return bitmap;
     }
     wchar_t wide[MAX_PATH + 1];
     return ToWide(bmpPath, wide, MAX_PATH + 1) ? LoadVisiblePart(wide) : nullptr;

@@ -16,6 +16,21 @@ SIZE VisiblePictureSize(unsigned width, unsigned height)
     return visible;
 }
 
+HBITMAP LoadWholeBitmap(const char* bmpPath, bool* larger)
+{
+    *larger = false;
+    PictureSize size;
+    if (!ReadPictureSize(bmpPath, &size) || JudgePictureSize(size) != PictureFit::Usable) {
+        return nullptr;
+    }
+    const SIZE visible = VisiblePictureSize(size.width, size.height);
+    if ((unsigned)visible.cx != size.width || (unsigned)visible.cy != size.height) {
+        *larger = true;
+        return nullptr;
+    }
+    return (HBITMAP)LoadImageA(nullptr, bmpPath, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
+}
+
 // A metafile has no pixels of its own: its visible part is drawn, on white,
 // from the top-left corner of its bounds.
 static GpStatus DrawVisiblePart(GpImage* image, SIZE visible, GpBitmap** part)

@@ -13,6 +13,12 @@
 // The part of a picture of width by height pixels that can ever be seen.
 SIZE VisiblePictureSize(unsigned width, unsigned height);
 
+// The bitmap of the BMP file at bmpPath as it is, when all of it can be
+// seen; null when it cannot be loaded, is too large or damaged, or (with
+// *larger set) is larger than the screen, so that only its visible part
+// is to be kept.
+HBITMAP LoadWholeBitmap(const char* bmpPath, bool* larger);
+
 // Decodes the picture at source (any kind GDI+ reads) and keeps its visible
 // part as 24-bit pixels in *part, which the caller disposes of. TooLarge
 // when the decoded picture passes the size limits of view/picture_size.h

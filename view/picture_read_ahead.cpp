@@ -8,7 +8,6 @@
 #include "platform/start_trace.h"
 #include "view/picture_crop.h"
 #include "view/picture_record.h"
-#include "view/picture_size.h"
 
 // Written by the reading thread, read by the calendar's only after the
 // thread has ended (FinishPictureReadAhead waits for it).
@@ -61,15 +60,8 @@ static bool FileToRead(const BackgroundRecord& background, const char* converted
 // bitmap.
 static HBRUSH LoadUncropped(const char* path)
 {
-    PictureSize size;
-    if (!ReadPictureSize(path, &size) || JudgePictureSize(size) != PictureFit::Usable) {
-        return nullptr;
-    }
-    const SIZE visible = VisiblePictureSize(size.width, size.height);
-    if ((unsigned)visible.cx != size.width || (unsigned)visible.cy != size.height) {
-        return nullptr;
-    }
-    HBITMAP bitmap = (HBITMAP)LoadImageA(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
+    bool larger = false;
+    HBITMAP bitmap = LoadWholeBitmap(path, &larger);
     if (!bitmap) {
         return nullptr;
     }
